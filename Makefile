@@ -1,0 +1,29 @@
+# The two commands of the README. Both install what is missing first.
+RUN_BUILD  ?= build/release
+TEST_BUILD ?= build/test
+GENERATOR  ?= Ninja
+
+.PHONY: run test deps build-release build-test format clean
+
+deps:
+	bash scripts/install-deps.sh
+
+build-release: deps
+	cmake -S . -B $(RUN_BUILD) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTANKORA_BUILD_TESTS=OFF
+	cmake --build $(RUN_BUILD)
+
+run: build-release
+	bash scripts/run.sh $(RUN_BUILD)
+
+build-test: deps
+	cmake -S . -B $(TEST_BUILD) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DTANKORA_SANITIZE=ON -DTANKORA_WERROR=ON
+	cmake --build $(TEST_BUILD)
+
+test: build-test
+	cd $(TEST_BUILD) && ctest --output-on-failure --timeout 300 -j2
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build
