@@ -1,0 +1,8 @@
+# Tests of the component-framework half of tankora_platform.
+list(APPEND TANKORA_PLATFORM_FRAMEWORK_TESTS
+  ${CMAKE_CURRENT_LIST_DIR}/StreamTest.cpp
+)
+
+# Resources of the tests, embedded once the test binary exists.
+cmake_language(DEFER CALL tankora_add_resource tankora_platform_tests
+  RCDATA TestBytes ${CMAKE_CURRENT_LIST_DIR}/data/resource-bytes.bin)
