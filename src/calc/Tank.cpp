@@ -1,0 +1,144 @@
+#include "Tank.h"
+
+#include "Coeficients.h"
+#include "Units.h"
+
+#include <cmath>
+
+namespace tankora {
+namespace {
+
+// pi/3 and pi/4 as carried in the tables' original arithmetic.
+constexpr double kPiOver3 = 1.0471975511965977462;
+constexpr double kPiOver4 = 0.78539816339744830963;
+
+bool AllEntriesFinite(const TankState& s)
+{
+    for (double value : { s.TankLength, s.TankDiameter, s.HeadDepth, s.LiquidHeight, s.LiquidVolume,
+             s.FlowRate, s.FlowTime }) {
+        if (!std::isfinite(value))
+            return false;
+    }
+    return true;
+}
+
+// Every height a calculation returns lies in [0, FullHeight], every
+// volume in [0, FullVolume], and the flowed volume is Q*t: if these can
+// be shown in every unit, so can any result.
+bool ResultsStayFinite(const TankState& s)
+{
+    return FiniteInEveryResultUnit(FullHeight(s)) && FiniteInEveryResultUnit(FullVolume(s))
+        && FiniteInEveryResultUnit(s.FlowRate * s.FlowTime);
+}
+
+// Splits a vertical height into the parts standing in the bottom head,
+// the shell and the top head. False when H is above the full tank.
+bool SplitVerticalLevel(TankState& s)
+{
+    const double h = s.LiquidHeight;
+    const double b = s.HeadDepth;
+    const double l = s.TankLength;
+    if (h < b) {
+        s.BottomHeadLevel = h;
+    } else if (b + l > h) {
+        s.BottomHeadLevel = b;
+        s.ShellLevel = h - b;
+    } else if (2 * b + l >= h) {
+        // The full tank (H = 2b + L) is accepted, as H = D is for a
+        // horizontal one; the top head is then filled to its depth b.
+        s.BottomHeadLevel = b;
+        s.ShellLevel = l;
+        s.TopHeadLevel = h - b - l;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool ModeRulesHold(const TankState& s, CalcMode mode)
+{
+    switch (mode) {
+    case CalcMode::Volume:
+        return s.LiquidHeight >= 0;
+    case CalcMode::Height:
+        return s.LiquidVolume >= 0;
+    case CalcMode::NewHeight:
+        return s.LiquidHeight >= 0 && s.FlowTime >= 0;
+    }
+    return true;
+}
+
+// Relative level of the heads' ellipsoid in a vertical tank. With flat
+// ends (b = 0) the heads hold nothing and the level is taken as 0.
+double VerticalHeadLevel(const TankState& s)
+{
+    if (s.HeadDepth == 0)
+        return 0.0;
+    return (s.BottomHeadLevel + s.TopHeadLevel) / (2 * s.HeadDepth);
+}
+
+} // namespace
+
+bool CheckInputs(TankState& state, CalcMode mode)
+{
+    if (!(state.TankLength > 0 && state.TankDiameter > 0 && state.HeadDepth >= 0))
+        return false;
+    if (!AllEntriesFinite(state) || !ResultsStayFinite(state))
+        return false;
+
+    state.BottomHeadLevel = 0;
+    state.TopHeadLevel = 0;
+    state.ShellLevel = 0;
+
+    if (state.Orientation != kHorizontal) {
+        if (!SplitVerticalLevel(state))
+            return false;
+    } else if (state.LiquidHeight > state.TankDiameter) {
+        return false;
+    }
+    return ModeRulesHold(state, mode);
+}
+
+double CalcVolume(const TankState& state)
+{
+    if (state.Orientation == kHorizontal)
+        return HorizontalVolumeAt(state, state.LiquidHeight / state.TankDiameter);
+    return HeadsVolume(state) * HeadFraction(VerticalHeadLevel(state))
+        + CrossSectionArea(state) * state.ShellLevel;
+}
+
+double HorizontalVolumeAt(const TankState& state, double level)
+{
+    return HeadsVolume(state) * HeadFraction(level) + ShellVolume(state) * SegmentFraction(level);
+}
+
+double FullHeight(const TankState& state)
+{
+    if (state.Orientation == kHorizontal)
+        return state.TankDiameter;
+    return 2 * state.HeadDepth + state.TankLength;
+}
+
+double HeadsVolume(const TankState& state)
+{
+    const double d = state.TankDiameter;
+    return d * d * (kPiOver3 * state.HeadDepth);
+}
+
+double CrossSectionArea(const TankState& state)
+{
+    const double d = state.TankDiameter;
+    return d * d * kPiOver4;
+}
+
+double ShellVolume(const TankState& state)
+{
+    return CrossSectionArea(state) * state.TankLength;
+}
+
+double FullVolume(const TankState& state)
+{
+    return HeadsVolume(state) + ShellVolume(state);
+}
+
+} // namespace tankora
