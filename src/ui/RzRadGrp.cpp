@@ -1,0 +1,310 @@
+#include "RzRadGrp.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+
+#include <algorithm>
+
+TRzGroupButton::TRzGroupButton(TRzCustomRadioGroup* group)
+    : QRadioButton(group)
+    , m_group(group)
+{
+    // The group decides which button is checked, not Qt's sibling rule.
+    setAutoExclusive(false);
+    hide();
+    setEnabled(group->isEnabled());
+    m_group->m_buttons.push_back(this);
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        if (m_inClick)
+            return;
+        m_inClick = true;
+        m_group->ButtonClicked(this);
+        m_inClick = false;
+    });
+}
+
+TRzGroupButton::~TRzGroupButton()
+{
+    auto& buttons = m_group->m_buttons;
+    buttons.erase(std::remove(buttons.begin(), buttons.end(), this), buttons.end());
+}
+
+void TRzGroupButton::nextCheckState()
+{
+    setChecked(true);
+}
+
+void TRzGroupButton::keyPressEvent(QKeyEvent* event)
+{
+    // Arrow keys move the check to the neighbouring button, wrapping around,
+    // as in any radio group; other keys go on to the group.
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    default:
+        QRadioButton::keyPressEvent(event);
+        return;
+    }
+    const auto& buttons = m_group->m_buttons;
+    const int count = int(buttons.size());
+    const int index = int(std::find(buttons.begin(), buttons.end(), this) - buttons.begin());
+    TRzGroupButton* next = buttons[(index + step + count) % count];
+    next->setFocus(Qt::TabFocusReason);
+    next->click();
+}
+
+TRzCustomRadioGroup::TRzCustomRadioGroup(QWidget* parent)
+    : TRzCustomPanel(parent)
+{
+    SetBorderOuter(fsNone);
+    SetBorderInner(fsNone);
+    SetTextLayout(tlTop);
+    m_itemFont = font();
+}
+
+TRzCustomRadioGroup::~TRzCustomRadioGroup()
+{
+    // Buttons remove themselves from m_buttons as they go.
+    while (!m_buttons.empty())
+        delete m_buttons.back();
+}
+
+void TRzCustomRadioGroup::SetItems(const QStringList& items)
+{
+    m_items = items;
+    ItemsChanged();
+}
+
+void TRzCustomRadioGroup::ItemsChanged()
+{
+    if (m_loading)
+        return;
+    m_itemIndex = std::min(m_itemIndex, int(m_items.size()) - 1);
+    UpdateButtons();
+}
+
+void TRzCustomRadioGroup::SetItemIndex(int value)
+{
+    if (m_loading) {
+        m_itemIndex = value;
+        return;
+    }
+    value = std::clamp(value, -1, int(m_buttons.size()) - 1);
+    if (value == m_itemIndex)
+        return;
+    m_itemIndex = value;
+    CheckOnly(value);
+    // Checking a button is a click: the group reports it like a user's.
+    if (value >= 0)
+        ButtonClicked(m_buttons[value]);
+}
+
+void TRzCustomRadioGroup::CheckOnly(int index)
+{
+    // Tab reaches the group once, at its checked button (the first without one).
+    const int tabStop = std::max(index, 0);
+    for (int i = 0; i < int(m_buttons.size()); ++i) {
+        m_buttons[i]->setChecked(i == index);
+        m_buttons[i]->setFocusPolicy(i == tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+void TRzCustomRadioGroup::ButtonClicked(TRzGroupButton* button)
+{
+    if (m_updating)
+        return;
+    const auto it = std::find(m_buttons.begin(), m_buttons.end(), button);
+    m_itemIndex = int(it - m_buttons.begin());
+    CheckOnly(m_itemIndex);
+    emit Changed();
+    emit Click(this);
+}
+
+void TRzCustomRadioGroup::Loaded()
+{
+    m_loading = false;
+    ItemsChanged();
+}
+
+void TRzCustomRadioGroup::UpdateButtons()
+{
+    while (int(m_buttons.size()) < m_items.size())
+        new TRzGroupButton(this);
+    while (int(m_buttons.size()) > m_items.size())
+        delete m_buttons.back();
+    for (int i = 0; i < int(m_buttons.size()); ++i)
+        m_buttons[i]->setText(m_items[i]);
+    m_updating = true;
+    CheckOnly(m_itemIndex);
+    m_updating = false;
+    ArrangeButtons();
+    update();
+}
+
+void TRzCustomRadioGroup::ArrangeButtons()
+{
+    if (m_buttons.empty() || m_loading)
+        return;
+    const int count = int(m_buttons.size());
+    const int rows = (count + m_columns - 1) / m_columns;
+    const int columnWidth = (width() - m_startXPos - 2 * BorderWidth() - 10) / m_columns;
+    const int fontHeight = QFontMetrics(font()).height();
+
+    int top = 0;
+    if (m_groupStyle == gsStandard) {
+        top = m_caption.isEmpty() ? fontHeight / 2 + m_startYPos + 2 : fontHeight + m_startYPos;
+    } else {
+        int border = BorderWidth() + 1;
+        if (IsTwoPixelBevel(BorderOuter()))
+            border += 2;
+        if (IsTwoPixelBevel(BorderInner()))
+            border += 2;
+        top = m_caption.isEmpty() ? border + m_startYPos : fontHeight + border + m_startYPos;
+    }
+
+    for (int i = 0; i < count; ++i) {
+        TRzGroupButton* button = m_buttons[i];
+        const int left = columnWidth * (i / rows) + m_startXPos;
+        const int buttonTop = top + (i % rows) * (m_itemHeight + m_verticalSpacing);
+        button->setGeometry(left, buttonTop, columnWidth, m_itemHeight);
+        button->setFont(m_itemFont);
+        button->show();
+    }
+}
+
+void TRzCustomRadioGroup::SetColumns(int value)
+{
+    value = std::clamp(value, 1, kMaxColumns);
+    if (value == m_columns)
+        return;
+    m_columns = value;
+    ArrangeButtons();
+}
+
+void TRzCustomRadioGroup::SetItemFont(const QFont& value)
+{
+    if (value == m_itemFont)
+        return;
+    m_itemFont = value;
+    ArrangeButtons();
+}
+
+void TRzCustomRadioGroup::SetItemHeight(int value)
+{
+    if (value == m_itemHeight)
+        return;
+    m_itemHeight = value;
+    ArrangeButtons();
+}
+
+void TRzCustomRadioGroup::SetStartXPos(int value)
+{
+    if (value == m_startXPos)
+        return;
+    m_startXPos = value;
+    ArrangeButtons();
+}
+
+void TRzCustomRadioGroup::SetStartYPos(int value)
+{
+    if (value == m_startYPos)
+        return;
+    m_startYPos = value;
+    ArrangeButtons();
+}
+
+void TRzCustomRadioGroup::SetVerticalSpacing(int value)
+{
+    if (value == m_verticalSpacing)
+        return;
+    m_verticalSpacing = value;
+    ArrangeButtons();
+}
+
+void TRzCustomRadioGroup::SetGroupStyle(TGroupStyle value)
+{
+    if (value == m_groupStyle)
+        return;
+    m_groupStyle = value;
+    ArrangeButtons();
+    update();
+}
+
+void TRzCustomRadioGroup::SetCaption(const QString& value)
+{
+    m_caption = value;
+    ArrangeButtons();
+    update();
+}
+
+void TRzCustomRadioGroup::resizeEvent(QResizeEvent* event)
+{
+    TRzCustomPanel::resizeEvent(event);
+    ArrangeButtons();
+}
+
+void TRzCustomRadioGroup::BordersChanged()
+{
+    ArrangeButtons();
+    update();
+}
+
+void TRzCustomRadioGroup::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange) {
+        for (TRzGroupButton* button : m_buttons)
+            button->setEnabled(isEnabled());
+    } else if (event->type() == QEvent::FontChange) {
+        update();
+    }
+    TRzCustomPanel::changeEvent(event);
+}
+
+void TRzCustomRadioGroup::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QColor groupColor = palette().color(backgroundRole());
+    if (m_groupStyle == gsCustom) {
+        PaintPanel(painter);
+        int c = BorderWidth();
+        for (TFrameStyle style : { BorderOuter(), BorderInner() }) {
+            if (IsTwoPixelBevel(style))
+                c += 2;
+            else if (style == fsFlat || style == fsStatus || style == fsPopup)
+                c += 1;
+        }
+        PaintCaption(painter, rect().adjusted(c + 2, c, 0, 0), m_caption, Qt::AlignLeft);
+        return;
+    }
+
+    painter.fillRect(rect(), groupColor);
+    painter.setFont(font());
+    const int textHeight = QFontMetrics(font()).boundingRect(QStringLiteral("Pp")).height();
+    // An etched line from half the text height down: the highlight outline
+    // one pixel right and down, the shadow outline over it. A one-pixel pen
+    // outlines QRect(x, y, w, h) on columns x..x+w and rows y..y+h.
+    const int top = textHeight / 2 - 1;
+    const int w = width() - 2;
+    const int h = height() - top - 2;
+    painter.setPen(HighlightColor());
+    painter.drawRect(QRect(1, top + 1, w, h));
+    painter.setPen(ShadowColor());
+    painter.drawRect(QRect(0, top, w, h));
+    if (!m_caption.isEmpty()) {
+        const QFontMetrics metrics(font());
+        const QRect captionRect(8, 0, metrics.horizontalAdvance(m_caption), metrics.height());
+        painter.fillRect(captionRect, groupColor);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(captionRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, m_caption);
+    }
+}

@@ -1,0 +1,136 @@
+#pragma once
+// The framed radio group: a captioned frame with one radio button per item,
+// at most one of them checked, reporting a click to its owner.
+//
+//   TRzCustomPanel <- TRzCustomRadioGroup <- TRzRadioGroup (publishes)
+//   each button is a TRzGroupButton owned by its group.
+//
+// Setting ItemIndex to a different value checks that button and fires the
+// click event once, as a user click does; checks made by the group itself
+// (UpdateButtons) fire nothing. While the stored layout is read, Items and
+// ItemIndex are only stored; Loaded builds and arranges the buttons once.
+
+#include "RzPanel.h"
+
+#include <QFont>
+#include <QRadioButton>
+#include <QStringList>
+
+#include <vector>
+
+class TRzCustomRadioGroup;
+
+class TRzGroupButton : public QRadioButton
+{
+    Q_OBJECT
+public:
+    // Adds itself to `group`'s buttons, hidden until the group arranges it.
+    explicit TRzGroupButton(TRzCustomRadioGroup* group);
+    ~TRzGroupButton() override;
+
+protected:
+    // A click always checks a radio button; it never unchecks it.
+    void nextCheckState() override;
+    // Arrow keys check the previous or next button of the group.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    TRzCustomRadioGroup* m_group;
+    bool m_inClick = false;
+};
+
+class TRzCustomRadioGroup : public TRzCustomPanel
+{
+    Q_OBJECT
+public:
+    enum TGroupStyle { gsStandard, gsCustom };
+    Q_ENUM(TGroupStyle)
+
+    static constexpr int kMaxColumns = 16;
+
+    explicit TRzCustomRadioGroup(QWidget* parent = nullptr);
+    ~TRzCustomRadioGroup() override;
+
+    QStringList Items() const { return m_items; }
+    void SetItems(const QStringList& items);
+    int ItemIndex() const { return m_itemIndex; }
+    void SetItemIndex(int value);
+    int Columns() const { return m_columns; }
+    void SetColumns(int value);
+    QFont ItemFont() const { return m_itemFont; }
+    void SetItemFont(const QFont& value);
+    int ItemHeight() const { return m_itemHeight; }
+    void SetItemHeight(int value);
+    int StartXPos() const { return m_startXPos; }
+    void SetStartXPos(int value);
+    int StartYPos() const { return m_startYPos; }
+    void SetStartYPos(int value);
+    int VerticalSpacing() const { return m_verticalSpacing; }
+    void SetVerticalSpacing(int value);
+    TGroupStyle GroupStyle() const { return m_groupStyle; }
+    void SetGroupStyle(TGroupStyle value);
+    QString Caption() const { return m_caption; }
+    void SetCaption(const QString& value);
+
+    // The buttons in item order.
+    const std::vector<TRzGroupButton*>& Buttons() const { return m_buttons; }
+
+    // Marks the start and the end of reading the stored layout; the end runs
+    // UpdateButtons.
+    void BeginLoading() { m_loading = true; }
+    void Loaded();
+
+signals:
+    // The group's click event: a button was clicked or ItemIndex changed.
+    void Click(QObject* sender);
+    // The checked item changed.
+    void Changed();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    // The first row's top depends on the borders in gsCustom.
+    void BordersChanged() override;
+
+private:
+    friend class TRzGroupButton;
+
+    void ButtonClicked(TRzGroupButton* button);
+    void ItemsChanged();
+    void UpdateButtons();
+    void ArrangeButtons();
+    void CheckOnly(int index);
+
+    QStringList m_items;
+    int m_itemIndex = -1;
+    int m_columns = 1;
+    QFont m_itemFont;
+    int m_itemHeight = 17;
+    int m_startXPos = 8;
+    int m_startYPos = 2;
+    int m_verticalSpacing = 3;
+    TGroupStyle m_groupStyle = gsStandard;
+    QString m_caption;
+    std::vector<TRzGroupButton*> m_buttons;
+    bool m_loading = false;
+    bool m_updating = false;
+};
+
+// The radio group as stored layouts and the window use it.
+class TRzRadioGroup : public TRzCustomRadioGroup
+{
+    Q_OBJECT
+    Q_PROPERTY(QStringList Items READ Items WRITE SetItems)
+    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
+    Q_PROPERTY(int Columns READ Columns WRITE SetColumns)
+    Q_PROPERTY(QFont ItemFont READ ItemFont WRITE SetItemFont)
+    Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
+    Q_PROPERTY(int StartXPos READ StartXPos WRITE SetStartXPos)
+    Q_PROPERTY(int StartYPos READ StartYPos WRITE SetStartYPos)
+    Q_PROPERTY(int VerticalSpacing READ VerticalSpacing WRITE SetVerticalSpacing)
+    Q_PROPERTY(TGroupStyle GroupStyle READ GroupStyle WRITE SetGroupStyle)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+public:
+    using TRzCustomRadioGroup::TRzCustomRadioGroup;
+};

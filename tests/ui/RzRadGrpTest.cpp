@@ -1,0 +1,173 @@
+// The framed radio group as a real widget: item list, ItemIndex rules, the
+// click event, and the arithmetic that places the buttons.
+#include "RzRadGrp.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// A group shaped like the window's calculation-mode group.
+std::unique_ptr<TRzRadioGroup> ModeGroup(int itemIndex = 0)
+{
+    auto group = std::make_unique<TRzRadioGroup>();
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    group->setFont(font);
+    group->SetItemFont(font);
+    group->setGeometry(271, 154, 189, 78);
+    group->BeginLoading();
+    group->SetCaption(QStringLiteral("  Calculate...   "));
+    group->SetItems(
+        { QStringLiteral("Volume"), QStringLiteral("Height"), QStringLiteral("New Height") });
+    group->SetItemIndex(itemIndex);
+    group->Loaded();
+    return group;
+}
+
+TEST(RzRadioGroup, LoadingChecksTheStoredItemWithoutAClick)
+{
+    auto group = std::make_unique<TRzRadioGroup>();
+    QSignalSpy clicks(group.get(), &TRzCustomRadioGroup::Click);
+    group->BeginLoading();
+    group->SetItemIndex(1);
+    group->SetItems({ QStringLiteral("a"), QStringLiteral("b") });
+    EXPECT_TRUE(group->Buttons().empty()); // no button work while loading
+    group->Loaded();
+    ASSERT_EQ(group->Buttons().size(), 2u);
+    EXPECT_TRUE(group->Buttons()[1]->isChecked());
+    EXPECT_FALSE(group->Buttons()[0]->isChecked());
+    EXPECT_EQ(clicks.count(), 0);
+}
+
+TEST(RzRadioGroup, PlacesTheModeButtonsInOneColumnUnderTheCaption)
+{
+    const auto group = ModeGroup();
+    ASSERT_EQ(group->Buttons().size(), 3u);
+    const int tops[] = { 15, 35, 55 };
+    for (int i = 0; i < 3; ++i) {
+        const QRect geometry = group->Buttons()[i]->geometry();
+        EXPECT_EQ(geometry, QRect(8, tops[i], 171, 17)) << "button " << i;
+        EXPECT_TRUE(group->Buttons()[i]->isVisibleTo(group.get()));
+    }
+    EXPECT_EQ(group->Buttons()[2]->text(), QStringLiteral("New Height"));
+}
+
+TEST(RzRadioGroup, StartsTheFirstRowHigherWithoutACaption)
+{
+    const auto group = ModeGroup();
+    group->SetCaption(QString());
+    EXPECT_EQ(group->Buttons()[0]->y(), 10);
+    EXPECT_EQ(group->Buttons()[1]->y(), 30);
+}
+
+TEST(RzRadioGroup, SplitsButtonsIntoColumnsTopToBottom)
+{
+    const auto group = ModeGroup();
+    group->SetColumns(2);
+    // Two rows; each column (189 - 8 - 10) / 2 = 85 wide.
+    EXPECT_EQ(group->Buttons()[0]->geometry(), QRect(8, 15, 85, 17));
+    EXPECT_EQ(group->Buttons()[1]->geometry(), QRect(8, 35, 85, 17));
+    EXPECT_EQ(group->Buttons()[2]->geometry(), QRect(93, 15, 85, 17));
+}
+
+TEST(RzRadioGroup, PlacesButtonsBelowCustomBorders)
+{
+    const auto group = ModeGroup();
+    group->SetGroupStyle(TRzCustomRadioGroup::gsCustom);
+    group->SetBorderOuter(TRzCustomPanel::fsGroove);
+    group->SetBorderWidth(1);
+    // b = 1 + 1 + 2 = 4; with a caption 13 + 4 + 2.
+    EXPECT_EQ(group->Buttons()[0]->y(), 19);
+    group->SetCaption(QString());
+    EXPECT_EQ(group->Buttons()[0]->y(), 6);
+}
+
+TEST(RzRadioGroup, KeepsColumnsWithinOneToSixteen)
+{
+    const auto group = ModeGroup();
+    group->SetColumns(0);
+    EXPECT_EQ(group->Columns(), 1);
+    group->SetColumns(20);
+    EXPECT_EQ(group->Columns(), 16);
+}
+
+TEST(RzRadioGroup, ClampsItemIndexToTheButtons)
+{
+    const auto group = ModeGroup();
+    group->SetItemIndex(7);
+    EXPECT_EQ(group->ItemIndex(), 2);
+    group->SetItemIndex(-5);
+    EXPECT_EQ(group->ItemIndex(), -1);
+    for (TRzGroupButton* button : group->Buttons())
+        EXPECT_FALSE(button->isChecked());
+}
+
+TEST(RzRadioGroup, RemovingItemsMovesItemIndexToTheLastItem)
+{
+    const auto group = ModeGroup(2);
+    group->SetItems({ QStringLiteral("Volume") });
+    EXPECT_EQ(group->ItemIndex(), 0);
+    ASSERT_EQ(group->Buttons().size(), 1u);
+    EXPECT_TRUE(group->Buttons()[0]->isChecked());
+}
+
+TEST(RzRadioGroup, FiresTheClickEventOnlyWhenItemIndexChanges)
+{
+    const auto group = ModeGroup();
+    QSignalSpy clicks(group.get(), &TRzCustomRadioGroup::Click);
+    group->SetItemIndex(0);
+    EXPECT_EQ(clicks.count(), 0);
+    group->SetItemIndex(2);
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_TRUE(group->Buttons()[2]->isChecked());
+    EXPECT_FALSE(group->Buttons()[0]->isChecked());
+}
+
+TEST(RzRadioGroup, AUserClickChecksOneButtonAndReportsIt)
+{
+    const auto group = ModeGroup();
+    group->show();
+    QSignalSpy clicks(group.get(), &TRzCustomRadioGroup::Click);
+    TRzGroupButton* height = group->Buttons()[1];
+    QTest::mouseClick(height, Qt::LeftButton, {}, QPoint(8, height->height() / 2));
+    EXPECT_EQ(group->ItemIndex(), 1);
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_TRUE(height->isChecked());
+    EXPECT_FALSE(group->Buttons()[0]->isChecked());
+
+    // Clicking the checked button again keeps it checked.
+    QTest::mouseClick(height, Qt::LeftButton, {}, QPoint(8, height->height() / 2));
+    EXPECT_TRUE(height->isChecked());
+    EXPECT_EQ(group->ItemIndex(), 1);
+}
+
+TEST(RzRadioGroup, ArrowKeysMoveTheCheckAndWrapAround)
+{
+    const auto group = ModeGroup();
+    group->show();
+    QSignalSpy clicks(group.get(), &TRzCustomRadioGroup::Click);
+    QTest::keyClick(group->Buttons()[0], Qt::Key_Down);
+    EXPECT_EQ(group->ItemIndex(), 1);
+    QTest::keyClick(group->Buttons()[1], Qt::Key_Up);
+    QTest::keyClick(group->Buttons()[0], Qt::Key_Up);
+    EXPECT_EQ(group->ItemIndex(), 2);
+    EXPECT_EQ(clicks.count(), 3);
+}
+
+TEST(RzRadioGroup, DisablingTheGroupDisablesEveryButton)
+{
+    const auto group = ModeGroup();
+    group->setEnabled(false);
+    for (TRzGroupButton* button : group->Buttons())
+        EXPECT_FALSE(button->isEnabled());
+    group->setEnabled(true);
+    for (TRzGroupButton* button : group->Buttons())
+        EXPECT_TRUE(button->isEnabled());
+}
+
+} // namespace
