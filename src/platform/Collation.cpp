@@ -1,0 +1,57 @@
+#include "Collation.h"
+
+#include "CodePages.h"
+
+#include <unicode/ucol.h>
+
+#include <map>
+#include <memory>
+#include <mutex>
+
+namespace tankora {
+namespace {
+
+struct CollatorCloser {
+    void operator()(UCollator* collator) const { ucol_close(collator); }
+};
+using CollatorPtr = std::unique_ptr<UCollator, CollatorCloser>;
+
+// Opening a collator costs far more than a comparison; sorting calls this
+// once per pair, so collators are kept per locale.
+class CollatorCache
+{
+public:
+    int Compare(const std::u16string& left, const std::u16string& right, LocaleId id)
+    {
+        std::lock_guard lock(m_mutex);
+        auto it = m_collators.find(id);
+        if (it == m_collators.end()) {
+            UErrorCode status = U_ZERO_ERROR;
+            // An empty name opens the root collation.
+            CollatorPtr collator(ucol_open(IcuLocaleName(id).c_str(), &status));
+            if (U_FAILURE(status)) {
+                status = U_ZERO_ERROR;
+                collator.reset(ucol_open("", &status));
+            }
+            it = m_collators.emplace(id, std::move(collator)).first;
+        }
+        const UCollationResult result =
+            ucol_strcoll(it->second.get(), left.data(), static_cast<int32_t>(left.size()), right.data(),
+                         static_cast<int32_t>(right.size()));
+        return result == UCOL_LESS ? -1 : result == UCOL_GREATER ? 1 : 0;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::map<LocaleId, CollatorPtr> m_collators;
+};
+
+} // namespace
+
+int CompareLocaleTexts(std::string_view left, std::string_view right, LocaleId id)
+{
+    static CollatorCache cache;
+    return cache.Compare(DecodeFromCodePage(left, 0), DecodeFromCodePage(right, 0), ResolveLocaleId(id));
+}
+
+} // namespace tankora
