@@ -25,47 +25,48 @@ std::string Utf8(const std::u16string& text)
     int32_t length = 0;
     UErrorCode status = U_ZERO_ERROR;
     u_strToUTF8(result.data(), static_cast<int32_t>(result.size()), &length, text.data(),
-                static_cast<int32_t>(text.size()), &status);
+        static_cast<int32_t>(text.size()), &status);
     result.resize(U_SUCCESS(status) ? static_cast<std::size_t>(length) : 0);
     return result;
 }
 
-struct NamedItem {
+struct NamedItem
+{
     const char* name;
     LocaleItem item;
 };
 
-constexpr std::array kItems{
-    NamedItem{"EnglishLanguageName", LocaleItem::EnglishLanguageName},
-    NamedItem{"EnglishCountryName", LocaleItem::EnglishCountryName},
-    NamedItem{"NativeLanguageName", LocaleItem::NativeLanguageName},
-    NamedItem{"NativeCountryName", LocaleItem::NativeCountryName},
-    NamedItem{"AbbrevLanguageName", LocaleItem::AbbrevLanguageName},
-    NamedItem{"CountryName", LocaleItem::CountryName},
-    NamedItem{"IsoLanguageName", LocaleItem::IsoLanguageName},
-    NamedItem{"IsoCountryName", LocaleItem::IsoCountryName},
-    NamedItem{"DefaultAnsiCodePage", LocaleItem::DefaultAnsiCodePage},
-    NamedItem{"CurrencySymbol", LocaleItem::CurrencySymbol},
-    NamedItem{"CurrencyFormat", LocaleItem::CurrencyFormat},
-    NamedItem{"NegativeCurrencyFormat", LocaleItem::NegativeCurrencyFormat},
-    NamedItem{"CurrencyDigits", LocaleItem::CurrencyDigits},
-    NamedItem{"ThousandSeparator", LocaleItem::ThousandSeparator},
-    NamedItem{"DecimalSeparator", LocaleItem::DecimalSeparator},
-    NamedItem{"DateSeparator", LocaleItem::DateSeparator},
-    NamedItem{"ShortDateFormat", LocaleItem::ShortDateFormat},
-    NamedItem{"LongDateFormat", LocaleItem::LongDateFormat},
-    NamedItem{"TimeFormatString", LocaleItem::TimeFormatString},
-    NamedItem{"TimeSeparator", LocaleItem::TimeSeparator},
-    NamedItem{"AmDesignator", LocaleItem::AmDesignator},
-    NamedItem{"PmDesignator", LocaleItem::PmDesignator},
-    NamedItem{"TimeLeadingZero", LocaleItem::TimeLeadingZero},
-    NamedItem{"TimeFormat", LocaleItem::TimeFormat},
-    NamedItem{"TimeMarkerPosition", LocaleItem::TimeMarkerPosition},
-    NamedItem{"Measure", LocaleItem::Measure},
-    NamedItem{"CalendarType", LocaleItem::CalendarType},
-    NamedItem{"OptionalCalendar", LocaleItem::OptionalCalendar},
-    NamedItem{"FirstDayOfWeek", LocaleItem::FirstDayOfWeek},
-    NamedItem{"FirstWeekOfYear", LocaleItem::FirstWeekOfYear},
+constexpr std::array kItems {
+    NamedItem { "EnglishLanguageName", LocaleItem::EnglishLanguageName },
+    NamedItem { "EnglishCountryName", LocaleItem::EnglishCountryName },
+    NamedItem { "NativeLanguageName", LocaleItem::NativeLanguageName },
+    NamedItem { "NativeCountryName", LocaleItem::NativeCountryName },
+    NamedItem { "AbbrevLanguageName", LocaleItem::AbbrevLanguageName },
+    NamedItem { "CountryName", LocaleItem::CountryName },
+    NamedItem { "IsoLanguageName", LocaleItem::IsoLanguageName },
+    NamedItem { "IsoCountryName", LocaleItem::IsoCountryName },
+    NamedItem { "DefaultAnsiCodePage", LocaleItem::DefaultAnsiCodePage },
+    NamedItem { "CurrencySymbol", LocaleItem::CurrencySymbol },
+    NamedItem { "CurrencyFormat", LocaleItem::CurrencyFormat },
+    NamedItem { "NegativeCurrencyFormat", LocaleItem::NegativeCurrencyFormat },
+    NamedItem { "CurrencyDigits", LocaleItem::CurrencyDigits },
+    NamedItem { "ThousandSeparator", LocaleItem::ThousandSeparator },
+    NamedItem { "DecimalSeparator", LocaleItem::DecimalSeparator },
+    NamedItem { "DateSeparator", LocaleItem::DateSeparator },
+    NamedItem { "ShortDateFormat", LocaleItem::ShortDateFormat },
+    NamedItem { "LongDateFormat", LocaleItem::LongDateFormat },
+    NamedItem { "TimeFormatString", LocaleItem::TimeFormatString },
+    NamedItem { "TimeSeparator", LocaleItem::TimeSeparator },
+    NamedItem { "AmDesignator", LocaleItem::AmDesignator },
+    NamedItem { "PmDesignator", LocaleItem::PmDesignator },
+    NamedItem { "TimeLeadingZero", LocaleItem::TimeLeadingZero },
+    NamedItem { "TimeFormat", LocaleItem::TimeFormat },
+    NamedItem { "TimeMarkerPosition", LocaleItem::TimeMarkerPosition },
+    NamedItem { "Measure", LocaleItem::Measure },
+    NamedItem { "CalendarType", LocaleItem::CalendarType },
+    NamedItem { "OptionalCalendar", LocaleItem::OptionalCalendar },
+    NamedItem { "FirstDayOfWeek", LocaleItem::FirstDayOfWeek },
+    NamedItem { "FirstWeekOfYear", LocaleItem::FirstWeekOfYear },
 };
 
 std::optional<tankora::LocaleId> ParseLocale(const std::string& text)
@@ -84,14 +85,15 @@ std::optional<tankora::LocaleId> ParseLocale(const std::string& text)
 
 void PrintItem(tankora::LocaleId id, const std::string& name, LocaleItem item)
 {
-    std::printf("%-24s %s\n", (name + ":").c_str(), Utf8(tankora::LocaleItemText(id, item, u"(none)")).c_str());
+    std::printf("%-24s %s\n", (name + ":").c_str(),
+        Utf8(tankora::LocaleItemText(id, item, u"(none)")).c_str());
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    CLI::App app{"Prints every locale item of a Windows locale id."};
+    CLI::App app { "Prints every locale item of a Windows locale id." };
     std::string locale;
     bool list = false;
     app.add_option("locale", locale, "locale id (0x0407, 1031) or name (de_DE)");
@@ -100,7 +102,8 @@ int main(int argc, char** argv)
 
     if (list) {
         for (const tankora::LocaleId id : tankora::SupportedLocaleIds()) {
-            std::printf("0x%04X %s\n", static_cast<unsigned>(id), tankora::IcuLocaleName(id).c_str());
+            std::printf(
+                "0x%04X %s\n", static_cast<unsigned>(id), tankora::IcuLocaleName(id).c_str());
         }
         return 0;
     }
@@ -109,13 +112,15 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "Unknown locale: '%s'\n", locale.c_str());
         return 1;
     }
-    std::printf("%-24s 0x%04X (%s)\n", "LocaleId:", static_cast<unsigned>(*id), tankora::IcuLocaleName(*id).c_str());
+    std::printf("%-24s 0x%04X (%s)\n", "LocaleId:", static_cast<unsigned>(*id),
+        tankora::IcuLocaleName(*id).c_str());
     for (const NamedItem& named : kItems) {
         PrintItem(*id, named.name, named.item);
     }
     for (int month = 1; month <= 12; ++month) {
         PrintItem(*id, "LongMonthName" + std::to_string(month), tankora::LongMonthNameItem(month));
-        PrintItem(*id, "ShortMonthName" + std::to_string(month), tankora::ShortMonthNameItem(month));
+        PrintItem(
+            *id, "ShortMonthName" + std::to_string(month), tankora::ShortMonthNameItem(month));
     }
     for (int day = 1; day <= 7; ++day) {
         PrintItem(*id, "LongDayName" + std::to_string(day), tankora::LongDayNameItem(day));

@@ -47,8 +47,8 @@ std::string IcuConverterName(int codePage)
         return "ISO-8859-" + std::to_string(codePage - 28590);
     }
     if (codePage < 1000) {
-        const bool windowsTable = codePage == 874 || codePage == 932 || codePage == 936 ||
-                                  codePage == 949 || codePage == 950;
+        const bool windowsTable = codePage == 874 || codePage == 932 || codePage == 936
+            || codePage == 949 || codePage == 950;
         return (windowsTable ? "windows-" : "ibm-") + std::to_string(codePage);
     }
     return "windows-" + std::to_string(codePage);
@@ -56,14 +56,59 @@ std::string IcuConverterName(int codePage)
 
 // Windows code pages worth offering; SupportedCodePages keeps those a
 // converter opens for.
-constexpr std::array kCandidateCodePages{
-    437,   720,   737,   775,   850,   852,   855,   857,   858,   860,   861,   862,
-    863,   864,   865,   866,   869,   874,   932,   936,   949,   950,   1250,  1251,
-    1252,  1253,  1254,  1255,  1256,  1257,  1258,  1361,  10000, 20127, 20866, 21866,
-    28591, 28592, 28593, 28594, 28595, 28596, 28597, 28598, 28599, 28603, 28605, 65001,
+constexpr std::array kCandidateCodePages {
+    437,
+    720,
+    737,
+    775,
+    850,
+    852,
+    855,
+    857,
+    858,
+    860,
+    861,
+    862,
+    863,
+    864,
+    865,
+    866,
+    869,
+    874,
+    932,
+    936,
+    949,
+    950,
+    1250,
+    1251,
+    1252,
+    1253,
+    1254,
+    1255,
+    1256,
+    1257,
+    1258,
+    1361,
+    10000,
+    20127,
+    20866,
+    21866,
+    28591,
+    28592,
+    28593,
+    28594,
+    28595,
+    28596,
+    28597,
+    28598,
+    28599,
+    28603,
+    28605,
+    65001,
 };
 
-struct ConverterCloser {
+struct ConverterCloser
+{
     void operator()(UConverter* converter) const { ucnv_close(converter); }
 };
 using ConverterPtr = std::unique_ptr<UConverter, ConverterCloser>;
@@ -86,8 +131,7 @@ class ConverterCache
 public:
     // Runs `use` with the code page's converter (reset), or returns false
     // when none exists.
-    template <typename Use>
-    bool With(int codePage, Use&& use)
+    template <typename Use> bool With(int codePage, Use&& use)
     {
         std::lock_guard lock(m_mutex);
         auto it = m_converters.find(codePage);
@@ -113,15 +157,17 @@ ConverterCache& Converters()
     return cache;
 }
 
-const char* NativeUtf16Name() { return std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE"; }
+const char* NativeUtf16Name()
+{
+    return std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
+}
 
 class Iconv
 {
 public:
     Iconv(const char* to, const char* from)
         : m_handle(iconv_open(to, from))
-    {
-    }
+    { }
     ~Iconv()
     {
         if (IsOpen()) {
@@ -142,8 +188,14 @@ private:
     iconv_t m_handle;
 };
 
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+bool IsHighSurrogate(char16_t c)
+{
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool IsLowSurrogate(char16_t c)
+{
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
 
 std::string EncodeJohab(std::u16string_view text)
 {
@@ -212,7 +264,10 @@ bool JohabAvailable()
     return available;
 }
 
-int EffectiveCodePage(int codePage) { return codePage == 0 ? ActiveAnsiCodePage() : codePage; }
+int EffectiveCodePage(int codePage)
+{
+    return codePage == 0 ? ActiveAnsiCodePage() : codePage;
+}
 
 // ICU counts in 32-bit lengths; a text near that size is refused, not cut.
 constexpr std::size_t kMaxTextLength = 0x10000000;
@@ -229,16 +284,16 @@ void CheckLength(std::size_t length)
 UnsupportedCodePage::UnsupportedCodePage(int codePage)
     : std::runtime_error("Code page " + std::to_string(codePage) + " is not supported")
     , m_codePage(codePage)
-{
-}
+{ }
 
 const std::vector<int>& SupportedCodePages()
 {
     static const std::vector<int> codePages = [] {
         std::vector<int> result;
         for (const int codePage : kCandidateCodePages) {
-            const bool available = codePage == kJohab ? JohabAvailable()
-                                                      : Converters().With(codePage, [](UConverter*) {});
+            const bool available = codePage == kJohab
+                ? JohabAvailable()
+                : Converters().With(codePage, [](UConverter*) {});
             if (available) {
                 result.push_back(codePage);
             }
@@ -267,10 +322,11 @@ std::string EncodeToCodePage(std::u16string_view text, int codePage)
     std::string output;
     const bool found = Converters().With(codePage, [&](UConverter* converter) {
         const auto length = static_cast<int32_t>(text.size());
-        output.resize(static_cast<std::size_t>(UCNV_GET_MAX_BYTES_FOR_STRING(length, ucnv_getMaxCharSize(converter))));
+        output.resize(static_cast<std::size_t>(
+            UCNV_GET_MAX_BYTES_FOR_STRING(length, ucnv_getMaxCharSize(converter))));
         UErrorCode status = U_ZERO_ERROR;
-        const int32_t written = ucnv_fromUChars(converter, output.data(), static_cast<int32_t>(output.size()),
-                                                text.data(), length, &status);
+        const int32_t written = ucnv_fromUChars(converter, output.data(),
+            static_cast<int32_t>(output.size()), text.data(), length, &status);
         output.resize(U_SUCCESS(status) ? static_cast<std::size_t>(written) : 0);
     });
     if (!found) {
@@ -295,8 +351,8 @@ std::u16string DecodeFromCodePage(std::string_view text, int codePage)
         // A byte never yields more than two UTF-16 units.
         output.resize(text.size() * 2 + 1);
         UErrorCode status = U_ZERO_ERROR;
-        const int32_t written = ucnv_toUChars(converter, output.data(), static_cast<int32_t>(output.size()),
-                                              text.data(), length, &status);
+        const int32_t written = ucnv_toUChars(converter, output.data(),
+            static_cast<int32_t>(output.size()), text.data(), length, &status);
         output.resize(U_SUCCESS(status) ? static_cast<std::size_t>(written) : 0);
     });
     if (!found) {

@@ -11,7 +11,8 @@
 namespace tankora {
 namespace {
 
-struct CollatorCloser {
+struct CollatorCloser
+{
     void operator()(UCollator* collator) const { ucol_close(collator); }
 };
 using CollatorPtr = std::unique_ptr<UCollator, CollatorCloser>;
@@ -35,9 +36,8 @@ public:
             }
             it = m_collators.emplace(id, std::move(collator)).first;
         }
-        const UCollationResult result =
-            ucol_strcoll(it->second.get(), left.data(), static_cast<int32_t>(left.size()), right.data(),
-                         static_cast<int32_t>(right.size()));
+        const UCollationResult result = ucol_strcoll(it->second.get(), left.data(),
+            static_cast<int32_t>(left.size()), right.data(), static_cast<int32_t>(right.size()));
         return result == UCOL_LESS ? -1 : result == UCOL_GREATER ? 1 : 0;
     }
 
@@ -51,7 +51,8 @@ private:
 int CompareLocaleTexts(std::string_view left, std::string_view right, LocaleId id)
 {
     static CollatorCache cache;
-    return cache.Compare(DecodeFromCodePage(left, 0), DecodeFromCodePage(right, 0), ResolveLocaleId(id));
+    return cache.Compare(
+        DecodeFromCodePage(left, 0), DecodeFromCodePage(right, 0), ResolveLocaleId(id));
 }
 
 } // namespace tankora

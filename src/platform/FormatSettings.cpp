@@ -15,8 +15,7 @@ class ItemReader
 public:
     explicit ItemReader(LocaleId id)
         : m_id(id)
-    {
-    }
+    { }
 
     std::optional<std::string> Text(LocaleItem item) const
     {
@@ -47,7 +46,9 @@ public:
     {
         const auto text = Text(item);
         int value = 0;
-        if (text && std::from_chars(text->data(), text->data() + text->size(), value).ec == std::errc()) {
+        if (text
+            && std::from_chars(text->data(), text->data() + text->size(), value).ec
+                == std::errc()) {
             target = value;
         }
     }
@@ -62,13 +63,15 @@ private:
     LocaleId m_id;
 };
 
-std::string TimeFormat(bool leadingZero, int clock, int markerPosition, const char* minutesAndSeconds)
+std::string TimeFormat(
+    bool leadingZero, int clock, int markerPosition, const char* minutesAndSeconds)
 {
     const std::string hour = leadingZero ? "hh" : "h";
     if (clock != 0) {
         return hour + minutesAndSeconds;
     }
-    return markerPosition == 1 ? "AMPM " + hour + minutesAndSeconds : hour + minutesAndSeconds + " AMPM";
+    return markerPosition == 1 ? "AMPM " + hour + minutesAndSeconds
+                               : hour + minutesAndSeconds + " AMPM";
 }
 
 } // namespace
@@ -135,6 +138,9 @@ FormatSettings& ProcessFormatSettings()
     return *settings;
 }
 
-void ResetProcessFormatSettings() { StoredSettings() = FormatSettingsForLocale(UserDefaultLocaleId()); }
+void ResetProcessFormatSettings()
+{
+    StoredSettings() = FormatSettingsForLocale(UserDefaultLocaleId());
+}
 
 } // namespace tankora

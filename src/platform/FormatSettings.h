@@ -12,10 +12,11 @@
 namespace tankora {
 
 // Texts are 8-bit in the active ANSI code page.
-struct FormatSettings {
+struct FormatSettings
+{
     std::string CurrencyString;
-    int CurrencyFormat = 0;   // positive currency format 0..3
-    int NegCurrFormat = 0;    // negative currency format 0..15
+    int CurrencyFormat = 0; // positive currency format 0..3
+    int NegCurrFormat = 0; // negative currency format 0..15
     int CurrencyDecimals = 2;
     char ThousandSeparator = ',';
     char DecimalSeparator = '.';
@@ -28,9 +29,9 @@ struct FormatSettings {
     std::string ShortTimeFormat;
     std::string LongTimeFormat;
     std::array<std::string, 12> ShortMonthNames; // [0] = January
-    std::array<std::string, 12> LongMonthNames;  // [0] = January
-    std::array<std::string, 7> ShortDayNames;    // [0] = Sunday
-    std::array<std::string, 7> LongDayNames;     // [0] = Sunday
+    std::array<std::string, 12> LongMonthNames; // [0] = January
+    std::array<std::string, 7> ShortDayNames; // [0] = Sunday
+    std::array<std::string, 7> LongDayNames; // [0] = Sunday
     LocaleId DefaultLocaleId = kLocaleEnglishUs;
     int PrimaryLanguageId = 9;
     int SubLanguageId = 1;

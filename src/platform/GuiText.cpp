@@ -13,8 +13,8 @@ QString AnsiToQString(std::string_view text)
 std::string QStringToAnsi(const QString& text)
 {
     return EncodeToCodePage(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                                static_cast<std::size_t>(text.size())),
-                            0);
+                                static_cast<std::size_t>(text.size())),
+        0);
 }
 
 } // namespace tankora

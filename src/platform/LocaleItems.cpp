@@ -27,13 +27,18 @@ std::optional<std::u16string>& Slot(ItemValues& values, LocaleItem item)
     return values[static_cast<std::size_t>(item)];
 }
 
-std::u16string Ascii(std::string_view text) { return std::u16string(text.begin(), text.end()); }
+std::u16string Ascii(std::string_view text)
+{
+    return std::u16string(text.begin(), text.end());
+}
 
-std::u16string Number(int value) { return Ascii(std::to_string(value)); }
+std::u16string Number(int value)
+{
+    return Ascii(std::to_string(value));
+}
 
 // ICU calls that fill a UChar buffer: grows the buffer once when it was too small.
-template <typename Fill>
-std::optional<std::u16string> IcuText(Fill&& fill)
+template <typename Fill> std::optional<std::u16string> IcuText(Fill&& fill)
 {
     std::u16string buffer(128, u'\0');
     UErrorCode status = U_ZERO_ERROR;
@@ -54,28 +59,34 @@ std::optional<std::u16string> IcuText(Fill&& fill)
 // digits, as Windows' locale items use them.
 std::string ItemLocaleName(const std::string& icuName)
 {
-    std::array<char, ULOC_FULLNAME_CAPACITY> buffer{};
+    std::array<char, ULOC_FULLNAME_CAPACITY> buffer {};
     std::copy_n(icuName.begin(), std::min(icuName.size(), buffer.size() - 1), buffer.begin());
     UErrorCode status = U_ZERO_ERROR;
-    uloc_setKeywordValue("calendar", "gregorian", buffer.data(), static_cast<int32_t>(buffer.size()), &status);
-    uloc_setKeywordValue("numbers", "latn", buffer.data(), static_cast<int32_t>(buffer.size()), &status);
+    uloc_setKeywordValue(
+        "calendar", "gregorian", buffer.data(), static_cast<int32_t>(buffer.size()), &status);
+    uloc_setKeywordValue(
+        "numbers", "latn", buffer.data(), static_cast<int32_t>(buffer.size()), &status);
     return U_SUCCESS(status) ? std::string(buffer.data()) : icuName;
 }
 
-struct DateFormatCloser {
+struct DateFormatCloser
+{
     void operator()(UDateFormat* format) const { udat_close(format); }
 };
-struct NumberFormatCloser {
+struct NumberFormatCloser
+{
     void operator()(UNumberFormat* format) const { unum_close(format); }
 };
-struct CalendarCloser {
+struct CalendarCloser
+{
     void operator()(UCalendar* calendar) const { ucal_close(calendar); }
 };
 using DateFormatPtr = std::unique_ptr<UDateFormat, DateFormatCloser>;
 using NumberFormatPtr = std::unique_ptr<UNumberFormat, NumberFormatCloser>;
 using CalendarPtr = std::unique_ptr<UCalendar, CalendarCloser>;
 
-DateFormatPtr OpenDateFormat(const char* locale, UDateFormatStyle timeStyle, UDateFormatStyle dateStyle)
+DateFormatPtr OpenDateFormat(
+    const char* locale, UDateFormatStyle timeStyle, UDateFormatStyle dateStyle)
 {
     UErrorCode status = U_ZERO_ERROR;
     DateFormatPtr format(udat_open(timeStyle, dateStyle, locale, nullptr, 0, nullptr, 0, &status));
@@ -87,16 +98,19 @@ std::optional<std::u16string> Pattern(const UDateFormat* format)
     if (!format) {
         return std::nullopt;
     }
-    return IcuText([&](UChar* b, int32_t n, UErrorCode* s) { return udat_toPattern(format, false, b, n, s); });
+    return IcuText(
+        [&](UChar* b, int32_t n, UErrorCode* s) { return udat_toPattern(format, false, b, n, s); });
 }
 
-std::optional<std::u16string> Symbol(const UDateFormat* format, UDateFormatSymbolType type, int32_t index)
+std::optional<std::u16string> Symbol(
+    const UDateFormat* format, UDateFormatSymbolType type, int32_t index)
 {
     if (!format) {
         return std::nullopt;
     }
-    auto text =
-        IcuText([&](UChar* b, int32_t n, UErrorCode* s) { return udat_getSymbols(format, type, index, b, n, s); });
+    auto text = IcuText([&](UChar* b, int32_t n, UErrorCode* s) {
+        return udat_getSymbols(format, type, index, b, n, s);
+    });
     if (text) {
         *text = WithoutBidiMarks(*text);
     }
@@ -107,7 +121,8 @@ std::optional<std::u16string> Symbol(const UDateFormat* format, UDateFormatSymbo
 // often carry two.
 std::u16string WithFullYears(std::u16string pattern)
 {
-    for (auto pos = pattern.find(u"yy"); pos != std::u16string::npos; pos = pattern.find(u"yy", pos + 4)) {
+    for (auto pos = pattern.find(u"yy"); pos != std::u16string::npos;
+         pos = pattern.find(u"yy", pos + 4)) {
         if (pattern.compare(pos, 4, u"yyyy") != 0) {
             pattern.replace(pos, 2, u"yyyy");
         }
@@ -151,21 +166,26 @@ std::optional<std::u16string> AbbreviatedLanguage(const std::string& icuName)
         abbreviation = std::string(language).substr(0, 2) + country[0];
     }
     std::transform(abbreviation.begin(), abbreviation.end(), abbreviation.begin(),
-                   [](char c) { return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c); });
+        [](char c) { return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c); });
     return abbreviation.empty() ? std::nullopt : std::optional(Ascii(abbreviation));
 }
 
 void ReadNames(ItemValues& values, const std::string& icuName)
 {
     const char* name = icuName.c_str();
-    Slot(values, LocaleItem::EnglishLanguageName) =
-        IcuText([&](UChar* b, int32_t n, UErrorCode* s) { return uloc_getDisplayLanguage(name, "en", b, n, s); });
-    Slot(values, LocaleItem::EnglishCountryName) =
-        IcuText([&](UChar* b, int32_t n, UErrorCode* s) { return uloc_getDisplayCountry(name, "en", b, n, s); });
-    Slot(values, LocaleItem::NativeLanguageName) =
-        IcuText([&](UChar* b, int32_t n, UErrorCode* s) { return uloc_getDisplayLanguage(name, name, b, n, s); });
-    Slot(values, LocaleItem::NativeCountryName) =
-        IcuText([&](UChar* b, int32_t n, UErrorCode* s) { return uloc_getDisplayCountry(name, name, b, n, s); });
+    Slot(values, LocaleItem::EnglishLanguageName)
+        = IcuText([&](UChar* b, int32_t n, UErrorCode* s) {
+              return uloc_getDisplayLanguage(name, "en", b, n, s);
+          });
+    Slot(values, LocaleItem::EnglishCountryName) = IcuText([&](UChar* b, int32_t n, UErrorCode* s) {
+        return uloc_getDisplayCountry(name, "en", b, n, s);
+    });
+    Slot(values, LocaleItem::NativeLanguageName) = IcuText([&](UChar* b, int32_t n, UErrorCode* s) {
+        return uloc_getDisplayLanguage(name, name, b, n, s);
+    });
+    Slot(values, LocaleItem::NativeCountryName) = IcuText([&](UChar* b, int32_t n, UErrorCode* s) {
+        return uloc_getDisplayCountry(name, name, b, n, s);
+    });
     Slot(values, LocaleItem::AbbrevLanguageName) = AbbreviatedLanguage(icuName);
     char language[ULOC_LANG_CAPACITY] = {};
     char country[ULOC_COUNTRY_CAPACITY] = {};
@@ -186,19 +206,25 @@ void ReadCurrencyAndNumbers(ItemValues& values, const char* locale)
         return;
     }
     const UNumberFormat* format = currency.get();
-    Slot(values, LocaleItem::CurrencySymbol) = IcuText(
-        [&](UChar* b, int32_t n, UErrorCode* s) { return unum_getSymbol(format, UNUM_CURRENCY_SYMBOL, b, n, s); });
+    Slot(values, LocaleItem::CurrencySymbol) = IcuText([&](UChar* b, int32_t n, UErrorCode* s) {
+        return unum_getSymbol(format, UNUM_CURRENCY_SYMBOL, b, n, s);
+    });
     if (auto& symbol = Slot(values, LocaleItem::CurrencySymbol)) {
         *symbol = WithoutBidiMarks(*symbol);
     }
-    if (const auto pattern =
-            IcuText([&](UChar* b, int32_t n, UErrorCode* s) { return unum_toPattern(format, false, b, n, s); })) {
+    if (const auto pattern = IcuText([&](UChar* b, int32_t n, UErrorCode* s) {
+            return unum_toPattern(format, false, b, n, s);
+        })) {
         Slot(values, LocaleItem::CurrencyFormat) = Number(PositiveCurrencyFormatCode(*pattern));
-        Slot(values, LocaleItem::NegativeCurrencyFormat) = Number(NegativeCurrencyFormatCode(*pattern));
+        Slot(values, LocaleItem::NegativeCurrencyFormat)
+            = Number(NegativeCurrencyFormatCode(*pattern));
     }
-    Slot(values, LocaleItem::CurrencyDigits) = Number(unum_getAttribute(format, UNUM_MAX_FRACTION_DIGITS));
+    Slot(values, LocaleItem::CurrencyDigits)
+        = Number(unum_getAttribute(format, UNUM_MAX_FRACTION_DIGITS));
     const auto separator = [&](UNumberFormatSymbol which) -> std::optional<std::u16string> {
-        auto text = IcuText([&](UChar* b, int32_t n, UErrorCode* s) { return unum_getSymbol(format, which, b, n, s); });
+        auto text = IcuText([&](UChar* b, int32_t n, UErrorCode* s) {
+            return unum_getSymbol(format, which, b, n, s);
+        });
         return text ? std::optional(SeparatorText(*text)) : std::nullopt;
     };
     Slot(values, LocaleItem::ThousandSeparator) = separator(UNUM_GROUPING_SEPARATOR_SYMBOL);
@@ -220,14 +246,18 @@ void ReadDateFormats(ItemValues& values, const char* locale)
         Slot(values, LocaleItem::LongDateFormat) = WithFullYears(WindowsDatePattern(*pattern));
     }
     for (int month = 1; month <= 12; ++month) {
-        Slot(values, LongMonthNameItem(month)) = Symbol(shortDate.get(), UDAT_STANDALONE_MONTHS, month - 1);
-        Slot(values, ShortMonthNameItem(month)) = Symbol(shortDate.get(), UDAT_STANDALONE_SHORT_MONTHS, month - 1);
+        Slot(values, LongMonthNameItem(month))
+            = Symbol(shortDate.get(), UDAT_STANDALONE_MONTHS, month - 1);
+        Slot(values, ShortMonthNameItem(month))
+            = Symbol(shortDate.get(), UDAT_STANDALONE_SHORT_MONTHS, month - 1);
     }
     // ICU numbers the week days from Sunday = 1; the items start on Monday.
     for (int day = 1; day <= 7; ++day) {
         const int icuDay = day % 7 + 1;
-        Slot(values, LongDayNameItem(day)) = Symbol(shortDate.get(), UDAT_STANDALONE_WEEKDAYS, icuDay);
-        Slot(values, ShortDayNameItem(day)) = Symbol(shortDate.get(), UDAT_STANDALONE_SHORT_WEEKDAYS, icuDay);
+        Slot(values, LongDayNameItem(day))
+            = Symbol(shortDate.get(), UDAT_STANDALONE_WEEKDAYS, icuDay);
+        Slot(values, ShortDayNameItem(day))
+            = Symbol(shortDate.get(), UDAT_STANDALONE_SHORT_WEEKDAYS, icuDay);
     }
 }
 
@@ -253,7 +283,8 @@ void ReadTimeFormat(ItemValues& values, const char* locale)
     const auto marker = windows.find(u"tt");
     Slot(values, LocaleItem::TimeLeadingZero) = Number(twoDigits ? 1 : 0);
     Slot(values, LocaleItem::TimeFormat) = Number(windows[hour] == u'H' ? 1 : 0);
-    Slot(values, LocaleItem::TimeMarkerPosition) = Number(marker != std::u16string::npos && marker < hour ? 1 : 0);
+    Slot(values, LocaleItem::TimeMarkerPosition)
+        = Number(marker != std::u16string::npos && marker < hour ? 1 : 0);
 }
 
 void ReadCalendar(ItemValues& values, const char* locale)
@@ -268,7 +299,9 @@ void ReadCalendar(ItemValues& values, const char* locale)
         const int firstDay = ucal_getAttribute(calendar.get(), UCAL_FIRST_DAY_OF_WEEK);
         Slot(values, LocaleItem::FirstDayOfWeek) = Number((firstDay + 5) % 7);
         const int minimalDays = ucal_getAttribute(calendar.get(), UCAL_MINIMAL_DAYS_IN_FIRST_WEEK);
-        Slot(values, LocaleItem::FirstWeekOfYear) = Number(minimalDays >= 7 ? 1 : minimalDays >= 4 ? 2 : 0);
+        Slot(values, LocaleItem::FirstWeekOfYear) = Number(minimalDays >= 7 ? 1
+                : minimalDays >= 4                                          ? 2
+                                                                            : 0);
     }
     status = U_ZERO_ERROR;
     const UMeasurementSystem measure = ulocdata_getMeasurementSystem(locale, &status);
@@ -300,7 +333,8 @@ const ItemValues* CachedItems(LocaleId id)
     auto it = cache.find(id);
     if (it == cache.end()) {
         const std::string icuName = IcuLocaleName(id);
-        auto values = icuName.empty() ? nullptr : std::make_unique<ItemValues>(ReadItems(id, icuName));
+        auto values
+            = icuName.empty() ? nullptr : std::make_unique<ItemValues>(ReadItems(id, icuName));
         it = cache.emplace(id, std::move(values)).first;
     }
     return it->second.get();
@@ -316,7 +350,8 @@ std::optional<std::u16string> LocalizedCountryName(LocaleId id)
         return std::nullopt;
     }
     return IcuText([&](UChar* b, int32_t n, UErrorCode* s) {
-        return uloc_getDisplayCountry(name.c_str(), display.empty() ? "en" : display.c_str(), b, n, s);
+        return uloc_getDisplayCountry(
+            name.c_str(), display.empty() ? "en" : display.c_str(), b, n, s);
     });
 }
 
@@ -327,10 +362,22 @@ LocaleItem Offset(LocaleItem first, int number, int count)
 
 } // namespace
 
-LocaleItem LongMonthNameItem(int month) { return Offset(LocaleItem::LongMonthName1, month, 12); }
-LocaleItem ShortMonthNameItem(int month) { return Offset(LocaleItem::ShortMonthName1, month, 12); }
-LocaleItem LongDayNameItem(int day) { return Offset(LocaleItem::LongDayName1, day, 7); }
-LocaleItem ShortDayNameItem(int day) { return Offset(LocaleItem::ShortDayName1, day, 7); }
+LocaleItem LongMonthNameItem(int month)
+{
+    return Offset(LocaleItem::LongMonthName1, month, 12);
+}
+LocaleItem ShortMonthNameItem(int month)
+{
+    return Offset(LocaleItem::ShortMonthName1, month, 12);
+}
+LocaleItem LongDayNameItem(int day)
+{
+    return Offset(LocaleItem::LongDayName1, day, 7);
+}
+LocaleItem ShortDayNameItem(int day)
+{
+    return Offset(LocaleItem::ShortDayName1, day, 7);
+}
 
 std::u16string LocaleItemText(LocaleId id, LocaleItem item, std::u16string_view defaultText)
 {
@@ -367,7 +414,7 @@ std::optional<std::uint32_t> LocaleCodePageBits(LocaleId id)
         return std::nullopt;
     }
     const int bit = CodePageSignatureBit(DefaultAnsiCodePageOf(id));
-    return bit < 0 ? 0u : std::uint32_t{1} << bit;
+    return bit < 0 ? 0u : std::uint32_t { 1 } << bit;
 }
 
 } // namespace tankora

@@ -17,40 +17,40 @@
 namespace tankora {
 
 enum class LocaleItem : int {
-    EnglishLanguageName,  // "German"
-    EnglishCountryName,   // "Germany"
-    NativeLanguageName,   // "Deutsch"
-    NativeCountryName,    // "Deutschland"
-    AbbrevLanguageName,   // three letters, "DEU"
-    CountryName,          // country name in the user default locale's language
-    IsoLanguageName,      // ISO 639, "de"
-    IsoCountryName,       // ISO 3166, "DE"
-    DefaultAnsiCodePage,  // "1252"; "0" for Unicode-only locales
-    CurrencySymbol,       // "€"
-    CurrencyFormat,       // positive currency format 0..3
+    EnglishLanguageName, // "German"
+    EnglishCountryName, // "Germany"
+    NativeLanguageName, // "Deutsch"
+    NativeCountryName, // "Deutschland"
+    AbbrevLanguageName, // three letters, "DEU"
+    CountryName, // country name in the user default locale's language
+    IsoLanguageName, // ISO 639, "de"
+    IsoCountryName, // ISO 3166, "DE"
+    DefaultAnsiCodePage, // "1252"; "0" for Unicode-only locales
+    CurrencySymbol, // "€"
+    CurrencyFormat, // positive currency format 0..3
     NegativeCurrencyFormat, // negative currency format 0..15
-    CurrencyDigits,       // "2"
-    ThousandSeparator,    // "."
-    DecimalSeparator,     // ","
-    DateSeparator,        // "."
-    ShortDateFormat,      // "dd.MM.yyyy"
-    LongDateFormat,       // "dddd, d. MMMM yyyy"
-    TimeFormatString,     // "HH:mm:ss"
-    TimeSeparator,        // ":"
-    AmDesignator,         // "AM"
-    PmDesignator,         // "PM"
-    TimeLeadingZero,      // "1" when hours have a leading zero, else "0"
-    TimeFormat,           // "0" 12-hour clock with designator, "1" 24-hour
-    TimeMarkerPosition,   // "0" designator after the time, "1" before
-    Measure,              // "0" metric, "1" U.S.
-    CalendarType,         // "1" Gregorian
-    OptionalCalendar,     // "1" Gregorian
-    FirstDayOfWeek,       // "0" Monday .. "6" Sunday
-    FirstWeekOfYear,      // "0" contains Jan 1, "1" first full week, "2" first 4-day week
-    LongMonthName1,       // .. LongMonthName1 + 11: "Januar" ..
+    CurrencyDigits, // "2"
+    ThousandSeparator, // "."
+    DecimalSeparator, // ","
+    DateSeparator, // "."
+    ShortDateFormat, // "dd.MM.yyyy"
+    LongDateFormat, // "dddd, d. MMMM yyyy"
+    TimeFormatString, // "HH:mm:ss"
+    TimeSeparator, // ":"
+    AmDesignator, // "AM"
+    PmDesignator, // "PM"
+    TimeLeadingZero, // "1" when hours have a leading zero, else "0"
+    TimeFormat, // "0" 12-hour clock with designator, "1" 24-hour
+    TimeMarkerPosition, // "0" designator after the time, "1" before
+    Measure, // "0" metric, "1" U.S.
+    CalendarType, // "1" Gregorian
+    OptionalCalendar, // "1" Gregorian
+    FirstDayOfWeek, // "0" Monday .. "6" Sunday
+    FirstWeekOfYear, // "0" contains Jan 1, "1" first full week, "2" first 4-day week
+    LongMonthName1, // .. LongMonthName1 + 11: "Januar" ..
     ShortMonthName1 = LongMonthName1 + 12, // .. + 11: "Jan" ..
-    LongDayName1 = ShortMonthName1 + 12,   // .. + 6: Monday first, "Montag" ..
-    ShortDayName1 = LongDayName1 + 7,      // .. + 6: Monday first, "Mo" ..
+    LongDayName1 = ShortMonthName1 + 12, // .. + 6: Monday first, "Montag" ..
+    ShortDayName1 = LongDayName1 + 7, // .. + 6: Monday first, "Mo" ..
     ItemCount = ShortDayName1 + 7,
 };
 

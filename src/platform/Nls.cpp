@@ -34,8 +34,8 @@ std::string_view Environment(const char* name)
 // change its locale while it runs.
 LocaleId EnvironmentLocaleId()
 {
-    static const LocaleId id = LocaleIdFromEnvironment(Environment("LC_ALL"), Environment("LC_MESSAGES"),
-                                                       Environment("LANG"));
+    static const LocaleId id = LocaleIdFromEnvironment(
+        Environment("LC_ALL"), Environment("LC_MESSAGES"), Environment("LANG"));
     return id;
 }
 
@@ -82,7 +82,8 @@ std::string IcuLocaleName(LocaleId id)
     }
     char buffer[ULOC_FULLNAME_CAPACITY] = {};
     UErrorCode status = U_ZERO_ERROR;
-    const int32_t length = uloc_getLocaleForLCID(static_cast<uint32_t>(id), buffer, sizeof buffer, &status);
+    const int32_t length
+        = uloc_getLocaleForLCID(static_cast<uint32_t>(id), buffer, sizeof buffer, &status);
     if (U_FAILURE(status) || length <= 0 || length >= static_cast<int32_t>(sizeof buffer)) {
         return {};
     }
@@ -106,7 +107,7 @@ std::optional<LocaleId> LocaleIdFromName(std::string_view name)
     std::string language = WithoutScript(icuName);
     language = language.substr(0, language.find('_'));
     const std::string likely = language.empty() ? std::string() : LikelyName(language);
-    for (const std::string& candidate : {likely, WithoutScript(likely)}) {
+    for (const std::string& candidate : { likely, WithoutScript(likely) }) {
         if (candidate.empty()) {
             continue;
         }
@@ -118,9 +119,10 @@ std::optional<LocaleId> LocaleIdFromName(std::string_view name)
     return std::nullopt;
 }
 
-LocaleId LocaleIdFromEnvironment(std::string_view lcAll, std::string_view lcMessages, std::string_view lang)
+LocaleId LocaleIdFromEnvironment(
+    std::string_view lcAll, std::string_view lcMessages, std::string_view lang)
 {
-    for (const std::string_view value : {lcAll, lcMessages, lang}) {
+    for (const std::string_view value : { lcAll, lcMessages, lang }) {
         if (!value.empty()) {
             return LocaleIdFromName(value).value_or(kLocaleEnglishUs);
         }
@@ -128,9 +130,15 @@ LocaleId LocaleIdFromEnvironment(std::string_view lcAll, std::string_view lcMess
     return kLocaleEnglishUs;
 }
 
-void SetMachineLocale(const MachineLocale& machine) { Override() = machine; }
+void SetMachineLocale(const MachineLocale& machine)
+{
+    Override() = machine;
+}
 
-MachineLocale CurrentMachineLocaleOverride() { return Override(); }
+MachineLocale CurrentMachineLocaleOverride()
+{
+    return Override();
+}
 
 ScopedMachineLocale::ScopedMachineLocale(const MachineLocale& machine)
     : m_previous(Override())
@@ -138,11 +146,20 @@ ScopedMachineLocale::ScopedMachineLocale(const MachineLocale& machine)
     SetMachineLocale(machine);
 }
 
-ScopedMachineLocale::~ScopedMachineLocale() { SetMachineLocale(m_previous); }
+ScopedMachineLocale::~ScopedMachineLocale()
+{
+    SetMachineLocale(m_previous);
+}
 
-LocaleId UserDefaultLocaleId() { return Override().userDefault.value_or(EnvironmentLocaleId()); }
+LocaleId UserDefaultLocaleId()
+{
+    return Override().userDefault.value_or(EnvironmentLocaleId());
+}
 
-LocaleId SystemDefaultLocaleId() { return Override().systemDefault.value_or(EnvironmentLocaleId()); }
+LocaleId SystemDefaultLocaleId()
+{
+    return Override().systemDefault.value_or(EnvironmentLocaleId());
+}
 
 LocaleId ResolveLocaleId(LocaleId id)
 {
@@ -166,10 +183,14 @@ int ActiveAnsiCodePage()
 
 bool IsMultiByteCodePage(int codePage)
 {
-    return codePage == 932 || codePage == 936 || codePage == 949 || codePage == 950 || codePage == 1361;
+    return codePage == 932 || codePage == 936 || codePage == 949 || codePage == 950
+        || codePage == 1361;
 }
 
-bool IsMultiByteSystem() { return IsMultiByteCodePage(ActiveAnsiCodePage()); }
+bool IsMultiByteSystem()
+{
+    return IsMultiByteCodePage(ActiveAnsiCodePage());
+}
 
 const std::vector<LocaleId>& SupportedLocaleIds()
 {
@@ -178,7 +199,7 @@ const std::vector<LocaleId>& SupportedLocaleIds()
         const int32_t count = uloc_countAvailable();
         for (int32_t i = 0; i < count; ++i) {
             const std::string name = uloc_getAvailable(i);
-            for (const std::string& candidate : {name, WithoutScript(name)}) {
+            for (const std::string& candidate : { name, WithoutScript(name) }) {
                 const auto lcid = LcidOfIcuName(candidate);
                 if (lcid && SubLanguageOf(*lcid) != 0) {
                     result.push_back(*lcid);
@@ -193,10 +214,19 @@ const std::vector<LocaleId>& SupportedLocaleIds()
     return ids;
 }
 
-bool IsLocaleIdKnown(LocaleId id) { return !IcuLocaleName(ResolveLocaleId(id)).empty(); }
+bool IsLocaleIdKnown(LocaleId id)
+{
+    return !IcuLocaleName(ResolveLocaleId(id)).empty();
+}
 
-LocaleId ThreadLocale() { return StoredThreadLocale().value_or(UserDefaultLocaleId()); }
+LocaleId ThreadLocale()
+{
+    return StoredThreadLocale().value_or(UserDefaultLocaleId());
+}
 
-void SetThreadLocale(LocaleId id) { StoredThreadLocale() = id; }
+void SetThreadLocale(LocaleId id)
+{
+    StoredThreadLocale() = id;
+}
 
 } // namespace tankora

@@ -22,8 +22,14 @@ inline constexpr LocaleId kLocaleEnglishUs = 0x0409;
 inline constexpr LocaleId kLocaleUserDefault = 0x0400;
 inline constexpr LocaleId kLocaleSystemDefault = 0x0800;
 
-inline constexpr int PrimaryLanguageOf(LocaleId id) { return id & 0x3FF; }
-inline constexpr int SubLanguageOf(LocaleId id) { return (id >> 10) & 0x3F; }
+inline constexpr int PrimaryLanguageOf(LocaleId id)
+{
+    return id & 0x3FF;
+}
+inline constexpr int SubLanguageOf(LocaleId id)
+{
+    return (id >> 10) & 0x3F;
+}
 
 // The ICU locale name ("de_DE", "zh_Hant_TW") of a Windows locale id, or an
 // empty text when ICU knows no locale for it. Does not resolve 0x400/0x800.
@@ -38,13 +44,14 @@ std::optional<LocaleId> LocaleIdFromName(std::string_view name);
 // The user default locale id that the given environment values select: the
 // first non-empty of LC_ALL, LC_MESSAGES, LANG; 0x0409 when that is "C",
 // "POSIX", unknown, or when all are empty.
-LocaleId LocaleIdFromEnvironment(std::string_view lcAll, std::string_view lcMessages,
-                                 std::string_view lang);
+LocaleId LocaleIdFromEnvironment(
+    std::string_view lcAll, std::string_view lcMessages, std::string_view lang);
 
 // Replaces what the machine would answer. Tests use this to run under a
 // chosen locale and code page whatever the environment holds; each field left
 // empty falls back to the environment. The program never calls it.
-struct MachineLocale {
+struct MachineLocale
+{
     std::optional<LocaleId> userDefault;
     std::optional<LocaleId> systemDefault;
     std::optional<int> activeCodePage;

@@ -16,9 +16,10 @@ constexpr int kMaxDecimals = 18;
 
 // A finite number as its 15-significant-digit decimal expansion:
 // value = 0.d1 d2 ... d15 x 10^pointPosition, digits '0'..'9'.
-struct DecimalExpansion {
+struct DecimalExpansion
+{
     bool negative = false;
-    std::string digits;    // always kSignificantDigits long
+    std::string digits; // always kSignificantDigits long
     int pointPosition = 0; // digits before the decimal point (may be <= 0)
 };
 
@@ -30,7 +31,7 @@ DecimalExpansion Expand(double x)
     // Scientific form with 14 fraction digits: d.dddddddddddddde[+-]xx. to_chars
     // rounds correctly and ignores the C library's locale.
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x),
-                                            std::chars_format::scientific, kSignificantDigits - 1);
+        std::chars_format::scientific, kSignificantDigits - 1);
     (void)error; // 64 bytes always hold the scientific form of a double
     const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
     const auto ePos = text.find('e');
@@ -119,7 +120,10 @@ std::string FixedText(DecimalExpansion number, int decimals, char decimalSeparat
     return text;
 }
 
-int ClampDecimals(int decimals) { return std::clamp(decimals, 0, kMaxDecimals); }
+int ClampDecimals(int decimals)
+{
+    return std::clamp(decimals, 0, kMaxDecimals);
+}
 
 } // namespace
 
@@ -199,14 +203,18 @@ std::string FormatGeneral15(double x)
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // The pieces of a number text that passed the syntax check.
-struct NumberSyntax {
+struct NumberSyntax
+{
     bool negative = false;
     std::string mantissa; // digits with at most one '.'
     bool exponentNegative = false;
-    long exponent = 0;    // saturated far beyond the double range
+    long exponent = 0; // saturated far beyond the double range
 };
 
 std::optional<NumberSyntax> Scan(std::string_view text, char decimalSeparator)
@@ -267,7 +275,8 @@ std::optional<NumberSyntax> Scan(std::string_view text, char decimalSeparator)
 long LeadingMagnitude(const NumberSyntax& syntax)
 {
     const auto point = syntax.mantissa.find('.');
-    const long integerDigits = static_cast<long>(point == std::string::npos ? syntax.mantissa.size() : point);
+    const long integerDigits
+        = static_cast<long>(point == std::string::npos ? syntax.mantissa.size() : point);
     const auto firstNonZero = syntax.mantissa.find_first_not_of("0.");
     long position = static_cast<long>(firstNonZero);
     if (point != std::string::npos && firstNonZero > point) {
@@ -298,7 +307,8 @@ std::optional<double> ParseNumber(std::string_view text, char decimalSeparator)
     }
     canonical.append(std::to_string(syntax->exponent));
     double value = 0;
-    const auto [end, error] = std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
+    const auto [end, error]
+        = std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
     (void)end;
     if (error == std::errc::result_out_of_range) {
         if (LeadingMagnitude(*syntax) >= 0) {

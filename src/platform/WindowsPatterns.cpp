@@ -8,15 +8,24 @@ namespace {
 
 bool IsBidiMark(char16_t c)
 {
-    return c == 0x200E || c == 0x200F || c == 0x061C || (c >= 0x202A && c <= 0x202E) ||
-           (c >= 0x2066 && c <= 0x2069);
+    return c == 0x200E || c == 0x200F || c == 0x061C || (c >= 0x202A && c <= 0x202E)
+        || (c >= 0x2066 && c <= 0x2069);
 }
 
-bool IsAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
+bool IsAsciiLetter(char16_t c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
 
-bool IsWideBlank(char16_t c) { return c == 0x00A0 || c == 0x202F || c == 0x2009 || c == 0x2007; }
+bool IsWideBlank(char16_t c)
+{
+    return c == 0x00A0 || c == 0x202F || c == 0x2009 || c == 0x2007;
+}
 
-std::u16string Repeat(char16_t c, std::size_t count) { return std::u16string(count, c); }
+std::u16string Repeat(char16_t c, std::size_t count)
+{
+    return std::u16string(count, c);
+}
 
 // Windows text for a run of `count` ICU pattern letters `letter`; empty for
 // fields Windows cannot show.
@@ -95,7 +104,8 @@ std::u16string Trimmed(std::u16string text)
 std::u16string WithoutBidiMarks(std::u16string_view text)
 {
     std::u16string result;
-    std::copy_if(text.begin(), text.end(), std::back_inserter(result), [](char16_t c) { return !IsBidiMark(c); });
+    std::copy_if(text.begin(), text.end(), std::back_inserter(result),
+        [](char16_t c) { return !IsBidiMark(c); });
     return result;
 }
 
@@ -159,7 +169,8 @@ char16_t SeparatorAfterField(std::u16string_view windowsPattern, std::u16string_
         return u'\0';
     }
     // A quoted literal's text starts after its quote.
-    if (windowsPattern[after] == u'\'' && after + 1 < windowsPattern.size() && windowsPattern[after + 1] != u'\'') {
+    if (windowsPattern[after] == u'\'' && after + 1 < windowsPattern.size()
+        && windowsPattern[after + 1] != u'\'') {
         return windowsPattern[after + 1];
     }
     return IsAsciiLetter(windowsPattern[after]) ? u'\0' : windowsPattern[after];
@@ -199,9 +210,23 @@ std::u16string_view Subpattern(std::u16string_view pattern, bool negative)
     return split == std::u16string_view::npos ? std::u16string_view() : pattern.substr(split + 1);
 }
 
-constexpr std::array<std::u16string_view, 16> kNegativeShapes{
-    u"($n)", u"-$n",  u"$-n",  u"$n-",  u"(n$)", u"-n$",   u"n-$",   u"n$-",
-    u"-n $", u"-$ n", u"n $-", u"$ n-", u"$ -n", u"n- $", u"($ n)", u"(n $)",
+constexpr std::array<std::u16string_view, 16> kNegativeShapes {
+    u"($n)",
+    u"-$n",
+    u"$-n",
+    u"$n-",
+    u"(n$)",
+    u"-n$",
+    u"n-$",
+    u"n$-",
+    u"-n $",
+    u"-$ n",
+    u"n $-",
+    u"$ n-",
+    u"$ -n",
+    u"n- $",
+    u"($ n)",
+    u"(n $)",
 };
 
 } // namespace

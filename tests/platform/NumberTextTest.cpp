@@ -8,7 +8,8 @@
 namespace tankora {
 namespace {
 
-struct FormatCase {
+struct FormatCase
+{
     double value;
     const char* expected;
 };
@@ -16,17 +17,17 @@ struct FormatCase {
 TEST(NumberText, FourDecimalsRoundHalfAwayFromZero)
 {
     const FormatCase cases[] = {
-        {0, "0.0000"},
-        {0.00005, "0.0001"},
-        {-0.00005, "-0.0001"},
-        {0.00004999, "0.0000"},
-        {0.03125, "0.0313"}, // an exact binary tie rounds away from zero, not to even
-        {1.00005, "1.0001"}, // 1.0000499999... in binary, 1.00005 in 15 digits
-        {2.5, "2.5000"},
-        {-3.14159265, "-3.1416"},
-        {9.99995, "10.0000"},
-        {123456.7, "123456.7000"},
-        {1e20, "100000000000000000000.0000"},
+        { 0, "0.0000" },
+        { 0.00005, "0.0001" },
+        { -0.00005, "-0.0001" },
+        { 0.00004999, "0.0000" },
+        { 0.03125, "0.0313" }, // an exact binary tie rounds away from zero, not to even
+        { 1.00005, "1.0001" }, // 1.0000499999... in binary, 1.00005 in 15 digits
+        { 2.5, "2.5000" },
+        { -3.14159265, "-3.1416" },
+        { 9.99995, "10.0000" },
+        { 123456.7, "123456.7000" },
+        { 1e20, "100000000000000000000.0000" },
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatDecimals(c.value, 4, '.'), c.expected) << c.value;
@@ -51,12 +52,12 @@ TEST(NumberText, FormatsUseTheGivenSeparator)
 TEST(NumberText, FixedFifteenKeepsFifteenSignificantDigits)
 {
     const FormatCase cases[] = {
-        {1.0 / 3.0, "0.333333333333333"},
-        {2.5, "2.500000000000000"},
-        {0, "0.000000000000000"},
-        {123456789.123456789, "123456789.123457000000000"},
-        {-2.0 / 3.0, "-0.666666666666667"},
-        {999999999999999, "999999999999999.000000000000000"},
+        { 1.0 / 3.0, "0.333333333333333" },
+        { 2.5, "2.500000000000000" },
+        { 0, "0.000000000000000" },
+        { 123456789.123456789, "123456789.123457000000000" },
+        { -2.0 / 3.0, "-0.666666666666667" },
+        { 999999999999999, "999999999999999.000000000000000" },
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatFixed15(c.value, 15, '.'), c.expected) << c.value;
@@ -74,19 +75,19 @@ TEST(NumberText, FixedFifteenFallsBackToExponentFormWhenTooLarge)
 TEST(NumberText, GeneralFormUsesUpToFifteenDigits)
 {
     const FormatCase cases[] = {
-        {0, "0"},
-        {1e100, "1E100"},
-        {1e101, "1E101"},
-        {-1e100, "-1E100"},
-        {2.5, "2.5"},
-        {-5, "-5"},
-        {0.0001, "0.0001"},
-        {0.00001, "1E-5"},
-        {1.5e-7, "1.5E-7"},
-        {1.0 / 3.0, "0.333333333333333"},
-        {123456789012345, "123456789012345"},
-        {1e15, "1E15"},
-        {0.1 + 0.2, "0.3"},
+        { 0, "0" },
+        { 1e100, "1E100" },
+        { 1e101, "1E101" },
+        { -1e100, "-1E100" },
+        { 2.5, "2.5" },
+        { -5, "-5" },
+        { 0.0001, "0.0001" },
+        { 0.00001, "1E-5" },
+        { 1.5e-7, "1.5E-7" },
+        { 1.0 / 3.0, "0.333333333333333" },
+        { 123456789012345, "123456789012345" },
+        { 1e15, "1E15" },
+        { 0.1 + 0.2, "0.3" },
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatGeneral15(c.value, '.'), c.expected) << c.value;
@@ -100,7 +101,8 @@ TEST(NumberText, NonFiniteValuesHaveFixedTexts)
     EXPECT_EQ(FormatFixed15(std::nan(""), 2, '.'), "NAN");
 }
 
-struct ParseCase {
+struct ParseCase
+{
     const char* text;
     char separator;
     double expected;
@@ -109,17 +111,17 @@ struct ParseCase {
 TEST(NumberText, ParseAcceptsStrictNumbers)
 {
     const ParseCase cases[] = {
-        {"0", '.', 0},
-        {"1.5E-3", '.', 0.0015},
-        {"1,5", ',', 1.5},
-        {"  -2.25  ", '.', -2.25},
-        {"+7", '.', 7},
-        {"5.", '.', 5},
-        {".5", '.', 0.5},
-        {"1e+2", '.', 100},
-        {"1E100", '.', 1e100},
-        {"1E-400", '.', 0}, // underflow reads as zero
-        {"0.000000000000000000000000000000000000001E-300", '.', 0},
+        { "0", '.', 0 },
+        { "1.5E-3", '.', 0.0015 },
+        { "1,5", ',', 1.5 },
+        { "  -2.25  ", '.', -2.25 },
+        { "+7", '.', 7 },
+        { "5.", '.', 5 },
+        { ".5", '.', 0.5 },
+        { "1e+2", '.', 100 },
+        { "1E100", '.', 1e100 },
+        { "1E-400", '.', 0 }, // underflow reads as zero
+        { "0.000000000000000000000000000000000000001E-300", '.', 0 },
     };
     for (const auto& c : cases) {
         const auto value = ParseNumber(c.text, c.separator);
@@ -131,11 +133,27 @@ TEST(NumberText, ParseAcceptsStrictNumbers)
 TEST(NumberText, ParseRefusesEverythingElse)
 {
     const ParseCase cases[] = {
-        {"", '.', 0},      {"   ", '.', 0},   {".", '.', 0},      {"1.5Ee", '.', 0},   {"1E", '.', 0},
-        {"1E+", '.', 0},   {"1,5", '.', 0},   {"1.5", ',', 0},    {"1.2.3", '.', 0},   {"--1", '.', 0},
-        {"1 2", '.', 0},   {"abc", '.', 0},   {"1E400", '.', 0},  {"-1E309", '.', 0},  {"1e5x", '.', 0},
-        {"0x10", '.', 0},  {"inf", '.', 0},   {"nan", '.', 0},    {"E5", '.', 0},      {"-", '.', 0},
-        {"1E99999999999999999999", '.', 0},
+        { "", '.', 0 },
+        { "   ", '.', 0 },
+        { ".", '.', 0 },
+        { "1.5Ee", '.', 0 },
+        { "1E", '.', 0 },
+        { "1E+", '.', 0 },
+        { "1,5", '.', 0 },
+        { "1.5", ',', 0 },
+        { "1.2.3", '.', 0 },
+        { "--1", '.', 0 },
+        { "1 2", '.', 0 },
+        { "abc", '.', 0 },
+        { "1E400", '.', 0 },
+        { "-1E309", '.', 0 },
+        { "1e5x", '.', 0 },
+        { "0x10", '.', 0 },
+        { "inf", '.', 0 },
+        { "nan", '.', 0 },
+        { "E5", '.', 0 },
+        { "-", '.', 0 },
+        { "1E99999999999999999999", '.', 0 },
     };
     for (const auto& c : cases) {
         EXPECT_FALSE(ParseNumber(c.text, c.separator).has_value()) << c.text;
@@ -144,7 +162,7 @@ TEST(NumberText, ParseRefusesEverythingElse)
 
 TEST(NumberText, FormattedNumbersReadBack)
 {
-    for (const double value : {0.0, 1.0 / 3.0, -123.456, 1e-5, 1e100, 6.02214076e23}) {
+    for (const double value : { 0.0, 1.0 / 3.0, -123.456, 1e-5, 1e100, 6.02214076e23 }) {
         const auto parsed = ParseNumber(FormatGeneral15(value, ','), ',');
         ASSERT_TRUE(parsed.has_value()) << value;
         EXPECT_NEAR(*parsed, value, std::fabs(value) * 1e-14) << value;
