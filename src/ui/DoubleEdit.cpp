@@ -1,0 +1,175 @@
+#include "DoubleEdit.h"
+
+#include "FormatSettings.h"
+#include "GuiText.h"
+#include "IvMultiStrings.h"
+#include "NumberText.h"
+
+#include <QKeyEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Fixed notation carries at most this many decimals.
+constexpr int kMaxFixedDecimals = 18;
+
+// Drops trailing zeros of the fraction, keeping one digit after the
+// separator; exponent notation is left as it is.
+std::string TrimFractionZeros(std::string text, char separator)
+{
+    if (text.find_first_of("Ee") != std::string::npos)
+        return text;
+    const auto separatorPos = text.find(separator);
+    if (separatorPos == std::string::npos)
+        return text;
+    const auto lastKept = std::max(text.find_last_not_of('0'), separatorPos + 1);
+    text.erase(lastKept + 1);
+    return text;
+}
+
+} // namespace
+
+TDoubleEdit::TDoubleEdit(QWidget* parent)
+    : QLineEdit(parent)
+{
+    BuildHint();
+}
+
+double TDoubleEdit::GetValue() const
+{
+    return tankora::ParseNumber(tankora::QStringToAnsi(text())).value_or(0.0);
+}
+
+void TDoubleEdit::SetValue(double x)
+{
+    if (!(x >= -kValueLimit && x <= kValueLimit))
+        x = 0;
+    const char separator = tankora::ProcessFormatSettings().DecimalSeparator;
+    std::string shown;
+    if (m_restrictToDecimalPlaces) {
+        shown = tankora::FormatFixed15(
+            x, std::min<int>(m_decimalPlaces, kMaxFixedDecimals), separator);
+    } else {
+        shown = TrimFractionZeros(tankora::FormatFixed15(x, 15, separator), separator);
+    }
+    setText(tankora::AnsiToQString(shown));
+}
+
+void TDoubleEdit::SetActiveHint(bool value)
+{
+    m_activeHint = value;
+    if (m_activeHint)
+        BuildHint();
+    else
+        setToolTip(QString());
+}
+
+void TDoubleEdit::SetMinValue(double value)
+{
+    if (value > m_maxValue)
+        return;
+    m_minValue = value;
+    if (m_activeHint)
+        BuildHint();
+}
+
+void TDoubleEdit::SetMaxValue(double value)
+{
+    if (value < m_minValue)
+        return;
+    m_maxValue = value;
+    if (m_activeHint)
+        BuildHint();
+}
+
+void TDoubleEdit::BuildHint()
+{
+    using tankora::FormatGeneral15;
+    std::string hint = TranslateString("Use any value between") + " " + FormatGeneral15(m_minValue)
+        + " " + TranslateString("to") + " " + FormatGeneral15(m_maxValue);
+    if (m_minValue == 0 && m_maxValue > kValueLimit - 1)
+        hint = TranslateString("Any positive value can be entered");
+    if (m_minValue < -kValueLimit + 1 && m_maxValue > kValueLimit - 1)
+        hint = TranslateString("Any value can be entered");
+    if (m_maxValue < 0)
+        hint = TranslateString("Any negative value can be entered");
+    setToolTip(tankora::AnsiToQString(hint));
+}
+
+bool TDoubleEdit::IsInRange(const QString& text) const
+{
+    const auto value = tankora::ParseNumber(tankora::QStringToAnsi(text));
+    return value && *value >= m_minValue && *value <= m_maxValue;
+}
+
+tankora::DoubleEditRules TDoubleEdit::Rules() const
+{
+    tankora::DoubleEditRules rules;
+    const char separator = tankora::ProcessFormatSettings().DecimalSeparator;
+    rules.separator = tankora::AnsiToQString(std::string(1, separator)).front();
+    rules.restrictToDecimalPlaces = m_restrictToDecimalPlaces;
+    rules.decimalPlaces = m_decimalPlaces;
+    if (m_validate)
+        rules.acceptsText = [this](const QString& text) { return IsInRange(text); };
+    return rules;
+}
+
+bool TDoubleEdit::IsValidChar(QChar ch, const QString& text) const
+{
+    const qsizetype caret = hasSelectedText() ? selectionStart() : cursorPosition();
+    return tankora::IsValidChar(ch, text, caret, Rules());
+}
+
+std::optional<QChar> TDoubleEdit::TypedChar(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers modifiers
+        = event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const bool control = modifiers == Qt::ControlModifier;
+    switch (event.key()) {
+    case Qt::Key_Backspace:
+        return QChar(control ? 127 : 8);
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return QChar(9);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return QChar(control ? 10 : 13);
+    case Qt::Key_Escape:
+        return QChar(27);
+    default:
+        break;
+    }
+    if (control && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+        return QChar(char16_t(event.key() - Qt::Key_A + 1));
+    if (modifiers != Qt::NoModifier)
+        return std::nullopt;
+    const QString text = event.text();
+    if (text.size() == 1 && text.front().isPrint())
+        return text.front();
+    return std::nullopt;
+}
+
+void TDoubleEdit::keyPressEvent(QKeyEvent* event)
+{
+    const std::optional<QChar> ch = TypedChar(*event);
+    // Keys that type nothing, and the control characters the field lets
+    // through untouched (enter reaches the window's default button), get the
+    // edit field's own handling.
+    if (!ch || (tankora::IsPassThroughChar(*ch) && ch->unicode() != tankora::kBackspace)) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    const tankora::EditState before { text(),
+        hasSelectedText() ? selectionStart() : cursorPosition(),
+        hasSelectedText() ? selectedText().size() : 0 };
+    const std::optional<tankora::EditState> after = tankora::ApplyTypedChar(before, *ch, Rules());
+    if (!after || *after == before)
+        return;
+    // Replacing the whole text through insert() keeps the edit undoable.
+    selectAll();
+    insert(after->text);
+    setCursorPosition(int(after->selStart));
+}
