@@ -1,0 +1,25 @@
+#pragma once
+// The volume, height and new-height commands: the window's Calculate with
+// entries taken from the command line.
+
+#include "Tank.h"
+
+#include <iosfwd>
+#include <string>
+
+struct CalcRequest
+{
+    tankora::CalcMode mode = tankora::CalcMode::Volume;
+    bool vertical = false;
+    std::string length, diameter, head; // quantity arguments as given
+    std::string height, volume, flow, time; // those the mode reads
+    std::string unit; // result unit; empty for the mode's default
+    std::string flowVolumeUnit = "m3";
+    bool json = false;
+};
+
+// Reads every argument first (throwing UsageError before anything is
+// printed), then calculates and prints the result lines or the JSON object
+// on `out`; messages go to stderr. Returns the exit code: 0 a result without
+// message, 1 the inputs failed the check, 3 a result with a message.
+int RunCalc(const CalcRequest& request, std::ostream& out);

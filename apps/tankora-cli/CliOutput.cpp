@@ -1,0 +1,49 @@
+#include "CliOutput.h"
+
+#include <cstdio>
+#include <iostream>
+
+namespace {
+
+std::string_view KindName(tankora::MessageKind kind)
+{
+    return kind == tankora::MessageKind::Warning ? "warning" : "error";
+}
+
+} // namespace
+
+std::string FormatFixed4(double value)
+{
+    char text[400]; // the longest finite double has 309 integer digits
+    std::snprintf(text, sizeof text, "%.4f", value);
+    return text;
+}
+
+void PrintPlain(std::ostream& out, const ShownValue& shown)
+{
+    out << shown.label << ": " << FormatFixed4(shown.value) << ' ' << shown.unit << '\n';
+}
+
+nlohmann::ordered_json ToJson(const ShownValue& shown)
+{
+    nlohmann::ordered_json json;
+    json["label"] = shown.label;
+    json["value"] = shown.value;
+    json["unit"] = shown.unit;
+    json["text"] = FormatFixed4(shown.value);
+    return json;
+}
+
+void CliMessages::Show(tankora::MessageKind kind, std::string_view text)
+{
+    std::cerr << (kind == tankora::MessageKind::Warning ? "Warning: " : "Error: ") << text << '\n';
+    m_messages.push_back({ kind, std::string(text) });
+}
+
+nlohmann::ordered_json CliMessages::ToJson() const
+{
+    nlohmann::ordered_json json = nlohmann::ordered_json::array();
+    for (const Message& message : m_messages)
+        json.push_back({ { "kind", KindName(message.kind) }, { "text", message.text } });
+    return json;
+}

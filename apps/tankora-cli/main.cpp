@@ -1,0 +1,128 @@
+// tankora-cli: the tank calculator without a window. Parses the command line
+// with CLI11 and hands each command to CalcCommand or TableCommand; every
+// number it prints comes from the engine.
+
+#include "CalcCommand.h"
+#include "TableCommand.h"
+#include "UsageError.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <iostream>
+
+namespace {
+
+constexpr int kUsageExitCode = 2;
+
+const char* const kQuantityHelp = "a number, optionally followed by one blank and a unit name";
+
+void AddTankOptions(CLI::App& command, bool& vertical, std::string& length, std::string& diameter,
+    std::string& head)
+{
+    command.add_flag("--vertical", vertical, "a vertical tank (default: horizontal)");
+    command.add_option("-L,--length", length, "shell length L: " + std::string(kQuantityHelp))
+        ->required();
+    command.add_option("-D,--diameter", diameter, "diameter D")->required();
+    command.add_option("-b,--head", head, "depth b of each head (0: flat ends)")->required();
+}
+
+CLI::App* AddCalcCommand(CLI::App& app, CalcRequest& request, const char* name,
+    tankora::CalcMode mode, const char* description)
+{
+    CLI::App* command = app.add_subcommand(name, description);
+    request.mode = mode;
+    AddTankOptions(*command, request.vertical, request.length, request.diameter, request.head);
+    if (mode != tankora::CalcMode::Height)
+        command->add_option("-H,--height", request.height, "liquid height H")->required();
+    if (mode == tankora::CalcMode::Height)
+        command->add_option("-V,--volume", request.volume, "liquid volume V")->required();
+    if (mode == tankora::CalcMode::NewHeight) {
+        command->add_option("-Q,--flow", request.flow, "flow Q: positive drains, negative fills")
+            ->required();
+        command->add_option("-t,--time", request.time, "flow time t")->required();
+        command->add_option(
+            "--flow-volume-unit", request.flowVolumeUnit, "unit of the flowed volume (default m3)");
+    }
+    command->add_option("-u,--unit", request.unit, "unit of the result");
+    command->add_flag("--json", request.json, "print one JSON object");
+    return command;
+}
+
+CLI::App* AddTableCommand(CLI::App& app, TableRequest& request, bool& csv, bool& json)
+{
+    CLI::App* command = app.add_subcommand("table", "gauge table: volume at equal height steps");
+    AddTankOptions(*command, request.vertical, request.length, request.diameter, request.head);
+    command->add_option("--rows", request.rows, "height steps from empty to full (default 100)");
+    command->add_option("-u,--unit", request.volumeUnit, "volume unit (default m3)");
+    command->add_option("--height-unit", request.heightUnit, "height unit (default m)");
+    auto* csvFlag = command->add_flag("--csv", csv, "comma-separated values with a header line");
+    auto* jsonFlag = command->add_flag("--json", json, "a JSON array of rows");
+    csvFlag->excludes(jsonFlag);
+    return command;
+}
+
+// A usage error as one line on stderr.
+int UsageFailure(std::string message)
+{
+    std::replace(message.begin(), message.end(), '\n', ' ');
+    std::cerr << "tankora-cli: " << message << '\n';
+    return kUsageExitCode;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    CLI::App app("The tank calculator without a window: volume, height, new height and gauge "
+                 "tables of horizontal and vertical cylindrical tanks.",
+        "tankora-cli");
+    app.require_subcommand(1);
+
+    CalcRequest volume, height, newHeight;
+    TableRequest table;
+    bool csv = false;
+    bool json = false;
+    CLI::App* volumeCommand = AddCalcCommand(
+        app, volume, "volume", tankora::CalcMode::Volume, "liquid volume at a height");
+    CLI::App* heightCommand = AddCalcCommand(
+        app, height, "height", tankora::CalcMode::Height, "liquid height for a volume");
+    CLI::App* newHeightCommand = AddCalcCommand(app, newHeight, "new-height",
+        tankora::CalcMode::NewHeight, "liquid height after a flow over a time");
+    CLI::App* tableCommand = AddTableCommand(app, table, csv, json);
+
+    // CLI11 would only say that a command is required; name the unknown one.
+    if (argc > 1 && argv[1][0] != '-') {
+        const std::string first = argv[1];
+        const auto commands = app.get_subcommands({});
+        if (std::none_of(commands.begin(), commands.end(),
+                [&first](const CLI::App* command) { return command->get_name() == first; })) {
+            return UsageFailure(
+                "unknown command \"" + first + "\"; commands: volume, height, new-height, table");
+        }
+    }
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        return UsageFailure(e.what());
+    }
+
+    try {
+        if (volumeCommand->parsed())
+            return RunCalc(volume, std::cout);
+        if (heightCommand->parsed())
+            return RunCalc(height, std::cout);
+        if (newHeightCommand->parsed())
+            return RunCalc(newHeight, std::cout);
+        if (tableCommand->parsed()) {
+            table.format = csv ? TableFormat::Csv : json ? TableFormat::Json : TableFormat::Plain;
+            return RunTable(table, std::cout);
+        }
+    } catch (const UsageError& e) {
+        return UsageFailure(e.what());
+    }
+    return UsageFailure("no command given");
+}

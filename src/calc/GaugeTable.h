@@ -1,0 +1,29 @@
+#pragma once
+// A gauge table (strapping chart): the volume held at equal height steps
+// from the empty to the full tank, each computed exactly as Volume mode
+// computes it (CheckInputs, then CalcVolume).
+
+#include "Tank.h"
+
+#include <optional>
+#include <vector>
+
+namespace tankora {
+
+// Upper bound on the number of steps, so a table never allocates without bound.
+inline constexpr int kMaxGaugeSteps = 100000;
+
+struct GaugeRow
+{
+    double height; // m
+    double volume; // m3
+    double fillPercent; // volume as a percentage of the full volume (0 for a tank holding nothing)
+};
+
+// The `steps` + 1 rows for heights FullHeight * i / steps, i = 0 ... steps,
+// of the tank described by Orientation, TankLength, TankDiameter and
+// HeadDepth in `tank` (other fields are ignored). Empty when the tank fails
+// CheckInputs or `steps` lies outside [1, kMaxGaugeSteps].
+std::optional<std::vector<GaugeRow>> GaugeTable(const TankState& tank, int steps);
+
+} // namespace tankora

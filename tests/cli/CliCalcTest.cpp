@@ -1,0 +1,187 @@
+// volume, height and new-height: result lines, messages and exit codes.
+#include "CliRunner.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Args = std::vector<std::string>;
+using Lines = std::vector<std::string>;
+
+const Args kHalfFullTank = { "-L", "1", "-D", "1", "-b", "0" };
+
+Args With(Args args, const Args& more)
+{
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+struct ResultCase
+{
+    const char* name;
+    Args args;
+    Lines lines;
+};
+
+void PrintTo(const ResultCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class CliResultTest : public testing::TestWithParam<ResultCase>
+{ };
+
+TEST_P(CliResultTest, PrintsTheResultLinesAndExitsZero)
+{
+    const CliRun run = RunCli(GetParam().args);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.OutLines(), GetParam().lines);
+    EXPECT_EQ(run.err, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, CliResultTest,
+    testing::Values(
+        ResultCase { "WorkedVolume", With({ "volume" }, With(kHalfFullTank, { "-H", "0.5" })),
+            { "Volume: 0.3927 m3" } },
+        ResultCase { "WorkedVolumeInLitres",
+            With({ "volume" }, With(kHalfFullTank, { "-H", "50 cm", "-u", "litres" })),
+            { "Volume: 392.6991 litres" } },
+        ResultCase { "LongOptionNames",
+            { "volume", "--length", "1", "--diameter", "100 cm", "--head", "0 m", "--height",
+                "500 mm", "--unit", "litres" },
+            { "Volume: 392.6991 litres" } },
+        ResultCase { "WorkedHeight", With({ "height" }, With(kHalfFullTank, { "-V", "0.3927" })),
+            { "Height: 0.5000 m" } },
+        ResultCase { "WorkedHeightInCentimetres",
+            With({ "height" }, With(kHalfFullTank, { "-V", "392.7 litres", "-u", "cm" })),
+            { "Height: 50.0001 cm" } },
+        ResultCase { "HeightResultInInches",
+            With({ "height" }, With(kHalfFullTank, { "-V", "0.3927", "-u", "inches" })),
+            { "Height: 19.6851 in" } },
+        ResultCase { "NewHeightDrains",
+            With({ "new-height" },
+                With(kHalfFullTank, { "-H", "0.5", "-Q", "60 l/min", "-t", "2 min" })),
+            { "New Height: 0.3788 m", "Vol Out: 0.1200 m3" } },
+        ResultCase { "NewHeightFillsInTheUnitOfH",
+            With({ "new-height" },
+                With(kHalfFullTank,
+                    { "-H", "50 cm", "-Q", "-1E-3", "-t", "60", "--flow-volume-unit", "litres" })),
+            { "New Height: 56.0144 cm", "Vol In: 60.0000 litres" } },
+        ResultCase { "NewHeightWithoutFlowKeepsTheHeight",
+            With({ "new-height" }, With(kHalfFullTank, { "-H", "0.3", "-Q", "0", "-t", "1 day" })),
+            { "New Height: 0.3000 m", "Vol Out: 0.0000 m3" } },
+        ResultCase { "InchesAsEnteredAreShownAsIn",
+            With(
+                { "new-height" }, With(kHalfFullTank, { "-H", "20 inches", "-Q", "0", "-t", "5" })),
+            { "New Height: 20.0000 in", "Vol Out: 0.0000 m3" } },
+        ResultCase { "FullVerticalTank",
+            { "volume", "--vertical", "-L", "3", "-D", "2", "-b", "0.5", "-H", "4" },
+            { "Volume: 11.5192 m3" } },
+        ResultCase { "FlatEndedVerticalTank",
+            { "height", "--vertical", "-L", "3", "-D", "2", "-b", "0", "-V", "3.14159265" },
+            { "Height: 1.0000 m" } }));
+
+TEST(Cli, FailedCheckWarnsOnStderrPrintsNothingAndExitsOne)
+{
+    const CliRun run = RunCli({ "volume", "-L", "0", "-D", "1", "-b", "0", "-H", "0.5" });
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "Warning: Check your inputs\n");
+}
+
+TEST(Cli, OverCapacityPrintsTheFullHeightWithAnErrorAndExitsThree)
+{
+    const CliRun run = RunCli(
+        { "height", "--vertical", "-L", "3", "-D", "2", "-b", "0.5", "-V", "50000 litres" });
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(run.OutLines(), Lines { "Height: 4.0000 m" });
+    EXPECT_EQ(run.err, "Error: Volume entered exceed total possible volume\n");
+}
+
+TEST(Cli, InflowBeyondCapacityPrintsTheFullHeightAndTheInflow)
+{
+    const CliRun run = RunCli(
+        With({ "new-height" }, With(kHalfFullTank, { "-H", "0.5", "-Q", "-1", "-t", "1 min" })));
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(run.OutLines(), (Lines { "New Height: 1.0000 m", "Vol In: 60.0000 m3" }));
+    EXPECT_EQ(run.err, "Error: Volume entered exceed total possible volume\n");
+}
+
+TEST(Cli, DrainingTooMuchPrintsZeroWithTankEmptyAndExitsThree)
+{
+    const CliRun run = RunCli(With(
+        { "new-height" }, With(kHalfFullTank, { "-H", "0.5", "-Q", "1 m3/min", "-t", "1 hour" })));
+    EXPECT_EQ(run.exitCode, 3);
+    // One m3/min is 0.0166667 m3/s as the flow list defines it.
+    EXPECT_EQ(run.OutLines(), (Lines { "New Height: 0.0000 m", "Vol Out: 60.0001 m3" }));
+    EXPECT_EQ(run.err, "Warning: Tank empty\n");
+}
+
+TEST(Cli, ValuesBeyondTheDoubleRangeAreRefusedByTheCheck)
+{
+    for (const Args& args : { Args { "volume", "-L", "1e400", "-D", "1", "-b", "0", "-H", "0.5" },
+             Args { "volume", "-L", "1", "-D", "1e200", "-b", "0", "-H", "0.5" },
+             Args { "new-height", "-L", "1", "-D", "1", "-b", "0", "-H", "0.5", "-Q", "1e300 m3/s",
+                 "-t", "1e300 day" } }) {
+        const CliRun run = RunCli(args);
+        EXPECT_EQ(run.exitCode, 1) << args[2] << ' ' << args[4];
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "Warning: Check your inputs\n");
+    }
+}
+
+TEST(CliJson, VolumeObjectHasTheContractMembersInOrder)
+{
+    const CliRun run = RunCli(With({ "volume", "--json" }, With(kHalfFullTank, { "-H", "0.5" })));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto json = nlohmann::ordered_json::parse(run.out);
+    std::vector<std::string> keys;
+    for (const auto& item : json.items())
+        keys.push_back(item.key());
+    EXPECT_EQ(
+        keys, (std::vector<std::string> { "mode", "orientation", "ok", "result", "messages" }));
+    EXPECT_EQ(json["mode"], "volume");
+    EXPECT_EQ(json["orientation"], "horizontal");
+    EXPECT_EQ(json["ok"], true);
+    EXPECT_EQ(json["result"]["label"], "Volume");
+    EXPECT_NEAR(json["result"]["value"].get<double>(), 0.39269908169872414, 1e-15);
+    EXPECT_EQ(json["result"]["unit"], "m3");
+    EXPECT_EQ(json["result"]["text"], "0.3927");
+    EXPECT_EQ(json["messages"], nlohmann::ordered_json::array());
+}
+
+TEST(CliJson, NewHeightObjectCarriesTheFlowedVolumeAndTheMessage)
+{
+    const CliRun run = RunCli({ "new-height", "--vertical", "--json", "-L", "2", "-D", "1", "-b",
+        "0.25", "-H", "0.5", "-Q", "10", "-t", "1", "-u", "mm" });
+    ASSERT_EQ(run.exitCode, 3);
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["mode"], "new-height");
+    EXPECT_EQ(json["orientation"], "vertical");
+    EXPECT_EQ(json["result"],
+        (nlohmann::json {
+            { "label", "New Height" }, { "value", 0.0 }, { "unit", "mm" }, { "text", "0.0000" } }));
+    EXPECT_EQ(json["second"]["label"], "Vol Out");
+    EXPECT_EQ(json["second"]["value"], 10.0);
+    EXPECT_EQ(json["messages"],
+        (nlohmann::json::array({ { { "kind", "warning" }, { "text", "Tank empty" } } })));
+}
+
+TEST(CliJson, FailedCheckStillPrintsAnObjectWithoutResults)
+{
+    const CliRun run
+        = RunCli({ "height", "--json", "-L", "1", "-D", "1", "-b", "0", "-V", "-1 litres" });
+    EXPECT_EQ(run.exitCode, 1);
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["ok"], false);
+    EXPECT_FALSE(json.contains("result"));
+    EXPECT_FALSE(json.contains("second"));
+    EXPECT_EQ(json["messages"],
+        (nlohmann::json::array({ { { "kind", "warning" }, { "text", "Check your inputs" } } })));
+}
+
+} // namespace
