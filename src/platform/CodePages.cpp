@@ -279,6 +279,52 @@ void CheckLength(std::size_t length)
     }
 }
 
+std::string IcuEncode(UConverter* converter, std::u16string_view text)
+{
+    const auto length = static_cast<int32_t>(text.size());
+    std::string output(static_cast<std::size_t>(
+                           UCNV_GET_MAX_BYTES_FOR_STRING(length, ucnv_getMaxCharSize(converter))),
+        '\0');
+    UErrorCode status = U_ZERO_ERROR;
+    const int32_t written = ucnv_fromUChars(converter, output.data(),
+        static_cast<int32_t>(output.size()), text.data(), length, &status);
+    output.resize(U_SUCCESS(status) ? static_cast<std::size_t>(written) : 0);
+    return output;
+}
+
+std::u16string IcuDecode(UConverter* converter, std::string_view text)
+{
+    const auto length = static_cast<int32_t>(text.size());
+    // A byte never yields more than two UTF-16 units.
+    std::u16string output(text.size() * 2 + 1, u'\0');
+    UErrorCode status = U_ZERO_ERROR;
+    const int32_t written = ucnv_toUChars(converter, output.data(),
+        static_cast<int32_t>(output.size()), text.data(), length, &status);
+    output.resize(U_SUCCESS(status) ? static_cast<std::size_t>(written) : 0);
+    return output;
+}
+
+// The frame both directions share: code page 0, empty text, the size limit,
+// Johab through iconv, the rest through ICU, a code page without converter.
+template <typename Output, typename Input, typename Johab, typename Icu>
+Output Convert(Input text, int codePage, Johab johab, Icu icu)
+{
+    codePage = EffectiveCodePage(codePage);
+    if (text.empty()) {
+        return {};
+    }
+    CheckLength(text.size());
+    if (codePage == kJohab) {
+        return johab(text);
+    }
+    Output output;
+    if (!Converters().With(
+            codePage, [&](UConverter* converter) { output = icu(converter, text); })) {
+        throw UnsupportedCodePage(codePage);
+    }
+    return output;
+}
+
 } // namespace
 
 UnsupportedCodePage::UnsupportedCodePage(int codePage)
@@ -311,54 +357,12 @@ bool IsCodePageSupported(int codePage)
 
 std::string EncodeToCodePage(std::u16string_view text, int codePage)
 {
-    codePage = EffectiveCodePage(codePage);
-    if (text.empty()) {
-        return {};
-    }
-    CheckLength(text.size());
-    if (codePage == kJohab) {
-        return EncodeJohab(text);
-    }
-    std::string output;
-    const bool found = Converters().With(codePage, [&](UConverter* converter) {
-        const auto length = static_cast<int32_t>(text.size());
-        output.resize(static_cast<std::size_t>(
-            UCNV_GET_MAX_BYTES_FOR_STRING(length, ucnv_getMaxCharSize(converter))));
-        UErrorCode status = U_ZERO_ERROR;
-        const int32_t written = ucnv_fromUChars(converter, output.data(),
-            static_cast<int32_t>(output.size()), text.data(), length, &status);
-        output.resize(U_SUCCESS(status) ? static_cast<std::size_t>(written) : 0);
-    });
-    if (!found) {
-        throw UnsupportedCodePage(codePage);
-    }
-    return output;
+    return Convert<std::string>(text, codePage, EncodeJohab, IcuEncode);
 }
 
 std::u16string DecodeFromCodePage(std::string_view text, int codePage)
 {
-    codePage = EffectiveCodePage(codePage);
-    if (text.empty()) {
-        return {};
-    }
-    CheckLength(text.size());
-    if (codePage == kJohab) {
-        return DecodeJohab(text);
-    }
-    std::u16string output;
-    const bool found = Converters().With(codePage, [&](UConverter* converter) {
-        const auto length = static_cast<int32_t>(text.size());
-        // A byte never yields more than two UTF-16 units.
-        output.resize(text.size() * 2 + 1);
-        UErrorCode status = U_ZERO_ERROR;
-        const int32_t written = ucnv_toUChars(converter, output.data(),
-            static_cast<int32_t>(output.size()), text.data(), length, &status);
-        output.resize(U_SUCCESS(status) ? static_cast<std::size_t>(written) : 0);
-    });
-    if (!found) {
-        throw UnsupportedCodePage(codePage);
-    }
-    return output;
+    return Convert<std::u16string>(text, codePage, DecodeJohab, IcuDecode);
 }
 
 } // namespace tankora

@@ -6,7 +6,8 @@
 // Locale ids use the Windows layout: bits 0..9 primary language, bits 10..15
 // sub-language, bits 16..19 sort id. 0x400 stands for the user's default
 // locale and 0x800 for the system's default locale wherever a query resolves
-// ids. Everything here runs on the GUI thread; no function locks.
+// ids. The program calls these from the GUI thread only; the state here
+// (machine override, thread locale) is not locked.
 
 #include <cstdint>
 #include <optional>

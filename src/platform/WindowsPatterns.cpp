@@ -244,7 +244,8 @@ int NegativeCurrencyFormatCode(std::u16string_view icuPattern)
     const std::u16string clean = WithoutBidiMarks(icuPattern);
     std::u16string negative(Subpattern(clean, true));
     if (negative.empty()) {
-        negative = u"-" + std::u16string(Subpattern(clean, false));
+        negative.assign(1, u'-');
+        negative.append(Subpattern(clean, false));
     }
     const std::u16string shape = CurrencyShape(negative);
     const auto* match = std::find(kNegativeShapes.begin(), kNegativeShapes.end(), shape);
