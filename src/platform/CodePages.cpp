@@ -115,6 +115,12 @@ using ConverterPtr = std::unique_ptr<UConverter, ConverterCloser>;
 
 ConverterPtr OpenIcuConverter(int codePage)
 {
+    // Only the listed Windows code pages are offered, whatever other tables
+    // ICU holds; this also keeps the cache as small as the list.
+    if (std::find(kCandidateCodePages.begin(), kCandidateCodePages.end(), codePage)
+        == kCandidateCodePages.end()) {
+        return nullptr;
+    }
     UErrorCode status = U_ZERO_ERROR;
     ConverterPtr converter(ucnv_open(IcuConverterName(codePage).c_str(), &status));
     if (U_FAILURE(status)) {

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <string>
 
 namespace tankora {
 namespace {
@@ -22,19 +23,25 @@ using CollatorPtr = std::unique_ptr<UCollator, CollatorCloser>;
 class CollatorCache
 {
 public:
-    int Compare(const std::u16string& left, const std::u16string& right, LocaleId id)
+    // Collators are keyed by ICU name, so every unknown id shares the root one
+    // and the cache stays as small as the set of real locales.
+    int Compare(const std::u16string& left, const std::u16string& right, const std::string& icuName)
     {
         std::lock_guard lock(m_mutex);
-        auto it = m_collators.find(id);
+        auto it = m_collators.find(icuName);
         if (it == m_collators.end()) {
             UErrorCode status = U_ZERO_ERROR;
             // An empty name opens the root collation.
-            CollatorPtr collator(ucol_open(IcuLocaleName(id).c_str(), &status));
+            CollatorPtr collator(ucol_open(icuName.c_str(), &status));
             if (U_FAILURE(status)) {
                 status = U_ZERO_ERROR;
                 collator.reset(ucol_open("", &status));
             }
-            it = m_collators.emplace(id, std::move(collator)).first;
+            it = m_collators.emplace(icuName, std::move(collator)).first;
+        }
+        if (!it->second) {
+            // Without any collation data left: code-unit order still answers.
+            return left < right ? -1 : left > right ? 1 : 0;
         }
         const UCollationResult result = ucol_strcoll(it->second.get(), left.data(),
             static_cast<int32_t>(left.size()), right.data(), static_cast<int32_t>(right.size()));
@@ -43,7 +50,7 @@ public:
 
 private:
     std::mutex m_mutex;
-    std::map<LocaleId, CollatorPtr> m_collators;
+    std::map<std::string, CollatorPtr> m_collators;
 };
 
 } // namespace
@@ -51,8 +58,8 @@ private:
 int CompareLocaleTexts(std::string_view left, std::string_view right, LocaleId id)
 {
     static CollatorCache cache;
-    return cache.Compare(
-        DecodeFromCodePage(left, 0), DecodeFromCodePage(right, 0), ResolveLocaleId(id));
+    return cache.Compare(DecodeFromCodePage(left, 0), DecodeFromCodePage(right, 0),
+        IcuLocaleName(ResolveLocaleId(id)));
 }
 
 } // namespace tankora

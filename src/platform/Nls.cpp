@@ -87,6 +87,11 @@ std::string IcuLocaleName(LocaleId id)
     if (U_FAILURE(status) || length <= 0 || length >= static_cast<int32_t>(sizeof buffer)) {
         return {};
     }
+    // ICU answers an unknown sort id or reserved bits with the bare language
+    // ("de" for 0x50407); only a name that maps back to the same id counts.
+    if (static_cast<LocaleId>(uloc_getLCID(buffer)) != id) {
+        return {};
+    }
     return std::string(buffer, static_cast<std::size_t>(length));
 }
 

@@ -38,10 +38,16 @@ TEST(Nls, LocaleIdsRoundTripThroughIcuNames)
 
 TEST(Nls, UnknownLocaleIdsHaveNoIcuName)
 {
-    for (const LocaleId id : { 0x9999, 0x03FF, -1, 0x7FFFFFFF }) {
+    // An unknown sort id or reserved bits must not pass for the bare language.
+    for (const LocaleId id : { 0x9999, 0x03FF, -1, 0x7FFFFFFF, 0x50407, 0x100407 }) {
         EXPECT_EQ(IcuLocaleName(id), "") << std::hex << id;
         EXPECT_FALSE(IsLocaleIdKnown(id)) << std::hex << id;
     }
+}
+
+TEST(Nls, SortIdsThatIcuKnowsAreKept)
+{
+    EXPECT_EQ(IcuLocaleName(0x10407), "de_DE@collation=phonebook");
 }
 
 TEST(Nls, PosixNamesMapToLocaleIds)
@@ -114,6 +120,7 @@ TEST(Nls, SupportedLocalesAreSpecificSortedAndIncludeTheCommonOnes)
     }
     EXPECT_TRUE(
         std::none_of(ids.begin(), ids.end(), [](LocaleId id) { return SubLanguageOf(id) == 0; }));
+    EXPECT_TRUE(std::all_of(ids.begin(), ids.end(), IsLocaleIdKnown));
 }
 
 TEST(Nls, ThreadLocaleIsStored)
