@@ -1,7 +1,5 @@
 #include "Coeficients.h"
 
-#include <cmath>
-
 namespace tankora {
 
 const FractionTable kHeadTable = {
@@ -35,43 +33,5 @@ const FractionTable kSegmentTable = {
     1,
     // clang-format on
 };
-
-namespace {
-
-constexpr int kLastIndex = static_cast<int>(kFractionTableSize) - 1;
-
-// Table index for x: 1000x rounded half to even (the default rounding
-// mode of nearbyint), divided by 10 with truncation. Guarded so that no
-// x, however far out of range or NaN, indexes outside the table.
-int TableIndex(double x)
-{
-    const double n = std::nearbyint(1000.0 * x);
-    if (!(n >= 0.0))
-        return 0;
-    if (n >= 10.0 * kLastIndex)
-        return kLastIndex;
-    return static_cast<int>(n) / 10;
-}
-
-} // namespace
-
-double TableLookup(const FractionTable& table, double x)
-{
-    const int k = TableIndex(x);
-    if (k == kLastIndex)
-        return table[kLastIndex];
-    const auto index = static_cast<std::size_t>(k);
-    return table[index] + (x - k / 100.0) * (table[index + 1] - table[index]) / 0.01;
-}
-
-double HeadFraction(double x)
-{
-    return TableLookup(kHeadTable, x);
-}
-
-double SegmentFraction(double x)
-{
-    return TableLookup(kSegmentTable, x);
-}
 
 } // namespace tankora
