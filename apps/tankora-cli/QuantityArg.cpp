@@ -3,7 +3,6 @@
 #include "Units.h"
 #include "UsageError.h"
 
-#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 
@@ -111,8 +110,7 @@ bool IsDecimalNumber(std::string_view text)
 
 void RequireUnit(std::string_view option, std::string_view unit, QuantityKind kind)
 {
-    const std::vector<std::string_view> names = AcceptedUnits(kind);
-    if (std::find(names.begin(), names.end(), unit) == names.end()) {
+    if (!tankora::IsListedUnit(AcceptedUnits(kind), unit)) {
         throw UsageError("unknown " + std::string(KindName(kind)) + " unit \"" + std::string(unit)
             + "\" for " + std::string(option) + "; valid units: " + JoinUnits(kind));
     }

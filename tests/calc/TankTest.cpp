@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -9,6 +11,9 @@
 using namespace tankora;
 
 namespace {
+
+// Names each generated test after its case.
+const auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
@@ -62,7 +67,8 @@ INSTANTIATE_TEST_SUITE_P(Dimensions, CheckInputsTest,
         CheckCase { "ZeroDiameterNewHeight", H, 1, 0, 0, 0, 0, 0, 0, kNew, false },
         CheckCase { "NegativeHeadHeight", H, 1, 1, -0.1, 0, 0, 0, 0, kHt, false },
         CheckCase { "NegativeHeadOtherMode", V, 1, 1, -0.1, 0, 0, 0, 0, CalcMode { 7 }, false },
-        CheckCase { "FlatEndsAccepted", V, 1, 1, 0, 0.5, 0, 0, 0, kVol, true }));
+        CheckCase { "FlatEndsAccepted", V, 1, 1, 0, 0.5, 0, 0, 0, kVol, true }),
+    kCaseName);
 
 INSTANTIATE_TEST_SUITE_P(Levels, CheckInputsTest,
     testing::Values(CheckCase { "HorizontalFull", H, 1, 2, 0.5, 2, 0, 0, 0, kVol, true },
@@ -72,7 +78,8 @@ INSTANTIATE_TEST_SUITE_P(Levels, CheckInputsTest,
         CheckCase { "VerticalFlatFull", V, 2, 1, 0, 2, 0, 0, 0, kNew, true },
         CheckCase { "VerticalFlatOverFull", V, 2, 1, 0, 2.5, 0, 0, 0, kNew, false },
         // Height mode does not look at H, but the vertical split still does.
-        CheckCase { "VerticalOverFullHeightMode", V, 2, 1, 0.5, 4, 1, 0, 0, kHt, false }));
+        CheckCase { "VerticalOverFullHeightMode", V, 2, 1, 0.5, 4, 1, 0, 0, kHt, false }),
+    kCaseName);
 
 INSTANTIATE_TEST_SUITE_P(ModeRules, CheckInputsTest,
     testing::Values(CheckCase { "VolumeNegativeHeight", H, 1, 1, 0, -0.1, 0, 0, 0, kVol, false },
@@ -82,7 +89,8 @@ INSTANTIATE_TEST_SUITE_P(ModeRules, CheckInputsTest,
         CheckCase { "NewHeightNegativeHeight", V, 1, 1, 0.2, -0.1, 0, 1, 1, kNew, false },
         CheckCase { "NewHeightNegativeTime", H, 1, 1, 0, 0.5, 0, 1, -1, kNew, false },
         CheckCase { "NewHeightNegativeFlow", H, 1, 1, 0, 0.5, 0, -1, 1, kNew, true },
-        CheckCase { "OtherModeHasNoRule", H, 1, 1, 0, -1, -1, 0, -1, CalcMode { 3 }, true }));
+        CheckCase { "OtherModeHasNoRule", H, 1, 1, 0, -1, -1, 0, -1, CalcMode { 3 }, true }),
+    kCaseName);
 
 INSTANTIATE_TEST_SUITE_P(NonFinite, CheckInputsTest,
     testing::Values(CheckCase { "InfiniteLength", H, kInf, 1, 0, 0, 0, 0, 0, kVol, false },
@@ -94,7 +102,8 @@ INSTANTIATE_TEST_SUITE_P(NonFinite, CheckInputsTest,
         // The full volume is finite in m3 but not in mm3.
         CheckCase { "FullVolumeTooLargeForMm3", H, 1e100, 1e100, 0, 1, 0, 0, 0, kVol, false },
         CheckCase { "LargeButShowable", H, 1e90, 1e90, 1e90, 1, 0, 0, 0, kVol, true },
-        CheckCase { "FlowedVolumeOverflows", H, 1, 1, 0, 0.5, 0, 1e200, 1e200, kNew, false }));
+        CheckCase { "FlowedVolumeOverflows", H, 1, 1, 0, 0.5, 0, 1e200, 1e200, kNew, false }),
+    kCaseName);
 
 struct Split
 {

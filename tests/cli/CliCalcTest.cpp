@@ -9,6 +9,9 @@
 
 namespace {
 
+// Names each generated test after its case.
+const auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
+
 using Args = std::vector<std::string>;
 using Lines = std::vector<std::string>;
 
@@ -83,7 +86,8 @@ INSTANTIATE_TEST_SUITE_P(Cli, CliResultTest,
             { "Volume: 11.5192 m3" } },
         ResultCase { "FlatEndedVerticalTank",
             { "height", "--vertical", "-L", "3", "-D", "2", "-b", "0", "-V", "3.14159265" },
-            { "Height: 1.0000 m" } }));
+            { "Height: 1.0000 m" } }),
+    kCaseName);
 
 TEST(Cli, FailedCheckWarnsOnStderrPrintsNothingAndExitsOne)
 {

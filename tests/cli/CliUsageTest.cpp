@@ -8,6 +8,9 @@
 
 namespace {
 
+// Names each generated test after its case.
+const auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
+
 struct UsageCase
 {
     const char* name;
@@ -67,7 +70,8 @@ INSTANTIATE_TEST_SUITE_P(Cli, CliUsageTest,
         UsageCase { "RowsOutOfRange", { "table", "-L", "1", "-D", "1", "-b", "0", "--rows", "0" },
             { "--rows" } },
         UsageCase { "CsvAndJson", { "table", "-L", "1", "-D", "1", "-b", "0", "--csv", "--json" },
-            { "--csv", "--json" } }));
+            { "--csv", "--json" } }),
+    kCaseName);
 
 TEST(CliUsage, HelpGoesToStdoutAndExitsZero)
 {
