@@ -100,6 +100,13 @@ public:
     static EListError IndexOutOfBounds(long long index);
 };
 
+// A component error: a bad or duplicate name, a missing event or handler.
+class EComponentError : public Exception
+{
+public:
+    using Exception::Exception;
+};
+
 // A text that does not convert to the value asked for.
 class EConvertError : public Exception
 {

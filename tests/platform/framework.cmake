@@ -1,6 +1,8 @@
 # Tests of the component-framework half of tankora_platform.
 list(APPEND TANKORA_PLATFORM_FRAMEWORK_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/StreamTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ComponentTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ControlsTest.cpp
 )
 
 # Resources of the tests, embedded once the test binary exists.

@@ -1,0 +1,64 @@
+#include "BitBtn.h"
+
+#include <QStyle>
+
+TBitBtn::TBitBtn(TComponentBase* owner)
+    : QPushButton(nullptr)
+    , TControl(owner)
+{
+    InitTabStop(true);
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, [this] { emit OnClick(this); });
+}
+
+void TBitBtn::SetGlyph(const QString& path)
+{
+    m_glyph.Load(path);
+    ApplyIcon();
+}
+
+void TBitBtn::SetKind(tankora::TBitBtnKind kind)
+{
+    m_kind = kind;
+    switch (kind) {
+    case tankora::bkOK:
+        setText(QStringLiteral("OK"));
+        m_modalResult = mrOk;
+        break;
+    case tankora::bkCancel:
+        setText(QStringLiteral("Cancel"));
+        m_modalResult = mrCancel;
+        break;
+    case tankora::bkClose:
+        setText(QStringLiteral("&Close"));
+        m_modalResult = mrNone;
+        break;
+    default:
+        break;
+    }
+    ApplyIcon();
+}
+
+void TBitBtn::ApplyIcon()
+{
+    if (!m_glyph.IsEmpty()) {
+        const QPixmap pixmap = m_glyph.ToPixmap();
+        setIcon(QIcon(pixmap));
+        setIconSize(pixmap.size());
+        return;
+    }
+    switch (m_kind) {
+    case tankora::bkOK:
+        setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+        break;
+    case tankora::bkCancel:
+        setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+        break;
+    case tankora::bkClose:
+        setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+        break;
+    default:
+        setIcon(QIcon());
+        break;
+    }
+}

@@ -1,0 +1,58 @@
+#include "ComponentRegistry.h"
+
+#include "BitBtn.h"
+#include "ComboBox.h"
+#include "Edit.h"
+#include "Exceptions.h"
+#include "Forms.h"
+#include "FrameworkText.h"
+#include "GroupBox.h"
+#include "Image.h"
+#include "Label.h"
+#include "Panel.h"
+
+#include <QHash>
+
+namespace {
+
+QHash<QString, TComponentFactory>& Registry()
+{
+    static QHash<QString, TComponentFactory> registry = [] {
+        QHash<QString, TComponentFactory> standard;
+        auto add = [&standard]<typename T>(T*) {
+            standard.insert(QString::fromLatin1(T::staticMetaObject.className()),
+                [](TComponentBase* owner) -> TComponentBase* { return new T(owner); });
+        };
+        add(static_cast<TComponent*>(nullptr));
+        add(static_cast<TBitBtn*>(nullptr));
+        add(static_cast<TComboBox*>(nullptr));
+        add(static_cast<TEdit*>(nullptr));
+        add(static_cast<TForm*>(nullptr));
+        add(static_cast<TGroupBox*>(nullptr));
+        add(static_cast<TImage*>(nullptr));
+        add(static_cast<TLabel*>(nullptr));
+        add(static_cast<TPanel*>(nullptr));
+        return standard;
+    }();
+    return registry;
+}
+
+} // namespace
+
+void RegisterComponentClass(const QString& className, TComponentFactory factory)
+{
+    Registry().insert(className, std::move(factory));
+}
+
+bool IsClassRegistered(const QString& className)
+{
+    return Registry().contains(className);
+}
+
+TComponentBase* CreateComponent(const QString& className, TComponentBase* owner)
+{
+    const auto it = Registry().constFind(className);
+    if (it == Registry().constEnd())
+        throw EClassNotFound("Class " + FromGuiText(className) + " not found");
+    return (*it)(owner);
+}

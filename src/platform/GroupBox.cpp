@@ -1,0 +1,6 @@
+#include "GroupBox.h"
+
+TGroupBox::TGroupBox(TComponentBase* owner)
+    : QGroupBox(nullptr)
+    , TControl(owner)
+{ }

@@ -1,0 +1,19 @@
+// A captioned frame around other controls.
+#pragma once
+
+#include "Control.h"
+
+#include <QGroupBox>
+
+class TGroupBox : public QGroupBox, public TControl
+{
+    Q_OBJECT
+    TANKORA_CONTROL_PROPERTIES
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+
+public:
+    explicit TGroupBox(TComponentBase* owner = nullptr);
+
+    QString Caption() const { return title(); }
+    void SetCaption(const QString& caption) { setTitle(caption); }
+};

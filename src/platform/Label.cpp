@@ -1,0 +1,71 @@
+#include "Label.h"
+
+#include <QMouseEvent>
+
+TLabel::TLabel(TComponentBase* owner)
+    : QLabel(nullptr)
+    , TControl(owner)
+{
+    setTextFormat(Qt::PlainText);
+    ApplyAlignment();
+}
+
+void TLabel::SetAlignment(tankora::TAlignment alignment)
+{
+    m_alignment = alignment;
+    ApplyAlignment();
+}
+
+void TLabel::SetLayout(tankora::TTextLayout layout)
+{
+    m_layout = layout;
+    ApplyAlignment();
+}
+
+void TLabel::ApplyAlignment()
+{
+    Qt::Alignment horizontal = m_alignment == tankora::taCenter ? Qt::AlignHCenter
+        : m_alignment == tankora::taRightJustify                ? Qt::AlignRight
+                                                                : Qt::AlignLeft;
+    Qt::Alignment vertical = m_layout == tankora::tlCenter ? Qt::AlignVCenter
+        : m_layout == tankora::tlBottom                    ? Qt::AlignBottom
+                                                           : Qt::AlignTop;
+    setAlignment(horizontal | vertical);
+}
+
+void TLabel::SetAutoSize(bool autoSize)
+{
+    m_autoSize = autoSize;
+    AdjustSize();
+}
+
+void TLabel::SetCaption(const QString& caption)
+{
+    setText(caption);
+    AdjustSize();
+}
+
+void TLabel::SetTransparent(bool transparent)
+{
+    m_transparent = transparent;
+    setAutoFillBackground(!transparent && autoFillBackground());
+}
+
+void TLabel::SetWordWrap(bool wordWrap)
+{
+    setWordWrap(wordWrap);
+    AdjustSize();
+}
+
+void TLabel::AdjustSize()
+{
+    if (m_autoSize && !IsLoading())
+        resize(sizeHint());
+}
+
+void TLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit OnClick(this);
+}
