@@ -2,6 +2,8 @@
 RUN_BUILD  ?= build/release
 TEST_BUILD ?= build/test
 GENERATOR  ?= Ninja
+# make run XVFB=1: run the window under xvfb-run on a machine without a display.
+XVFB       ?= 0
 
 .PHONY: run test deps build-release build-test format clean
 
@@ -13,7 +15,7 @@ build-release: deps
 	cmake --build $(RUN_BUILD)
 
 run: build-release
-	bash scripts/run.sh $(RUN_BUILD)
+	XVFB=$(XVFB) bash scripts/run.sh $(RUN_BUILD)
 
 build-test: deps
 	cmake -S . -B $(TEST_BUILD) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DTANKORA_SANITIZE=ON -DTANKORA_WERROR=ON

@@ -10,7 +10,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
-  fonts-liberation fonts-dejavu-core
+  fonts-liberation fonts-dejavu-core fonts-dejavu-extra
 )
 
 missing=()

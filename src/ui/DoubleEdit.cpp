@@ -31,10 +31,11 @@ std::string TrimFractionZeros(std::string text, char separator)
 
 } // namespace
 
-TDoubleEdit::TDoubleEdit(QWidget* parent)
-    : QLineEdit(parent)
+TDoubleEdit::TDoubleEdit(TComponentBase* owner)
+    : TEdit(owner)
 {
     BuildHint();
+    SetShowHint(m_activeHint);
 }
 
 double TDoubleEdit::GetValue() const
@@ -63,7 +64,8 @@ void TDoubleEdit::SetActiveHint(bool value)
     if (m_activeHint)
         BuildHint();
     else
-        setToolTip(QString());
+        SetHint(QString());
+    SetShowHint(m_activeHint);
 }
 
 void TDoubleEdit::SetMinValue(double value)
@@ -95,7 +97,7 @@ void TDoubleEdit::BuildHint()
         hint = TranslateString("Any value can be entered");
     if (m_maxValue < 0)
         hint = TranslateString("Any negative value can be entered");
-    setToolTip(tankora::AnsiToQString(hint));
+    SetHint(tankora::AnsiToQString(hint));
 }
 
 bool TDoubleEdit::IsInRange(const QString& text) const
@@ -158,7 +160,7 @@ void TDoubleEdit::keyPressEvent(QKeyEvent* event)
     // through untouched (enter reaches the window's default button), get the
     // edit field's own handling.
     if (!ch || (tankora::IsPassThroughChar(*ch) && ch->unicode() != tankora::kBackspace)) {
-        QLineEdit::keyPressEvent(event);
+        TEdit::keyPressEvent(event);
         return;
     }
     event->accept();

@@ -11,11 +11,11 @@
 
 #include "DoubleEditFilter.h"
 
-#include <QLineEdit>
+#include "Edit.h"
 
 #include <optional>
 
-class TDoubleEdit : public QLineEdit
+class TDoubleEdit : public TEdit
 {
     Q_OBJECT
     Q_PROPERTY(bool ActiveHint READ ActiveHint WRITE SetActiveHint)
@@ -30,7 +30,7 @@ public:
     // The largest magnitude SetValue shows; beyond it a value shows as 0.
     static constexpr double kValueLimit = 1E100;
 
-    explicit TDoubleEdit(QWidget* parent = nullptr);
+    explicit TDoubleEdit(TComponentBase* owner = nullptr);
 
     // The text read as a number; empty or unreadable text gives 0.
     double GetValue() const;

@@ -1,6 +1,5 @@
 #include "RzPanel.h"
 
-#include <QPaintEvent>
 #include <QPainter>
 
 namespace {
@@ -45,10 +44,12 @@ QRect DrawRing(QPainter& painter, const QRect& rect, const QColor& topLeft,
 
 } // namespace
 
-TRzCustomPanel::TRzCustomPanel(QWidget* parent)
-    : QWidget(parent)
-    , m_borderColor(palette().color(QPalette::Button))
-{ }
+TRzCustomPanel::TRzCustomPanel(TComponentBase* owner)
+    : TPanel(owner)
+{
+    // The frame is drawn here, never by the plain panel's bevels.
+    SetBevelOuter(tankora::bvNone);
+}
 
 void TRzCustomPanel::SetBorderOuter(TFrameStyle value)
 {
@@ -74,7 +75,7 @@ void TRzCustomPanel::SetBorderSides(TSides value)
     BordersChanged();
 }
 
-void TRzCustomPanel::SetBorderColor(const QColor& value)
+void TRzCustomPanel::SetBorderColor(TColor value)
 {
     if (value == m_borderColor)
         return;
@@ -84,17 +85,9 @@ void TRzCustomPanel::SetBorderColor(const QColor& value)
 
 void TRzCustomPanel::SetBorderWidth(int value)
 {
-    if (value == m_borderWidth || value < 0)
+    if (value == BorderWidth())
         return;
-    m_borderWidth = value;
-    BordersChanged();
-}
-
-void TRzCustomPanel::SetBevelWidth(int value)
-{
-    if (value == m_bevelWidth || value < 1)
-        return;
-    m_bevelWidth = value;
+    TPanel::SetBorderWidth(value);
     BordersChanged();
 }
 
@@ -106,7 +99,7 @@ void TRzCustomPanel::SetFrameSides(TSides value)
     BordersChanged();
 }
 
-void TRzCustomPanel::SetTextLayout(TTextLayout value)
+void TRzCustomPanel::SetTextLayout(tankora::TTextLayout value)
 {
     if (value == m_textLayout)
         return;
@@ -131,7 +124,7 @@ int TRzCustomPanel::StyleWidth(TFrameStyle style) const
     if (style == fsFlat)
         return 1;
     if (style == fsStatus || style == fsPopup)
-        return m_bevelWidth;
+        return BevelWidth();
     return 2;
 }
 
@@ -149,7 +142,7 @@ QRect TRzCustomPanel::ClientArea() const
 {
     QRect area = Shrink(rect(), m_frameSides, 1);
     area = Shrink(area, m_borderSides, StyleWidth(m_borderOuter));
-    area = Shrink(area, kAllSides, m_borderWidth);
+    area = Shrink(area, kAllSides, BorderWidth());
     return Shrink(area, m_borderSides, StyleWidth(m_borderInner));
 }
 
@@ -192,11 +185,11 @@ QRect TRzCustomPanel::DrawBorder(QPainter& painter, QRect rect, TFrameStyle styl
         ring({ R::Midlight, R::Dark });
         break;
     case fsStatus:
-        for (int i = 0; i < m_bevelWidth; ++i)
+        for (int i = 0; i < BevelWidth(); ++i)
             ring({ R::Dark, R::Light });
         break;
     case fsPopup:
-        for (int i = 0; i < m_bevelWidth; ++i)
+        for (int i = 0; i < BevelWidth(); ++i)
             ring({ R::Light, R::Dark });
         break;
     }
@@ -209,8 +202,9 @@ QRect TRzCustomPanel::PaintPanel(QPainter& painter) const
     const QColor frame = ShadowColor();
     area = DrawRing(painter, area, frame, frame, m_frameSides);
     area = DrawBorder(painter, area, m_borderOuter);
-    for (int i = 0; i < m_borderWidth; ++i)
-        area = DrawRing(painter, area, m_borderColor, m_borderColor, kAllSides);
+    const QColor band = ColorToQColor(m_borderColor);
+    for (int i = 0; i < BorderWidth(); ++i)
+        area = DrawRing(painter, area, band, band, kAllSides);
     area = DrawBorder(painter, area, m_borderInner);
     painter.fillRect(area, palette().color(backgroundRole()));
     return area;
@@ -222,9 +216,9 @@ void TRzCustomPanel::PaintCaption(
     if (caption.isEmpty())
         return;
     Qt::Alignment vertical = Qt::AlignVCenter;
-    if (m_textLayout == tlTop)
+    if (m_textLayout == tankora::tlTop)
         vertical = Qt::AlignTop;
-    else if (m_textLayout == tlBottom)
+    else if (m_textLayout == tankora::tlBottom)
         vertical = Qt::AlignBottom;
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
@@ -232,8 +226,21 @@ void TRzCustomPanel::PaintCaption(
     painter.drawText(area, int(horizontal | vertical) | Qt::TextSingleLine, caption);
 }
 
-void TRzCustomPanel::paintEvent(QPaintEvent*)
+Qt::Alignment TRzCustomPanel::HorizontalAlignment() const
 {
-    QPainter painter(this);
-    PaintPanel(painter);
+    switch (Alignment()) {
+    case tankora::taLeftJustify:
+        return Qt::AlignLeft;
+    case tankora::taRightJustify:
+        return Qt::AlignRight;
+    case tankora::taCenter:
+        break;
+    }
+    return Qt::AlignHCenter;
+}
+
+void TRzCustomPanel::Paint(QPainter& painter)
+{
+    const QRect area = PaintPanel(painter);
+    PaintCaption(painter, area, Caption(), HorizontalAlignment());
 }

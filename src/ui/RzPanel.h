@@ -5,24 +5,23 @@
 // BorderWidth, the inner border (BorderInner), then the panel colour and the
 // caption. The radio group of RzRadGrp builds on it.
 
-#include <QColor>
+#include "Panel.h"
+
 #include <QFlags>
 #include <QRect>
-#include <QWidget>
 
 class QPainter;
 
-class TRzCustomPanel : public QWidget
+class TRzCustomPanel : public TPanel
 {
     Q_OBJECT
     Q_PROPERTY(TFrameStyle BorderOuter READ BorderOuter WRITE SetBorderOuter)
     Q_PROPERTY(TFrameStyle BorderInner READ BorderInner WRITE SetBorderInner)
     Q_PROPERTY(TSides BorderSides READ BorderSides WRITE SetBorderSides)
-    Q_PROPERTY(QColor BorderColor READ BorderColor WRITE SetBorderColor)
+    Q_PROPERTY(int BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
-    Q_PROPERTY(int BevelWidth READ BevelWidth WRITE SetBevelWidth)
     Q_PROPERTY(TSides FrameSides READ FrameSides WRITE SetFrameSides)
-    Q_PROPERTY(TTextLayout TextLayout READ TextLayout WRITE SetTextLayout)
+    Q_PROPERTY(tankora::TTextLayout TextLayout READ TextLayout WRITE SetTextLayout)
 
 public:
     enum TFrameStyle {
@@ -41,12 +40,10 @@ public:
     enum TSide { sdLeft = 1, sdTop = 2, sdRight = 4, sdBottom = 8 };
     Q_DECLARE_FLAGS(TSides, TSide)
     Q_FLAG(TSides)
-    enum TTextLayout { tlTop, tlCenter, tlBottom };
-    Q_ENUM(TTextLayout)
 
     static constexpr TSides kAllSides = TSides(sdLeft | sdTop | sdRight | sdBottom);
 
-    explicit TRzCustomPanel(QWidget* parent = nullptr);
+    explicit TRzCustomPanel(TComponentBase* owner = nullptr);
 
     TFrameStyle BorderOuter() const { return m_borderOuter; }
     void SetBorderOuter(TFrameStyle value);
@@ -54,16 +51,14 @@ public:
     void SetBorderInner(TFrameStyle value);
     TSides BorderSides() const { return m_borderSides; }
     void SetBorderSides(TSides value);
-    QColor BorderColor() const { return m_borderColor; }
-    void SetBorderColor(const QColor& value);
-    int BorderWidth() const { return m_borderWidth; }
+    TColor BorderColor() const { return m_borderColor; }
+    void SetBorderColor(TColor value);
+    // The band between the borders; the panel's own BorderWidth.
     void SetBorderWidth(int value);
-    int BevelWidth() const { return m_bevelWidth; }
-    void SetBevelWidth(int value);
     TSides FrameSides() const { return m_frameSides; }
     void SetFrameSides(TSides value);
-    TTextLayout TextLayout() const { return m_textLayout; }
-    void SetTextLayout(TTextLayout value);
+    tankora::TTextLayout TextLayout() const { return m_textLayout; }
+    void SetTextLayout(tankora::TTextLayout value);
 
     // The area inside the frame lines and both borders.
     QRect ClientArea() const;
@@ -72,7 +67,8 @@ public:
     static bool IsTwoPixelBevel(TFrameStyle style);
 
 protected:
-    void paintEvent(class QPaintEvent* event) override;
+    // Frame lines, borders, band, panel colour and caption.
+    void Paint(QPainter& painter) override;
 
     // Runs after a frame line, border or band changed; repaints.
     virtual void BordersChanged();
@@ -82,6 +78,8 @@ protected:
     // Draws `caption` inside `area` with the given alignment and TextLayout.
     void PaintCaption(QPainter& painter, const QRect& area, const QString& caption,
         Qt::Alignment horizontal) const;
+    // The panel's Alignment as a Qt alignment.
+    Qt::Alignment HorizontalAlignment() const;
 
     QColor HighlightColor() const;
     QColor ShadowColor() const;
@@ -95,11 +93,9 @@ private:
     TFrameStyle m_borderOuter = fsRaised;
     TFrameStyle m_borderInner = fsNone;
     TSides m_borderSides = kAllSides;
-    QColor m_borderColor;
-    int m_borderWidth = 0;
-    int m_bevelWidth = 1;
+    TColor m_borderColor = clBtnFace;
     TSides m_frameSides;
-    TTextLayout m_textLayout = tlCenter;
+    tankora::TTextLayout m_textLayout = tankora::tlCenter;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TRzCustomPanel::TSides)

@@ -2,7 +2,6 @@
 
 #include <QFontMetrics>
 #include <QKeyEvent>
-#include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -63,13 +62,17 @@ void TRzGroupButton::keyPressEvent(QKeyEvent* event)
     next->click();
 }
 
-TRzCustomRadioGroup::TRzCustomRadioGroup(QWidget* parent)
-    : TRzCustomPanel(parent)
+TRzCustomRadioGroup::TRzCustomRadioGroup(TComponentBase* owner)
+    : TRzCustomPanel(owner)
+    , m_items(new TStringList(this))
+    , m_itemFont(new TFont(this))
 {
     SetBorderOuter(fsNone);
     SetBorderInner(fsNone);
-    SetTextLayout(tlTop);
-    m_itemFont = font();
+    SetAlignment(tankora::taLeftJustify);
+    SetTextLayout(tankora::tlTop);
+    connect(m_items, &TStrings::Changed, this, [this] { ItemsChanged(); });
+    connect(m_itemFont, &TFont::Changed, this, [this] { ArrangeButtons(); });
 }
 
 TRzCustomRadioGroup::~TRzCustomRadioGroup()
@@ -79,23 +82,23 @@ TRzCustomRadioGroup::~TRzCustomRadioGroup()
         delete m_buttons.back();
 }
 
-void TRzCustomRadioGroup::SetItems(const QStringList& items)
+void TRzCustomRadioGroup::SetItems(TStrings* items)
 {
-    m_items = items;
-    ItemsChanged();
+    // Assign reports the change, which updates the buttons.
+    m_items->Assign(*items);
 }
 
 void TRzCustomRadioGroup::ItemsChanged()
 {
-    if (m_loading)
+    if (IsLoading())
         return;
-    m_itemIndex = std::min(m_itemIndex, int(m_items.size()) - 1);
+    m_itemIndex = std::min(m_itemIndex, m_items->Count() - 1);
     UpdateButtons();
 }
 
 void TRzCustomRadioGroup::SetItemIndex(int value)
 {
-    if (m_loading) {
+    if (IsLoading()) {
         m_itemIndex = value;
         return;
     }
@@ -127,23 +130,23 @@ void TRzCustomRadioGroup::ButtonClicked(TRzGroupButton* button)
     m_itemIndex = int(it - m_buttons.begin());
     CheckOnly(m_itemIndex);
     emit Changed();
-    emit Click(this);
+    emit OnClick(this);
 }
 
 void TRzCustomRadioGroup::Loaded()
 {
-    m_loading = false;
+    TRzCustomPanel::Loaded();
     ItemsChanged();
 }
 
 void TRzCustomRadioGroup::UpdateButtons()
 {
-    while (int(m_buttons.size()) < m_items.size())
+    while (int(m_buttons.size()) < m_items->Count())
         new TRzGroupButton(this);
-    while (int(m_buttons.size()) > m_items.size())
+    while (int(m_buttons.size()) > m_items->Count())
         delete m_buttons.back();
     for (int i = 0; i < int(m_buttons.size()); ++i)
-        m_buttons[i]->setText(m_items[i]);
+        m_buttons[i]->setText(m_items->Strings(i));
     m_updating = true;
     CheckOnly(m_itemIndex);
     m_updating = false;
@@ -153,23 +156,25 @@ void TRzCustomRadioGroup::UpdateButtons()
 
 void TRzCustomRadioGroup::ArrangeButtons()
 {
-    if (m_buttons.empty() || m_loading)
+    if (m_buttons.empty() || IsLoading())
         return;
     const int count = int(m_buttons.size());
+    const QFont itemFont = m_itemFont->ToQFont();
+    const QColor itemColor = ColorToQColor(m_itemFont->Color());
     const int rows = (count + m_columns - 1) / m_columns;
     const int columnWidth = (width() - m_startXPos - 2 * BorderWidth() - 10) / m_columns;
     const int fontHeight = QFontMetrics(font()).height();
 
     int top = 0;
     if (m_groupStyle == gsStandard) {
-        top = m_caption.isEmpty() ? fontHeight / 2 + m_startYPos + 2 : fontHeight + m_startYPos;
+        top = Caption().isEmpty() ? fontHeight / 2 + m_startYPos + 2 : fontHeight + m_startYPos;
     } else {
         int border = BorderWidth() + 1;
         if (IsTwoPixelBevel(BorderOuter()))
             border += 2;
         if (IsTwoPixelBevel(BorderInner()))
             border += 2;
-        top = m_caption.isEmpty() ? border + m_startYPos : fontHeight + border + m_startYPos;
+        top = Caption().isEmpty() ? border + m_startYPos : fontHeight + border + m_startYPos;
     }
 
     for (int i = 0; i < count; ++i) {
@@ -177,7 +182,10 @@ void TRzCustomRadioGroup::ArrangeButtons()
         const int left = columnWidth * (i / rows) + m_startXPos;
         const int buttonTop = top + (i % rows) * (m_itemHeight + m_verticalSpacing);
         button->setGeometry(left, buttonTop, columnWidth, m_itemHeight);
-        button->setFont(m_itemFont);
+        button->setFont(itemFont);
+        QPalette palette = button->palette();
+        palette.setColor(QPalette::WindowText, itemColor);
+        button->setPalette(palette);
         button->show();
     }
 }
@@ -191,12 +199,10 @@ void TRzCustomRadioGroup::SetColumns(int value)
     ArrangeButtons();
 }
 
-void TRzCustomRadioGroup::SetItemFont(const QFont& value)
+void TRzCustomRadioGroup::SetItemFont(TFont* value)
 {
-    if (value == m_itemFont)
-        return;
-    m_itemFont = value;
-    ArrangeButtons();
+    // A changed font reports itself, which re-arranges the buttons.
+    m_itemFont->Assign(*value);
 }
 
 void TRzCustomRadioGroup::SetItemHeight(int value)
@@ -242,9 +248,8 @@ void TRzCustomRadioGroup::SetGroupStyle(TGroupStyle value)
 
 void TRzCustomRadioGroup::SetCaption(const QString& value)
 {
-    m_caption = value;
+    TRzCustomPanel::SetCaption(value);
     ArrangeButtons();
-    update();
 }
 
 void TRzCustomRadioGroup::resizeEvent(QResizeEvent* event)
@@ -270,9 +275,9 @@ void TRzCustomRadioGroup::changeEvent(QEvent* event)
     TRzCustomPanel::changeEvent(event);
 }
 
-void TRzCustomRadioGroup::paintEvent(QPaintEvent*)
+void TRzCustomRadioGroup::Paint(QPainter& painter)
 {
-    QPainter painter(this);
+    const QString caption = Caption();
     const QColor groupColor = palette().color(backgroundRole());
     if (m_groupStyle == gsCustom) {
         PaintPanel(painter);
@@ -283,7 +288,7 @@ void TRzCustomRadioGroup::paintEvent(QPaintEvent*)
             else if (style == fsFlat || style == fsStatus || style == fsPopup)
                 c += 1;
         }
-        PaintCaption(painter, rect().adjusted(c + 2, c, 0, 0), m_caption, Qt::AlignLeft);
+        PaintCaption(painter, rect().adjusted(c + 2, c, 0, 0), caption, Qt::AlignLeft);
         return;
     }
 
@@ -300,11 +305,11 @@ void TRzCustomRadioGroup::paintEvent(QPaintEvent*)
     painter.drawRect(QRect(1, top + 1, w, h));
     painter.setPen(ShadowColor());
     painter.drawRect(QRect(0, top, w, h));
-    if (!m_caption.isEmpty()) {
+    if (!caption.isEmpty()) {
         const QFontMetrics metrics(font());
-        const QRect captionRect(8, 0, metrics.horizontalAdvance(m_caption), metrics.height());
+        const QRect captionRect(8, 0, metrics.horizontalAdvance(caption), metrics.height());
         painter.fillRect(captionRect, groupColor);
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(captionRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, m_caption);
+        painter.drawText(captionRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
     }
 }

@@ -12,9 +12,10 @@
 
 #include "RzPanel.h"
 
-#include <QFont>
+#include "Font.h"
+#include "Strings.h"
+
 #include <QRadioButton>
-#include <QStringList>
 
 #include <vector>
 
@@ -48,17 +49,19 @@ public:
 
     static constexpr int kMaxColumns = 16;
 
-    explicit TRzCustomRadioGroup(QWidget* parent = nullptr);
+    explicit TRzCustomRadioGroup(TComponentBase* owner = nullptr);
     ~TRzCustomRadioGroup() override;
 
-    QStringList Items() const { return m_items; }
-    void SetItems(const QStringList& items);
+    TStrings* Items() const { return m_items; }
+    // Copies the lines of `items`.
+    void SetItems(TStrings* items);
     int ItemIndex() const { return m_itemIndex; }
     void SetItemIndex(int value);
     int Columns() const { return m_columns; }
     void SetColumns(int value);
-    QFont ItemFont() const { return m_itemFont; }
-    void SetItemFont(const QFont& value);
+    TFont* ItemFont() const { return m_itemFont; }
+    // Copies the attributes of `value`.
+    void SetItemFont(TFont* value);
     int ItemHeight() const { return m_itemHeight; }
     void SetItemHeight(int value);
     int StartXPos() const { return m_startXPos; }
@@ -69,25 +72,23 @@ public:
     void SetVerticalSpacing(int value);
     TGroupStyle GroupStyle() const { return m_groupStyle; }
     void SetGroupStyle(TGroupStyle value);
-    QString Caption() const { return m_caption; }
+    // The title in the frame's top edge; setting it re-arranges the buttons.
     void SetCaption(const QString& value);
 
     // The buttons in item order.
     const std::vector<TRzGroupButton*>& Buttons() const { return m_buttons; }
 
-    // Marks the start and the end of reading the stored layout; the end runs
-    // UpdateButtons.
-    void BeginLoading() { m_loading = true; }
-    void Loaded();
+    // The stored layout has been read: builds and arranges the buttons.
+    void Loaded() override;
 
 signals:
     // The group's click event: a button was clicked or ItemIndex changed.
-    void Click(QObject* sender);
+    void OnClick(QObject* Sender);
     // The checked item changed.
     void Changed();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void Paint(QPainter& painter) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     // The first row's top depends on the borders in gsCustom.
@@ -102,18 +103,16 @@ private:
     void ArrangeButtons();
     void CheckOnly(int index);
 
-    QStringList m_items;
+    TStrings* m_items;
     int m_itemIndex = -1;
     int m_columns = 1;
-    QFont m_itemFont;
+    TFont* m_itemFont;
     int m_itemHeight = 17;
     int m_startXPos = 8;
     int m_startYPos = 2;
     int m_verticalSpacing = 3;
     TGroupStyle m_groupStyle = gsStandard;
-    QString m_caption;
     std::vector<TRzGroupButton*> m_buttons;
-    bool m_loading = false;
     bool m_updating = false;
 };
 
@@ -121,10 +120,10 @@ private:
 class TRzRadioGroup : public TRzCustomRadioGroup
 {
     Q_OBJECT
-    Q_PROPERTY(QStringList Items READ Items WRITE SetItems)
+    Q_PROPERTY(TStrings* Items READ Items WRITE SetItems)
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
     Q_PROPERTY(int Columns READ Columns WRITE SetColumns)
-    Q_PROPERTY(QFont ItemFont READ ItemFont WRITE SetItemFont)
+    Q_PROPERTY(TFont* ItemFont READ ItemFont WRITE SetItemFont)
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
     Q_PROPERTY(int StartXPos READ StartXPos WRITE SetStartXPos)
     Q_PROPERTY(int StartYPos READ StartYPos WRITE SetStartYPos)

@@ -203,7 +203,7 @@ TEST_F(DoubleEditTest, HintNamesTheRange)
         edit.SetMinValue(-1E300);
         edit.SetMinValue(c.minValue);
         edit.SetMaxValue(c.maxValue);
-        EXPECT_EQ(edit.toolTip(), QString::fromLatin1(c.hint)) << c.hint;
+        EXPECT_EQ(edit.Hint(), QString::fromLatin1(c.hint)) << c.hint;
     }
 }
 
@@ -218,9 +218,11 @@ TEST_F(DoubleEditTest, BoundsThatWouldCrossAreIgnored)
 TEST_F(DoubleEditTest, InactiveHintIsEmpty)
 {
     m_edit.SetActiveHint(false);
-    EXPECT_TRUE(m_edit.toolTip().isEmpty());
+    EXPECT_TRUE(m_edit.Hint().isEmpty());
+    EXPECT_FALSE(m_edit.EffectiveShowHint());
     m_edit.SetActiveHint(true);
-    EXPECT_EQ(m_edit.toolTip(), QStringLiteral("Use any value between 0 to 1E100"));
+    EXPECT_EQ(m_edit.Hint(), QStringLiteral("Use any value between 0 to 1E100"));
+    EXPECT_TRUE(m_edit.EffectiveShowHint());
 }
 
 } // namespace

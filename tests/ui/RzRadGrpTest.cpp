@@ -1,6 +1,7 @@
 // The framed radio group as a real widget: item list, ItemIndex rules, the
 // click event, and the arithmetic that places the buttons.
 #include "RzRadGrp.h"
+#include "WindowFonts.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -11,18 +12,23 @@
 
 namespace {
 
-// A group shaped like the window's calculation-mode group.
+void SetLines(TStrings* strings, const QStringList& lines)
+{
+    strings->SetStrings(lines);
+}
+
+// A group shaped like the window's calculation-mode group (its font is the
+// framework's default, "MS Sans Serif" 8 points), read as a stored layout is:
+// properties first, then Loaded.
 std::unique_ptr<TRzRadioGroup> ModeGroup(int itemIndex = 0)
 {
+    InstallFontSubstitutes();
     auto group = std::make_unique<TRzRadioGroup>();
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    group->setFont(font);
-    group->SetItemFont(font);
-    group->setGeometry(271, 154, 189, 78);
-    group->BeginLoading();
+    group->SetLoading(true);
+    group->SetParentFont(false);
+    group->SetBounds(271, 154, 189, 78);
     group->SetCaption(QStringLiteral("  Calculate...   "));
-    group->SetItems(
+    SetLines(group->Items(),
         { QStringLiteral("Volume"), QStringLiteral("Height"), QStringLiteral("New Height") });
     group->SetItemIndex(itemIndex);
     group->Loaded();
@@ -32,10 +38,10 @@ std::unique_ptr<TRzRadioGroup> ModeGroup(int itemIndex = 0)
 TEST(RzRadioGroup, LoadingChecksTheStoredItemWithoutAClick)
 {
     auto group = std::make_unique<TRzRadioGroup>();
-    QSignalSpy clicks(group.get(), &TRzCustomRadioGroup::Click);
-    group->BeginLoading();
+    QSignalSpy clicks(group.get(), &TRzCustomRadioGroup::OnClick);
+    group->SetLoading(true);
     group->SetItemIndex(1);
-    group->SetItems({ QStringLiteral("a"), QStringLiteral("b") });
+    SetLines(group->Items(), { QStringLiteral("a"), QStringLiteral("b") });
     EXPECT_TRUE(group->Buttons().empty()); // no button work while loading
     group->Loaded();
     ASSERT_EQ(group->Buttons().size(), 2u);
@@ -110,7 +116,7 @@ TEST(RzRadioGroup, ClampsItemIndexToTheButtons)
 TEST(RzRadioGroup, RemovingItemsMovesItemIndexToTheLastItem)
 {
     const auto group = ModeGroup(2);
-    group->SetItems({ QStringLiteral("Volume") });
+    SetLines(group->Items(), { QStringLiteral("Volume") });
     EXPECT_EQ(group->ItemIndex(), 0);
     ASSERT_EQ(group->Buttons().size(), 1u);
     EXPECT_TRUE(group->Buttons()[0]->isChecked());
@@ -119,7 +125,7 @@ TEST(RzRadioGroup, RemovingItemsMovesItemIndexToTheLastItem)
 TEST(RzRadioGroup, FiresTheClickEventOnlyWhenItemIndexChanges)
 {
     const auto group = ModeGroup();
-    QSignalSpy clicks(group.get(), &TRzCustomRadioGroup::Click);
+    QSignalSpy clicks(group.get(), &TRzCustomRadioGroup::OnClick);
     group->SetItemIndex(0);
     EXPECT_EQ(clicks.count(), 0);
     group->SetItemIndex(2);
@@ -132,7 +138,7 @@ TEST(RzRadioGroup, AUserClickChecksOneButtonAndReportsIt)
 {
     const auto group = ModeGroup();
     group->show();
-    QSignalSpy clicks(group.get(), &TRzCustomRadioGroup::Click);
+    QSignalSpy clicks(group.get(), &TRzCustomRadioGroup::OnClick);
     TRzGroupButton* height = group->Buttons()[1];
     QTest::mouseClick(height, Qt::LeftButton, {}, QPoint(8, height->height() / 2));
     EXPECT_EQ(group->ItemIndex(), 1);
@@ -150,7 +156,7 @@ TEST(RzRadioGroup, ArrowKeysMoveTheCheckAndWrapAround)
 {
     const auto group = ModeGroup();
     group->show();
-    QSignalSpy clicks(group.get(), &TRzCustomRadioGroup::Click);
+    QSignalSpy clicks(group.get(), &TRzCustomRadioGroup::OnClick);
     QTest::keyClick(group->Buttons()[0], Qt::Key_Down);
     EXPECT_EQ(group->ItemIndex(), 1);
     QTest::keyClick(group->Buttons()[1], Qt::Key_Up);
