@@ -1,0 +1,27 @@
+#pragma once
+// What `mldtool dump` shows of an MLD image, read with the program's own
+// reader (TIvMLDFile): header, languages, locales and translation records.
+
+#include <nlohmann/json_fwd.hpp>
+
+#include <iosfwd>
+#include <string>
+
+namespace tankora::mld {
+
+struct DumpOptions
+{
+    int column = 0;      // entries read for this column
+    bool raw = false;    // languages as stored instead of completed
+    bool all = false;    // every entry with all columns 1..L-1
+};
+
+// The image as one JSON object (strings UTF-8). Throws the reader's errors;
+// ERangeError-free: a column outside the language table throws
+// std::out_of_range with a message naming it.
+nlohmann::json DumpMld(const std::string& fileName, const DumpOptions& options);
+
+// The same object as plain text for people.
+void PrintMldText(const nlohmann::json& dump, std::ostream& out);
+
+} // namespace tankora::mld

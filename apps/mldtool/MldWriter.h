@@ -1,0 +1,30 @@
+#pragma once
+// Builds MLD images from their JSON description, the shape `mldtool dump
+// --raw --all --json` prints:
+//   {"header": {"version", "littleEndian", "ansiStrings", "contextKind"},
+//    "languages": [raw language records], "locales": [locale records],
+//    "entries": [{"native", "context", "subContext", "translations": [columns 1..L-1]}]}
+// Strings are UTF-8 and are stored in the code page the reader converts them
+// with (8-bit images) or as UTF-16. Tables follow the header in the order
+// languages, translations, locales; reserved bytes are zero. Counts come from
+// the arrays.
+
+#include <nlohmann/json_fwd.hpp>
+
+#include <stdexcept>
+#include <string>
+
+namespace tankora::mld {
+
+// A description that cannot be written; the message names the member.
+class MldBuildError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The image bytes. Throws MldBuildError for a missing or out-of-range member,
+// a string that does not fit its field, or more than 65,535 records in a table.
+std::string BuildMldImage(const nlohmann::json& description);
+
+} // namespace tankora::mld

@@ -1,0 +1,201 @@
+// mldtool run as a process, against its command-line contract.
+
+#include "MldTestImages.h"
+
+#include <QProcess>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+using namespace tankora::test;
+using nlohmann::json;
+
+namespace {
+
+struct Run
+{
+    int exitCode;
+    std::string out, err;
+};
+
+Run Mldtool(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(TANKORA_BINARY_DIR "/apps/mldtool/mldtool"), arguments);
+    process.waitForFinished(60000);
+    return { process.exitCode(), process.readAllStandardOutput().toStdString(),
+        process.readAllStandardError().toStdString() };
+}
+
+QString WriteTemp(const std::string& name, const std::string& bytes)
+{
+    const std::string path = testing::TempDir() + name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return QString::fromStdString(path);
+}
+
+std::string ReadFile(const QString& path)
+{
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// An image with every part: contexts, locales, UTF-16 Cyrillic, version 3, big-endian.
+json RichDescription()
+{
+    json description = ExampleDescription();
+    description["header"] = { { "version", 3 }, { "littleEndian", false }, { "ansiStrings", false },
+        { "contextKind", 1 } };
+    description["languages"].push_back(LanguageDescription(25, 1, { 1 }, 1251, "Russian", "Русский", "ru", "RU"));
+    description["locales"] = { GermanLocaleDescription() };
+    description["entries"] = { { { "native", "Calculate" }, { "context", "TMainForm" },
+        { "subContext", "BitBtn2" }, { "translations", { "Berechnen", "Рассчитать" } } } };
+    return description;
+}
+
+} // namespace
+
+TEST(Mldtool, BuildWritesTheExampleByteForByte)
+{
+    const QString input = WriteTemp("example.json", ExampleDescription().dump());
+    const QString output = QString::fromStdString(testing::TempDir() + "example-built.mld");
+    const Run run = Mldtool({ "build", input, "-o", output });
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadFile(output), ExampleBytes());
+}
+
+TEST(Mldtool, DumpJsonReadsTheChosenColumn)
+{
+    const QString file = WriteTemp("example.mld", ExampleBytes());
+    const Run run = Mldtool({ "dump", file, "--language", "1", "--json" });
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const json dump = json::parse(run.out);
+    EXPECT_EQ(dump["header"]["version"], 2);
+    EXPECT_EQ(dump["header"]["languageCount"], 2);
+    EXPECT_EQ(dump["column"], 1);
+    EXPECT_EQ(dump["entries"][0]["translation"], "Berechnen");
+    EXPECT_EQ(dump["languages"][1]["nativeName"], "Deutsch");
+    EXPECT_EQ(dump["languages"][1]["subLanguage"], 1);
+    EXPECT_EQ(dump["languages"][0]["englishName"], "Native");
+}
+
+TEST(Mldtool, DumpTextIsForPeople)
+{
+    const QString file = WriteTemp("example.mld", ExampleBytes());
+    const Run run = Mldtool({ "dump", file, "--language", "1" });
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("MLD version 2"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("German (Deutsch)"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"Calculate\" -> \"Berechnen\""), std::string::npos) << run.out;
+}
+
+TEST(Mldtool, RawAllJsonBuildsBackToTheSameBytes)
+{
+    for (const json& description : { ExampleDescription(), RichDescription() }) {
+        const std::string original = Build(description);
+        const QString file = WriteTemp("original.mld", original);
+        const Run dump = Mldtool({ "dump", file, "--raw", "--all", "--json" });
+        ASSERT_EQ(dump.exitCode, 0) << dump.err;
+        const json shown = json::parse(dump.out);
+        EXPECT_FALSE(shown.contains("column"));
+        const QString input = WriteTemp("dumped.json", dump.out);
+        const QString rebuilt = QString::fromStdString(testing::TempDir() + "rebuilt.mld");
+        const Run build = Mldtool({ "build", input, "-o", rebuilt });
+        ASSERT_EQ(build.exitCode, 0) << build.err;
+        EXPECT_EQ(ReadFile(rebuilt), original);
+    }
+}
+
+TEST(Mldtool, AllGivesEveryColumnInItsOwnCodePage)
+{
+    const QString file = WriteTemp("rich.mld", Build(RichDescription()));
+    const Run run = Mldtool({ "dump", file, "--all", "--json" });
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const json dump = json::parse(run.out);
+    EXPECT_EQ(dump["entries"][0]["translations"], json({ "Berechnen", "Рассчитать" }));
+    EXPECT_EQ(dump["entries"][0]["context"], "TMainForm");
+    EXPECT_EQ(dump["languages"][2]["nativeName"], "Русский");
+    EXPECT_EQ(dump["locales"][0]["decimalSeparator"], ",");
+    EXPECT_EQ(dump["locales"][0]["currencyString"], "€");
+    EXPECT_EQ(dump["locales"][0]["longMonthNames"][2], "März");
+}
+
+TEST(Mldtool, RawShowsLanguagesBeforeCompletion)
+{
+    json description = ExampleDescription();
+    description["languages"][1]["isoLanguageName"] = "  ";
+    description["languages"][1]["codePage"] = 0;
+    const QString file = WriteTemp("raw.mld", Build(description));
+    const json raw = json::parse(Mldtool({ "dump", file, "--raw", "--json" }).out);
+    const json completed = json::parse(Mldtool({ "dump", file, "--json" }).out);
+    EXPECT_EQ(raw["languages"][1]["codePage"], 0);
+    EXPECT_EQ(raw["languages"][1]["subLanguage"], 0);
+    EXPECT_EQ(completed["languages"][1]["codePage"], 1252);
+    EXPECT_EQ(completed["languages"][1]["subLanguage"], 1);
+}
+
+TEST(Mldtool, ReaderErrorsAreOneLineWithExitOne)
+{
+    struct Case
+    {
+        QString file;
+        std::string message;
+    };
+    std::string noLanguages = ExampleBytes();
+    WriteLe32(noLanguages, 14, 0);
+    const Case cases[] = {
+        { WriteTemp("bad.mld", "XLD" + std::string(60, '\0')), "The stream is not a valid MLD stream\n" },
+        { WriteTemp("short.mld", "MLD"), "Stream read error\n" },
+        { WriteTemp("nolang.mld", noLanguages), "Invalid language offset\n" },
+        { "/nonexistent/x.mld", "Cannot open file /nonexistent/x.mld\n" },
+    };
+    for (const Case& c : cases) {
+        const Run run = Mldtool({ "dump", c.file, "--json" });
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err, c.message);
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST(Mldtool, UsageErrorsExitTwo)
+{
+    const QString file = WriteTemp("example.mld", ExampleBytes());
+    for (const QStringList& arguments : { QStringList {}, QStringList { "dump" },
+             QStringList { "dump", file, "--frobnicate" }, QStringList { "dump", file, "--language", "x" },
+             QStringList { "dump", file, "--language", "2" }, QStringList { "build", "in.json" },
+             QStringList { "convert", file } }) {
+        const Run run = Mldtool(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_FALSE(run.err.empty());
+    }
+}
+
+TEST(Mldtool, BuildRefusesBadDescriptionsAndWritesNothing)
+{
+    json missing = ExampleDescription();
+    missing["languages"][1].erase("codePage");
+    json wrongColumns = ExampleDescription();
+    wrongColumns["entries"][0]["translations"] = json::array();
+    json longIso = ExampleDescription();
+    longIso["languages"][1]["isoLanguageName"] = "deu";
+    const std::pair<std::string, std::string> cases[] = {
+        { "{not json", "not valid JSON" },
+        { missing.dump(), "languages[1]: missing \"codePage\"" },
+        { wrongColumns.dump(), "entries[0].translations: must hold 1 texts" },
+        { longIso.dump(), "languages[1].isoLanguageName: must be exactly 2" },
+    };
+    for (const auto& [text, message] : cases) {
+        const QString input = WriteTemp("bad.json", text);
+        const QString output = QString::fromStdString(testing::TempDir() + "never.mld");
+        std::remove(output.toStdString().c_str());
+        const Run run = Mldtool({ "build", input, "-o", output });
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+        EXPECT_FALSE(std::ifstream(output.toStdString()).good());
+    }
+}
