@@ -49,7 +49,7 @@ TEST(CodePages, CharsetTableWorksBothWays)
     EXPECT_EQ(CharsetOfCodePage(1258), 163);
     EXPECT_EQ(CharsetOfCodePage(1252), 0);
     EXPECT_EQ(CharsetOfCodePage(1361), 130);
-    EXPECT_EQ(CharsetOfCodePage(0), 1) << "code page 0 is no table entry";
+    EXPECT_EQ(CharsetOfCodePage(0), 0) << "code page 0 matches an empty table entry";
     EXPECT_EQ(CharsetTableEntry(17).CodePage, 932);
     EXPECT_EQ(CharsetTableEntry(9).CodePage, 0);
     EXPECT_EQ(CharsetTableEntry(40).Charset, 0);
@@ -226,10 +226,12 @@ TEST(Language, CompletingNativeAndRealLanguages)
 
 TEST(Language, ChineseNameIsSimplifiedBecauseTheCodePageComesAfterTheName)
 {
+    // The default sub-language becomes 1 first, so the platform is asked about
+    // Taiwan (code page 950), yet the name was built while the code page was 0.
     TIvLanguage chinese = Language(4, 0, "", 0);
     chinese.Complete();
-    EXPECT_EQ(chinese.CodePage, 936);
     EXPECT_EQ(chinese.EnglishName, "Chinese, Simplified");
+    EXPECT_EQ(chinese.CodePage, 950);
     TIvLanguage traditional = Language(4, 0, "", 950);
     traditional.Complete();
     EXPECT_EQ(traditional.EnglishName, "Chinese, Traditional");

@@ -15,13 +15,13 @@ using nlohmann::json;
 
 namespace {
 
-struct Run
+struct ToolRun
 {
     int exitCode;
     std::string out, err;
 };
 
-Run Mldtool(const QStringList& arguments)
+ToolRun Mldtool(const QStringList& arguments)
 {
     QProcess process;
     process.start(QStringLiteral(TANKORA_BINARY_DIR "/apps/mldtool/mldtool"), arguments);
@@ -64,7 +64,7 @@ TEST(Mldtool, BuildWritesTheExampleByteForByte)
 {
     const QString input = WriteTemp("example.json", ExampleDescription().dump());
     const QString output = QString::fromStdString(testing::TempDir() + "example-built.mld");
-    const Run run = Mldtool({ "build", input, "-o", output });
+    const ToolRun run = Mldtool({ "build", input, "-o", output });
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(ReadFile(output), ExampleBytes());
 }
@@ -72,7 +72,7 @@ TEST(Mldtool, BuildWritesTheExampleByteForByte)
 TEST(Mldtool, DumpJsonReadsTheChosenColumn)
 {
     const QString file = WriteTemp("example.mld", ExampleBytes());
-    const Run run = Mldtool({ "dump", file, "--language", "1", "--json" });
+    const ToolRun run = Mldtool({ "dump", file, "--language", "1", "--json" });
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const json dump = json::parse(run.out);
     EXPECT_EQ(dump["header"]["version"], 2);
@@ -87,7 +87,7 @@ TEST(Mldtool, DumpJsonReadsTheChosenColumn)
 TEST(Mldtool, DumpTextIsForPeople)
 {
     const QString file = WriteTemp("example.mld", ExampleBytes());
-    const Run run = Mldtool({ "dump", file, "--language", "1" });
+    const ToolRun run = Mldtool({ "dump", file, "--language", "1" });
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("MLD version 2"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("German (Deutsch)"), std::string::npos) << run.out;
@@ -99,13 +99,13 @@ TEST(Mldtool, RawAllJsonBuildsBackToTheSameBytes)
     for (const json& description : { ExampleDescription(), RichDescription() }) {
         const std::string original = Build(description);
         const QString file = WriteTemp("original.mld", original);
-        const Run dump = Mldtool({ "dump", file, "--raw", "--all", "--json" });
+        const ToolRun dump = Mldtool({ "dump", file, "--raw", "--all", "--json" });
         ASSERT_EQ(dump.exitCode, 0) << dump.err;
         const json shown = json::parse(dump.out);
         EXPECT_FALSE(shown.contains("column"));
         const QString input = WriteTemp("dumped.json", dump.out);
         const QString rebuilt = QString::fromStdString(testing::TempDir() + "rebuilt.mld");
-        const Run build = Mldtool({ "build", input, "-o", rebuilt });
+        const ToolRun build = Mldtool({ "build", input, "-o", rebuilt });
         ASSERT_EQ(build.exitCode, 0) << build.err;
         EXPECT_EQ(ReadFile(rebuilt), original);
     }
@@ -114,7 +114,7 @@ TEST(Mldtool, RawAllJsonBuildsBackToTheSameBytes)
 TEST(Mldtool, AllGivesEveryColumnInItsOwnCodePage)
 {
     const QString file = WriteTemp("rich.mld", Build(RichDescription()));
-    const Run run = Mldtool({ "dump", file, "--all", "--json" });
+    const ToolRun run = Mldtool({ "dump", file, "--all", "--json" });
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const json dump = json::parse(run.out);
     EXPECT_EQ(dump["entries"][0]["translations"], json({ "Berechnen", "Рассчитать" }));
@@ -155,7 +155,7 @@ TEST(Mldtool, ReaderErrorsAreOneLineWithExitOne)
         { "/nonexistent/x.mld", "Cannot open file /nonexistent/x.mld\n" },
     };
     for (const Case& c : cases) {
-        const Run run = Mldtool({ "dump", c.file, "--json" });
+        const ToolRun run = Mldtool({ "dump", c.file, "--json" });
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_EQ(run.err, c.message);
         EXPECT_EQ(run.out, "");
@@ -169,7 +169,7 @@ TEST(Mldtool, UsageErrorsExitTwo)
              QStringList { "dump", file, "--frobnicate" }, QStringList { "dump", file, "--language", "x" },
              QStringList { "dump", file, "--language", "2" }, QStringList { "build", "in.json" },
              QStringList { "convert", file } }) {
-        const Run run = Mldtool(arguments);
+        const ToolRun run = Mldtool(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
         EXPECT_FALSE(run.err.empty());
     }
@@ -193,7 +193,7 @@ TEST(Mldtool, BuildRefusesBadDescriptionsAndWritesNothing)
         const QString input = WriteTemp("bad.json", text);
         const QString output = QString::fromStdString(testing::TempDir() + "never.mld");
         std::remove(output.toStdString().c_str());
-        const Run run = Mldtool({ "build", input, "-o", output });
+        const ToolRun run = Mldtool({ "build", input, "-o", output });
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
         EXPECT_FALSE(std::ifstream(output.toStdString()).good());

@@ -1,0 +1,117 @@
+// Reading all entries of one column from an image of 65,535 entries x 16
+// languages, 8-bit and UTF-16, against reading the file's bytes into memory
+// in the same run. Compare ReadColumn/<form> with ReadBytes/<form>.
+
+#include "IvMLDFil.h"
+#include "MldWriter.h"
+
+#include <benchmark/benchmark.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace {
+
+constexpr int kEntries = 65535;
+constexpr int kLanguages = 16;
+constexpr int kColumn = 9; // Russian, code page 1251
+
+struct LanguageSpec
+{
+    int primary;
+    int codePage;
+    const char* word; // a translated word in the language's script
+};
+
+constexpr LanguageSpec kLanguageSpecs[kLanguages] = {
+    { 0, 1252, "Calculate" }, { 7, 1252, "Berechnen" }, { 12, 1252, "Calculer" },
+    { 10, 1252, "Calcular" }, { 16, 1252, "Calcolare" }, { 19, 1252, "Berekenen" },
+    { 21, 1250, "Obliczać" }, { 5, 1250, "Vypočítat" }, { 14, 1250, "Kiszámít" },
+    { 25, 1251, "Рассчитать" }, { 34, 1251, "Розрахувати" }, { 8, 1253, "Υπολογισμός" },
+    { 31, 1254, "Hesapla" }, { 17, 932, "計算する" }, { 4, 936, "计算" }, { 18, 949, "계산" },
+};
+
+std::string ImagePath(bool ansi)
+{
+    return (std::filesystem::temp_directory_path() / (ansi ? "mld_bench_8bit.mld" : "mld_bench_utf16.mld"))
+        .string();
+}
+
+void WriteImage(bool ansi)
+{
+    using nlohmann::json;
+    json languages = json::array();
+    for (const LanguageSpec& spec : kLanguageSpecs) {
+        languages.push_back({ { "primaryLanguage", spec.primary }, { "isoLanguageName", "xx" },
+            { "defaultSubLanguage", spec.primary == 0 ? 0 : 1 }, { "isoCountryName", "XX" },
+            { "subLanguages", json::array() }, { "subLanguageNames", json::array() },
+            { "charset", 0 }, { "codePage", spec.codePage }, { "flags", 0 },
+            { "englishName", "Language" }, { "nativeName", spec.word }, { "fontName", "" },
+            { "fontSize", 0 } });
+    }
+    json entries = json::array();
+    for (int i = 0; i < kEntries; ++i) {
+        const std::string number = " " + std::to_string(i);
+        json translations = json::array();
+        for (int c = 1; c < kLanguages; ++c)
+            translations.push_back(kLanguageSpecs[c].word + number);
+        entries.push_back({ { "native", kLanguageSpecs[0].word + number }, { "context", "" },
+            { "subContext", "" }, { "translations", std::move(translations) } });
+    }
+    const json description = { { "header", { { "version", 3 }, { "littleEndian", true },
+                                              { "ansiStrings", ansi }, { "contextKind", 0 } } },
+        { "languages", languages }, { "locales", json::array() }, { "entries", entries } };
+    std::ofstream(ImagePath(ansi), std::ios::binary) << tankora::mld::BuildMldImage(description);
+}
+
+void EnsureImages()
+{
+    static const bool written = [] {
+        WriteImage(true);
+        WriteImage(false);
+        return true;
+    }();
+    (void)written;
+}
+
+void ReadBytes(benchmark::State& state)
+{
+    EnsureImages();
+    const std::string path = ImagePath(state.range(0) != 0);
+    for (auto _ : state) {
+        std::ifstream in(path, std::ios::binary);
+        std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.SetLabel(state.range(0) ? "8-bit" : "UTF-16");
+}
+
+void ReadColumn(benchmark::State& state)
+{
+    EnsureImages();
+    const std::string path = ImagePath(state.range(0) != 0);
+    for (auto _ : state) {
+        TIvMLDFile reader;
+        reader.OpenFile(path);
+        const int codePage = reader.LanguageAt(kColumn)->CodePage;
+        reader.SeekTranslations();
+        TIvTranslation entry({}, {}, {});
+        std::size_t characters = 0;
+        for (int i = 0; i < reader.TranslationCount(); ++i) {
+            reader.ReadTranslation(entry, kColumn, codePage);
+            characters += entry.Translation.size();
+        }
+        benchmark::DoNotOptimize(characters);
+    }
+    state.SetLabel(state.range(0) ? "8-bit" : "UTF-16");
+}
+
+} // namespace
+
+BENCHMARK(ReadBytes)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadColumn)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
