@@ -41,8 +41,7 @@ json LanguageJson(const TIvLanguage& language, int nativeNameCodePage)
     };
 }
 
-template <std::size_t N>
-json NamesJson(const std::array<std::string, N>& names, int codePage)
+template <std::size_t N> json NamesJson(const std::array<std::string, N>& names, int codePage)
 {
     json list = json::array();
     for (const auto& name : names)
@@ -99,8 +98,7 @@ json LocaleJson(const TIvLocale& l)
 }
 
 // Reads every translation record for one column; calls visit(index, entry).
-template <typename Visit>
-void ReadColumn(TIvMLDFile& reader, int column, int codePage, Visit visit)
+template <typename Visit> void ReadColumn(TIvMLDFile& reader, int column, int codePage, Visit visit)
 {
     reader.SeekTranslations();
     TIvTranslation entry({}, {}, {});
@@ -117,7 +115,8 @@ json DumpMld(const std::string& fileName, const DumpOptions& options)
     TIvMLDFile reader;
     reader.OpenFile(fileName);
     const int languageCount = reader.LanguageCount();
-    if (!options.all && (options.column < 0 || (options.column > 0 && options.column >= languageCount))) {
+    if (!options.all
+        && (options.column < 0 || (options.column > 0 && options.column >= languageCount))) {
         throw std::out_of_range("Language index " + std::to_string(options.column)
             + " is out of range (the file has " + std::to_string(languageCount) + " languages)");
     }
@@ -144,7 +143,8 @@ json DumpMld(const std::string& fileName, const DumpOptions& options)
         stored.push_back(reader.ReadStoredLanguage());
     json languages = json::array();
     for (std::size_t i = 0; i < stored.size(); ++i)
-        languages.push_back(LanguageJson(options.raw ? stored[i] : completed[i], stored[i].CodePage));
+        languages.push_back(
+            LanguageJson(options.raw ? stored[i] : completed[i], stored[i].CodePage));
     dump["languages"] = languages;
 
     json locales = json::array();
@@ -199,9 +199,9 @@ void PrintMldText(const json& dump, std::ostream& out)
     int index = 0;
     for (const json& l : dump["languages"]) {
         out << "  " << index++ << ": " << l["englishName"].get<std::string>() << " ("
-            << l["nativeName"].get<std::string>() << "), primary " << l["primaryLanguage"].get<int>()
-            << ", sub-language " << l["subLanguage"].get<int>() << ", code page "
-            << l["codePage"].get<int>() << "\n";
+            << l["nativeName"].get<std::string>() << "), primary "
+            << l["primaryLanguage"].get<int>() << ", sub-language " << l["subLanguage"].get<int>()
+            << ", code page " << l["codePage"].get<int>() << "\n";
     }
     out << "Locales: " << dump["locales"].size() << "\n";
     for (const json& l : dump["locales"]) {
@@ -218,7 +218,8 @@ void PrintMldText(const json& dump, std::ostream& out)
     for (const json& e : dump["entries"]) {
         out << "  \"" << e["native"].get<std::string>() << "\"";
         if (!e["context"].get<std::string>().empty() || !e["subContext"].get<std::string>().empty())
-            out << " [" << e["context"].get<std::string>() << "|" << e["subContext"].get<std::string>() << "]";
+            out << " [" << e["context"].get<std::string>() << "|"
+                << e["subContext"].get<std::string>() << "]";
         if (e.contains("translation")) {
             out << " -> \"" << e["translation"].get<std::string>() << "\"";
         } else {

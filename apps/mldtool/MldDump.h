@@ -11,9 +11,9 @@ namespace tankora::mld {
 
 struct DumpOptions
 {
-    int column = 0;      // entries read for this column
-    bool raw = false;    // languages as stored instead of completed
-    bool all = false;    // every entry with all columns 1..L-1
+    int column = 0; // entries read for this column
+    bool raw = false; // languages as stored instead of completed
+    bool all = false; // every entry with all columns 1..L-1
 };
 
 // The image as one JSON object (strings UTF-8). Throws the reader's errors;

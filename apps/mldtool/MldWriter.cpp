@@ -18,21 +18,21 @@ using nlohmann::json;
 enum class FieldKind {
     Word,
     Byte,
-    Bool,     // a byte, nonzero = true
-    Iso,      // fixed string of 2 characters
-    Counted,  // counted string
-    Char,     // fixed string of 1 character
-    IntList,  // counted string of decimal ids joined by ","
+    Bool, // a byte, nonzero = true
+    Iso, // fixed string of 2 characters
+    Counted, // counted string
+    Char, // fixed string of 1 character
+    IntList, // counted string of decimal ids joined by ","
     TextList, // counted string of texts joined by ","
-    Months,   // 12 counted strings
-    Days,     // 7 counted strings
+    Months, // 12 counted strings
+    Days, // 7 counted strings
 };
 
 struct Field
 {
     const char* name;
     FieldKind kind;
-    int minVersion;     // the record layout version that introduced it
+    int minVersion; // the record layout version that introduced it
     bool recordCodePage; // UTF-16 converted in the record's code page, else in code page 0
 };
 
@@ -139,8 +139,10 @@ public:
     explicit ImageWriter(const json& description)
     {
         const json& header = Member(description, "header", "image");
-        m_version = static_cast<int>(Integer(Member(header, "version", "header"), 0, 255, "header.version"));
-        m_littleEndian = Integer(Member(header, "littleEndian", "header"), 0, 1, "header.littleEndian") != 0;
+        m_version = static_cast<int>(
+            Integer(Member(header, "version", "header"), 0, 255, "header.version"));
+        m_littleEndian
+            = Integer(Member(header, "littleEndian", "header"), 0, 1, "header.littleEndian") != 0;
         m_ansi = Integer(Member(header, "ansiStrings", "header"), 0, 1, "header.ansiStrings") != 0;
         m_contextKind = static_cast<int>(
             Integer(Member(header, "contextKind", "header"), 0, 255, "header.contextKind"));
@@ -187,7 +189,8 @@ private:
 
     void PutWordAt(std::size_t at, std::uint32_t value)
     {
-        const auto lo = static_cast<char>(value & 0xFF), hi = static_cast<char>((value >> 8) & 0xFF);
+        const auto lo = static_cast<char>(value & 0xFF),
+                   hi = static_cast<char>((value >> 8) & 0xFF);
         m_bytes[at] = m_littleEndian ? lo : hi;
         m_bytes[at + 1] = m_littleEndian ? hi : lo;
     }
@@ -341,23 +344,28 @@ private:
             if (const long long id = Integer(sub, 0, 0xFFFF, path); id >= 1)
                 language.SubLanguages.push_back(std::to_string(id));
         }
-        language.CodePage = static_cast<int>(Integer(Member(record, "codePage", path), 0, 0xFFFF, path));
+        language.CodePage
+            = static_cast<int>(Integer(Member(record, "codePage", path), 0, 0xFFFF, path));
         language.Complete();
         return language.CodePage;
     }
 
-    void WriteEntry(const json& entry, const std::vector<int>& columnCodePages, const std::string& path)
+    void WriteEntry(
+        const json& entry, const std::vector<int>& columnCodePages, const std::string& path)
     {
         Counted(Text(Member(entry, "native", path), path + ".native"), 0, path + ".native");
         const int flags = TIvContext::FlagsOfKind(m_contextKind);
         if (flags & kContextFlag)
             Counted(Text(Member(entry, "context", path), path + ".context"), 0, path + ".context");
         if (flags & kSubContextFlag)
-            Counted(Text(Member(entry, "subContext", path), path + ".subContext"), 0, path + ".subContext");
-        const json& translations = Array(Member(entry, "translations", path), path + ".translations");
+            Counted(Text(Member(entry, "subContext", path), path + ".subContext"), 0,
+                path + ".subContext");
+        const json& translations
+            = Array(Member(entry, "translations", path), path + ".translations");
         const std::size_t columns = columnCodePages.empty() ? 0 : columnCodePages.size() - 1;
         if (translations.size() != columns)
-            Fail(path + ".translations", "must hold " + std::to_string(columns) + " texts (columns 1 to L-1)");
+            Fail(path + ".translations",
+                "must hold " + std::to_string(columns) + " texts (columns 1 to L-1)");
         for (std::size_t c = 0; c < columns; ++c) {
             const std::string itemPath = path + ".translations[" + std::to_string(c) + "]";
             Counted(Text(translations[c], itemPath), columnCodePages[c + 1], itemPath);

@@ -27,16 +27,28 @@ struct LanguageSpec
 };
 
 constexpr LanguageSpec kLanguageSpecs[kLanguages] = {
-    { 0, 1252, "Calculate" }, { 7, 1252, "Berechnen" }, { 12, 1252, "Calculer" },
-    { 10, 1252, "Calcular" }, { 16, 1252, "Calcolare" }, { 19, 1252, "Berekenen" },
-    { 21, 1250, "Obliczać" }, { 5, 1250, "Vypočítat" }, { 14, 1250, "Kiszámít" },
-    { 25, 1251, "Рассчитать" }, { 34, 1251, "Розрахувати" }, { 8, 1253, "Υπολογισμός" },
-    { 31, 1254, "Hesapla" }, { 17, 932, "計算する" }, { 4, 936, "计算" }, { 18, 949, "계산" },
+    { 0, 1252, "Calculate" },
+    { 7, 1252, "Berechnen" },
+    { 12, 1252, "Calculer" },
+    { 10, 1252, "Calcular" },
+    { 16, 1252, "Calcolare" },
+    { 19, 1252, "Berekenen" },
+    { 21, 1250, "Obliczać" },
+    { 5, 1250, "Vypočítat" },
+    { 14, 1250, "Kiszámít" },
+    { 25, 1251, "Рассчитать" },
+    { 34, 1251, "Розрахувати" },
+    { 8, 1253, "Υπολογισμός" },
+    { 31, 1254, "Hesapla" },
+    { 17, 932, "計算する" },
+    { 4, 936, "计算" },
+    { 18, 949, "계산" },
 };
 
 std::string ImagePath(bool ansi)
 {
-    return (std::filesystem::temp_directory_path() / (ansi ? "mld_bench_8bit.mld" : "mld_bench_utf16.mld"))
+    return (std::filesystem::temp_directory_path()
+        / (ansi ? "mld_bench_8bit.mld" : "mld_bench_utf16.mld"))
         .string();
 }
 
@@ -61,8 +73,9 @@ void WriteImage(bool ansi)
         entries.push_back({ { "native", kLanguageSpecs[0].word + number }, { "context", "" },
             { "subContext", "" }, { "translations", std::move(translations) } });
     }
-    const json description = { { "header", { { "version", 3 }, { "littleEndian", true },
-                                              { "ansiStrings", ansi }, { "contextKind", 0 } } },
+    const json description = { { "header",
+                                   { { "version", 3 }, { "littleEndian", true },
+                                       { "ansiStrings", ansi }, { "contextKind", 0 } } },
         { "languages", languages }, { "locales", json::array() }, { "entries", entries } };
     std::ofstream(ImagePath(ansi), std::ios::binary) << tankora::mld::BuildMldImage(description);
 }
@@ -83,7 +96,8 @@ void ReadBytes(benchmark::State& state)
     const std::string path = ImagePath(state.range(0) != 0);
     for (auto _ : state) {
         std::ifstream in(path, std::ios::binary);
-        std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::vector<char> bytes(
+            (std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         benchmark::DoNotOptimize(bytes.data());
     }
     state.SetLabel(state.range(0) ? "8-bit" : "UTF-16");

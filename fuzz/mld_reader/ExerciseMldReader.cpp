@@ -12,8 +12,7 @@
 namespace {
 
 // Each operation on its own, so one failing table does not hide the others.
-template <typename Operation>
-void Try(Operation operation)
+template <typename Operation> void Try(Operation operation)
 {
     try {
         operation();

@@ -27,10 +27,22 @@ constexpr int kNativeLocaleId = 0;
 constexpr int kUserDefaultLocaleId = 0x400;
 constexpr int kSystemDefaultLocaleId = 0x800;
 
-constexpr int MakeLangId(int primary, int sub) { return (sub << 10) | primary; }
-constexpr int MakeLocaleId(int languageId, int sortId) { return (sortId << 16) | languageId; }
-constexpr int PrimaryLangId(int localeId) { return localeId & 0x3FF; }
-constexpr int SubLangId(int localeId) { return (localeId >> 10) & 0x3F; }
+constexpr int MakeLangId(int primary, int sub)
+{
+    return (sub << 10) | primary;
+}
+constexpr int MakeLocaleId(int languageId, int sortId)
+{
+    return (sortId << 16) | languageId;
+}
+constexpr int PrimaryLangId(int localeId)
+{
+    return localeId & 0x3FF;
+}
+constexpr int SubLangId(int localeId)
+{
+    return (localeId >> 10) & 0x3F;
+}
 
 // 0x400 -> the platform's user default locale id, 0x800 -> the system default
 // locale id, any other value unchanged.
@@ -63,7 +75,10 @@ std::uint8_t LocaleCharset(int localeId);
 // 2 (right to left) for Arabic, Hebrew, Farsi; 1 for Chinese, Japanese,
 // Korean; 0 otherwise.
 int BiDiKind(int localeId);
-inline bool IsRightToLeft(int localeId) { return BiDiKind(localeId) == 2; }
+inline bool IsRightToLeft(int localeId)
+{
+    return BiDiKind(localeId) == 2;
+}
 
 // Whether the locale's country adopted the euro.
 bool IsEuroCountry(int localeId);
@@ -104,7 +119,7 @@ bool ReadSystemLocale(int localeId, TIvLocale& target);
 // Records
 
 // Flag values of TIvLanguage::Flags.
-constexpr std::uint8_t kFlagOne = 1;                  // stored and copied only
+constexpr std::uint8_t kFlagOne = 1; // stored and copied only
 constexpr std::uint8_t kFlagCodePageIndependent = 2; // passes every support check
 
 // One language a dictionary holds translations for.
@@ -145,15 +160,18 @@ public:
     // Chooses Sub when the list is empty or holds it; else (or for Sub < 0) the default.
     void SelectSubLanguage(int sub);
     int DefaultLocaleId() const;
-    int SelectedLocaleId() const { return MakeLocaleId(MakeLangId(PrimaryLanguage, SubLanguage), 0); }
+    int SelectedLocaleId() const
+    {
+        return MakeLocaleId(MakeLangId(PrimaryLanguage, SubLanguage), 0);
+    }
     // The locale id used for platform queries about this language.
     int QueryLocaleId() const;
     int BiDiKind() const { return ::BiDiKind(QueryLocaleId()); }
 
     // Display name of a language by the conventions of its primary language;
     // pieces translated through dictionary (or the default one) when translate.
-    static std::string BuildLanguageName(const std::string& name, int primaryLanguage,
-        int codePage, TIvDictionary* dictionary, bool translate);
+    static std::string BuildLanguageName(const std::string& name, int primaryLanguage, int codePage,
+        TIvDictionary* dictionary, bool translate);
 
     int CodePage = 0;
     int PrimaryLanguage = 0;
@@ -241,13 +259,13 @@ public:
 class TIvTranslation
 {
 public:
-    TIvTranslation(const std::string& nativeText, const std::string& context,
-        const std::string& subContext);
+    TIvTranslation(
+        const std::string& nativeText, const std::string& context, const std::string& subContext);
     virtual ~TIvTranslation() = default;
 
     // NativeText, character 127, Context and SubContext.
-    static std::string MakeKey(const std::string& nativeText, const std::string& context,
-        const std::string& subContext);
+    static std::string MakeKey(
+        const std::string& nativeText, const std::string& context, const std::string& subContext);
     std::string Key() const { return MakeKey(NativeText, Context, SubContext); }
 
     std::string NativeText;
@@ -294,7 +312,10 @@ enum TIvTypeKind {
     tkVariant,
 };
 using TIvTypeKinds = std::uint32_t;
-constexpr TIvTypeKinds TypeKindBit(TIvTypeKind kind) { return TIvTypeKinds { 1 } << kind; }
+constexpr TIvTypeKinds TypeKindBit(TIvTypeKind kind)
+{
+    return TIvTypeKinds { 1 } << kind;
+}
 
 // The kind of a Qt property: integers, characters, enumerations (and bool),
 // floats, 8-bit strings (QByteArray), sets (flags), object pointers (class),

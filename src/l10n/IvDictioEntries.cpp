@@ -5,8 +5,7 @@ TIvTranslation::TIvTranslation(
     : NativeText(nativeText)
     , Context(context)
     , SubContext(subContext)
-{
-}
+{ }
 
 std::string TIvTranslation::MakeKey(
     const std::string& nativeText, const std::string& context, const std::string& subContext)

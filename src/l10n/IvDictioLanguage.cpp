@@ -1,18 +1,16 @@
 #include "IvDictio.h"
 
-#include "IvDictioPlatform.h"
 #include "Exceptions.h"
+#include "IvDictioPlatform.h"
 #include "IvParser.h"
 
 TIvLanguage::TIvLanguage()
     : TIvLanguage(0, 0, 0, {}, {}, {}, {}, 0, 0)
-{
-}
+{ }
 
 TIvLanguage::TIvLanguage(int primaryLanguage, int defaultSubLanguage, int codePage,
     const std::string& subLanguagesText, const std::string& englishName,
-    const std::string& nativeName, const std::string& fontName, int fontSize,
-    std::uint8_t flags)
+    const std::string& nativeName, const std::string& fontName, int fontSize, std::uint8_t flags)
     : PrimaryLanguage(primaryLanguage)
     , DefaultSubLanguage(defaultSubLanguage)
     , EnglishName(englishName)
@@ -61,8 +59,8 @@ void TIvLanguage::Complete()
         // here sees code page 0 and is qualified as Simplified.
         if (EnglishName.empty()) {
             EnglishName = BuildLanguageName(
-                QueryLocaleItem(queryId, TIvLocaleItem::EnglishLanguageName, {}),
-                PrimaryLanguage, CodePage, nullptr, false);
+                QueryLocaleItem(queryId, TIvLocaleItem::EnglishLanguageName, {}), PrimaryLanguage,
+                CodePage, nullptr, false);
         }
         if (NativeName.empty())
             NativeName = QueryLocaleItem(queryId, TIvLocaleItem::NativeLanguageName, {});

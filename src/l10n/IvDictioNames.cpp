@@ -12,8 +12,7 @@ public:
     NamePieceTranslator(TIvDictionary* dictionary, bool translate)
         : m_dictionary(dictionary)
         , m_translate(translate)
-    {
-    }
+    { }
 
     std::string operator()(const std::string& text) const
     {

@@ -91,8 +91,8 @@ std::string QueryMonthName(int localeId, int month, bool abbreviated)
 
 std::string QueryDayName(int localeId, int day, bool abbreviated)
 {
-    return tankora::LocaleItemAnsi(localeId,
-        abbreviated ? tankora::ShortDayNameItem(day) : tankora::LongDayNameItem(day), {});
+    return tankora::LocaleItemAnsi(
+        localeId, abbreviated ? tankora::ShortDayNameItem(day) : tankora::LongDayNameItem(day), {});
 }
 
 int PlatformUserDefaultLocaleId()

@@ -29,7 +29,7 @@ public:
     static int ToInteger(const std::string& text);
 
     int Position = 1; // 1-based index of the next character
-    int Size = 1;     // text length + 1
+    int Size = 1; // text length + 1
     char Delimiter;
     std::string Text;
 };

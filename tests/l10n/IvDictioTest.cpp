@@ -247,11 +247,15 @@ TEST(Language, NativeDefaultLocaleUsesTheNativePrimary)
 
 TEST(Names, LanguageNamesByPrimaryLanguage)
 {
-    EXPECT_EQ(TIvLanguage::BuildLanguageName("Spanish - Modern Sort", 10, 1252, nullptr, false), "Spanish");
-    EXPECT_EQ(TIvLanguage::BuildLanguageName("Norwegian (Bokmal)", 20, 1252, nullptr, false), "Norwegian");
-    EXPECT_EQ(TIvLanguage::BuildLanguageName("Korean (Johab)", 18, 1361, nullptr, false), "Korean , Johab");
+    EXPECT_EQ(TIvLanguage::BuildLanguageName("Spanish - Modern Sort", 10, 1252, nullptr, false),
+        "Spanish");
+    EXPECT_EQ(TIvLanguage::BuildLanguageName("Norwegian (Bokmal)", 20, 1252, nullptr, false),
+        "Norwegian");
+    EXPECT_EQ(TIvLanguage::BuildLanguageName("Korean (Johab)", 18, 1361, nullptr, false),
+        "Korean , Johab");
     EXPECT_EQ(TIvLanguage::BuildLanguageName("Korean", 18, 949, nullptr, false), "Korean");
-    EXPECT_EQ(TIvLanguage::BuildLanguageName("German (Standard)", 7, 1252, nullptr, true), "German (Standard)");
+    EXPECT_EQ(TIvLanguage::BuildLanguageName("German (Standard)", 7, 1252, nullptr, true),
+        "German (Standard)");
 }
 
 TEST(Names, LocaleNamesByPrimaryAndSubLanguage)
@@ -350,7 +354,8 @@ class PropertyHolder : public QObject
 TEST(PropInfoList, ListsPropertiesOfTheKindsAskedInDeclarationOrder)
 {
     PropertyHolder holder;
-    const TIvPropInfoList texts(&holder, TypeKindBit(tkString) | TypeKindBit(tkClass) | TypeKindBit(tkLString));
+    const TIvPropInfoList texts(
+        &holder, TypeKindBit(tkString) | TypeKindBit(tkClass) | TypeKindBit(tkLString));
     std::vector<std::string> names;
     for (int i = 0; i < texts.Count(); ++i)
         names.emplace_back(texts.Items(i).name());

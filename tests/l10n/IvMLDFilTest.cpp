@@ -232,10 +232,12 @@ TEST(MldRecords, ContextKindsDecideWhichStringsFollowTheNativeText)
         json description = WithHeader(ExampleDescription(), 2, true, true, c.kind);
         description["entries"] = { { { "native", "A" }, { "context", "C" }, { "subContext", "S" },
                                        { "translations", { "B" } } },
-            { { "native", "D" }, { "context", "C" }, { "subContext", "S" }, { "translations", { "E" } } } };
+            { { "native", "D" }, { "context", "C" }, { "subContext", "S" },
+                { "translations", { "E" } } } };
         auto reader = OpenImage(Build(description));
         reader->SeekTranslations();
-        for (const auto& [native, translation] : { std::pair { "A", "B" }, std::pair { "D", "E" } }) {
+        for (const auto& [native, translation] :
+            { std::pair { "A", "B" }, std::pair { "D", "E" } }) {
             const TIvTranslation entry = ReadEntry(*reader, 1);
             EXPECT_EQ(entry.NativeText, native);
             EXPECT_EQ(entry.Context, c.context);
@@ -258,7 +260,14 @@ TEST(MldRecords, SubContextKindStoresExactlyOneStringBetweenNativeAndTranslation
     description["entries"] = { { { "native", "A" }, { "context", "C" }, { "subContext", "S" },
         { "translations", { "B" } } } };
     const std::string bytes = Build(description);
-    EXPECT_EQ(bytes.substr(112), std::string("\x01\x00" "A" "\x01\x00" "S" "\x01\x00" "B", 9));
+    EXPECT_EQ(bytes.substr(112),
+        std::string("\x01\x00"
+                    "A"
+                    "\x01\x00"
+                    "S"
+                    "\x01\x00"
+                    "B",
+            9));
 }
 
 TEST(MldRecords, UnicodeTextsAreConvertedIntoTheirLanguagesCodePages)
@@ -269,8 +278,8 @@ TEST(MldRecords, UnicodeTextsAreConvertedIntoTheirLanguagesCodePages)
         LanguageDescription(8, 1, { 1 }, 1253, "Greek", "Ελληνικά"),
         LanguageDescription(17, 1, { 1 }, 932, "Japanese", "日本語") };
     const tankora::ScopedMachineLocale machine({ 0x0409, 0x0409, 1252 });
-    description["entries"] = { { { "native", "Calculate ✓" }, { "context", "" }, { "subContext", "" },
-        { "translations", { "Рассчитать", "Υπολογισμός", "計算" } } } };
+    description["entries"] = { { { "native", "Calculate ✓" }, { "context", "" },
+        { "subContext", "" }, { "translations", { "Рассчитать", "Υπολογισμός", "計算" } } } };
     for (const bool littleEndian : { true, false }) {
         auto reader = OpenImage(Build(WithHeader(description, 3, littleEndian, false)));
         EXPECT_EQ(reader->LanguageAt(1)->NativeName, "\xD0\xF3\xF1\xF1\xEA\xE8\xE9");
@@ -326,36 +335,45 @@ TEST(MldFailures, EachConditionGivesItsMessage)
         { "one byte differs", [&] { OpenImage(patched(2, "d")); }, kNotMLDStream },
         { "other signature", [&] { OpenImage(patched(0, "XLD")); }, kNotMLDStream },
         { "header shorter than 42", [&] { OpenImage(good.substr(0, 41)); }, kStreamReadError },
-        { "no language table", [&] { OpenImage(patched(14, std::string(4, '\0')))->SeekLanguages(); },
+        { "no language table",
+            [&] { OpenImage(patched(14, std::string(4, '\0')))->SeekLanguages(); },
             kInvalidLanguageOffset },
-        { "no translation table", [&] { OpenImage(patched(20, std::string(4, '\0')))->SeekTranslations(); },
+        { "no translation table",
+            [&] { OpenImage(patched(20, std::string(4, '\0')))->SeekTranslations(); },
             kInvalidTranslationOffset },
         { "no locales, any offset",
-            [&] { OpenImage(patched(26, std::string("\x10\x00\x00\x00", 4)))->SeekLocales(); }, kNoCustomLocales },
+            [&] { OpenImage(patched(26, std::string("\x10\x00\x00\x00", 4)))->SeekLocales(); },
+            kNoCustomLocales },
         { "no locales via LocaleAt", [&] { OpenImage(good)->LocaleAt(0); }, kNoCustomLocales },
-        { "locales without offset", [&] { OpenImage(patched(24, std::string("\x01\x00", 2)))->SeekLocales(); },
+        { "locales without offset",
+            [&] { OpenImage(patched(24, std::string("\x01\x00", 2)))->SeekLocales(); },
             kInvalidLocaleOffset },
         { "entry cut short", [&] { readAll(good.substr(0, 130)); }, kStreamReadError },
-        { "string length past the end", [&] { readAll(patched(123, std::string("\xFF\x00", 2))); }, kStreamReadError },
-        { "dropped column past the end", [&] {
-             auto reader = OpenImage(patched(123, std::string("\xFF\x00", 2)));
-             reader->SeekTranslations();
-             ReadEntry(*reader, 0);
-         },
+        { "string length past the end", [&] { readAll(patched(123, std::string("\xFF\x00", 2))); },
             kStreamReadError },
-        { "language count lies", [&] { OpenImage(patched(12, std::string("\xFF\x00", 2)))->LanguageAt(40); },
+        { "dropped column past the end",
+            [&] {
+                auto reader = OpenImage(patched(123, std::string("\xFF\x00", 2)));
+                reader->SeekTranslations();
+                ReadEntry(*reader, 0);
+            },
             kStreamReadError },
-        { "offset past the end", [&] {
-             auto reader = OpenImage(patched(20, std::string("\x00\x10\x00\x00", 4)));
-             reader->SeekTranslations();
-             ReadEntry(*reader, 0);
-         },
+        { "language count lies",
+            [&] { OpenImage(patched(12, std::string("\xFF\x00", 2)))->LanguageAt(40); },
             kStreamReadError },
-        { "column beyond the table", [&] {
-             auto reader = OpenImage(good);
-             reader->SeekTranslations();
-             ReadEntry(*reader, 2);
-         },
+        { "offset past the end",
+            [&] {
+                auto reader = OpenImage(patched(20, std::string("\x00\x10\x00\x00", 4)));
+                reader->SeekTranslations();
+                ReadEntry(*reader, 0);
+            },
+            kStreamReadError },
+        { "column beyond the table",
+            [&] {
+                auto reader = OpenImage(good);
+                reader->SeekTranslations();
+                ReadEntry(*reader, 2);
+            },
             kRangeCheckError },
     };
     for (const Case& c : cases)

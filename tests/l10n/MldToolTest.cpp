@@ -51,7 +51,8 @@ json RichDescription()
     json description = ExampleDescription();
     description["header"] = { { "version", 3 }, { "littleEndian", false }, { "ansiStrings", false },
         { "contextKind", 1 } };
-    description["languages"].push_back(LanguageDescription(25, 1, { 1 }, 1251, "Russian", "Русский", "ru", "RU"));
+    description["languages"].push_back(
+        LanguageDescription(25, 1, { 1 }, 1251, "Russian", "Русский", "ru", "RU"));
     description["locales"] = { GermanLocaleDescription() };
     description["entries"] = { { { "native", "Calculate" }, { "context", "TMainForm" },
         { "subContext", "BitBtn2" }, { "translations", { "Berechnen", "Рассчитать" } } } };
@@ -149,7 +150,8 @@ TEST(Mldtool, ReaderErrorsAreOneLineWithExitOne)
     std::string noLanguages = ExampleBytes();
     WriteLe32(noLanguages, 14, 0);
     const Case cases[] = {
-        { WriteTemp("bad.mld", "XLD" + std::string(60, '\0')), "The stream is not a valid MLD stream\n" },
+        { WriteTemp("bad.mld", "XLD" + std::string(60, '\0')),
+            "The stream is not a valid MLD stream\n" },
         { WriteTemp("short.mld", "MLD"), "Stream read error\n" },
         { WriteTemp("nolang.mld", noLanguages), "Invalid language offset\n" },
         { "/nonexistent/x.mld", "Cannot open file /nonexistent/x.mld\n" },
@@ -165,10 +167,11 @@ TEST(Mldtool, ReaderErrorsAreOneLineWithExitOne)
 TEST(Mldtool, UsageErrorsExitTwo)
 {
     const QString file = WriteTemp("example.mld", ExampleBytes());
-    for (const QStringList& arguments : { QStringList {}, QStringList { "dump" },
-             QStringList { "dump", file, "--frobnicate" }, QStringList { "dump", file, "--language", "x" },
-             QStringList { "dump", file, "--language", "2" }, QStringList { "build", "in.json" },
-             QStringList { "convert", file } }) {
+    for (const QStringList& arguments :
+        { QStringList {}, QStringList { "dump" }, QStringList { "dump", file, "--frobnicate" },
+            QStringList { "dump", file, "--language", "x" },
+            QStringList { "dump", file, "--language", "2" }, QStringList { "build", "in.json" },
+            QStringList { "convert", file } }) {
         const ToolRun run = Mldtool(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
         EXPECT_FALSE(run.err.empty());
