@@ -1,6 +1,7 @@
 #include "CliOutput.h"
 
-#include <cstdio>
+#include "NumberText.h"
+
 #include <iostream>
 
 namespace {
@@ -14,9 +15,9 @@ std::string_view KindName(tankora::MessageKind kind)
 
 std::string FormatFixed4(double value)
 {
-    char text[400]; // the longest finite double has 309 integer digits
-    std::snprintf(text, sizeof text, "%.4f", value);
-    return text;
+    // The window's own number text, with "." whatever the process locale says,
+    // so both front ends round a fifth-decimal half the same way.
+    return tankora::FormatDecimals(value, 4, '.');
 }
 
 void PrintPlain(std::ostream& out, const ShownValue& shown)
