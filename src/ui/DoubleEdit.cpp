@@ -58,6 +58,11 @@ void TDoubleEdit::SetValue(double x)
     setText(tankora::AnsiToQString(shown));
 }
 
+void TDoubleEdit::SetDecimalPlaces(int value)
+{
+    m_decimalPlaces = quint16(std::clamp(value, 0, 0xFFFF));
+}
+
 void TDoubleEdit::SetActiveHint(bool value)
 {
     m_activeHint = value;

@@ -19,7 +19,7 @@ class TDoubleEdit : public TEdit
 {
     Q_OBJECT
     Q_PROPERTY(bool ActiveHint READ ActiveHint WRITE SetActiveHint)
-    Q_PROPERTY(ushort DecimalPlaces READ DecimalPlaces WRITE SetDecimalPlaces)
+    Q_PROPERTY(int DecimalPlaces READ DecimalPlaces WRITE SetDecimalPlaces)
     Q_PROPERTY(double MinValue READ MinValue WRITE SetMinValue)
     Q_PROPERTY(double MaxValue READ MaxValue WRITE SetMaxValue)
     Q_PROPERTY(
@@ -46,8 +46,9 @@ public:
     // Builds the hint (true) or empties it (false); the hint shows exactly
     // when ActiveHint is true.
     void SetActiveHint(bool value);
-    ushort DecimalPlaces() const { return m_decimalPlaces; }
-    void SetDecimalPlaces(ushort value) { m_decimalPlaces = value; }
+    // A 16-bit unsigned count: values outside 0 .. 65535 are clamped.
+    int DecimalPlaces() const { return m_decimalPlaces; }
+    void SetDecimalPlaces(int value);
     double MinValue() const { return m_minValue; }
     // Ignores a value above MaxValue; rebuilds an active hint.
     void SetMinValue(double value);
@@ -79,7 +80,7 @@ private:
     tankora::DoubleEditRules Rules() const;
 
     bool m_activeHint = true;
-    ushort m_decimalPlaces = 0;
+    quint16 m_decimalPlaces = 0;
     double m_minValue = 0;
     double m_maxValue = kValueLimit;
     bool m_restrictToDecimalPlaces = false;

@@ -252,6 +252,11 @@ void TRzCustomRadioGroup::SetCaption(const QString& value)
     ArrangeButtons();
 }
 
+void TRzCustomRadioGroup::mouseReleaseEvent(QMouseEvent* event)
+{
+    QFrame::mouseReleaseEvent(event);
+}
+
 void TRzCustomRadioGroup::resizeEvent(QResizeEvent* event)
 {
     TRzCustomPanel::resizeEvent(event);

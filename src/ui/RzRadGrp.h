@@ -81,14 +81,18 @@ public:
     // The stored layout has been read: builds and arranges the buttons.
     void Loaded() override;
 
+    // The group's click event is the panel's OnClick signal; it fires when a
+    // button is clicked or ItemIndex changes, never for a click on the
+    // group's own background.
+
 signals:
-    // The group's click event: a button was clicked or ItemIndex changed.
-    void OnClick(QObject* Sender);
     // The checked item changed.
     void Changed();
 
 protected:
     void Paint(QPainter& painter) override;
+    // A click on the frame or the space between buttons is no choice.
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     // The first row's top depends on the borders in gsCustom.

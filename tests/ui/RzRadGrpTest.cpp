@@ -152,6 +152,17 @@ TEST(RzRadioGroup, AUserClickChecksOneButtonAndReportsIt)
     EXPECT_EQ(group->ItemIndex(), 1);
 }
 
+TEST(RzRadioGroup, AClickBesideTheButtonsIsNoChoice)
+{
+    const auto group = ModeGroup();
+    group->show();
+    QSignalSpy clicks(group.get(), &TRzCustomRadioGroup::OnClick);
+    QTest::mouseClick(group.get(), Qt::LeftButton, {}, QPoint(100, 5));
+    QTest::mouseClick(group.get(), Qt::LeftButton, {}, QPoint(184, 70));
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_EQ(group->ItemIndex(), 0);
+}
+
 TEST(RzRadioGroup, ArrowKeysMoveTheCheckAndWrapAround)
 {
     const auto group = ModeGroup();
