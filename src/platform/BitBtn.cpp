@@ -2,6 +2,8 @@
 
 #include <QStyle>
 
+#include <cstring>
+
 TBitBtn::TBitBtn(TComponentBase* owner)
     : QPushButton(nullptr)
     , TControl(owner)
@@ -22,21 +24,30 @@ void TBitBtn::SetKind(tankora::TBitBtnKind kind)
     m_kind = kind;
     switch (kind) {
     case tankora::bkOK:
-        setText(QStringLiteral("OK"));
+        m_kindCaption = QStringLiteral("OK");
         m_modalResult = mrOk;
         break;
     case tankora::bkCancel:
-        setText(QStringLiteral("Cancel"));
+        m_kindCaption = QStringLiteral("Cancel");
         m_modalResult = mrCancel;
         break;
     case tankora::bkClose:
-        setText(QStringLiteral("&Close"));
+        m_kindCaption = QStringLiteral("Close");
         m_modalResult = mrNone;
         break;
     default:
+        m_kindCaption.clear();
         break;
     }
+    if (!m_kindCaption.isEmpty())
+        setText(m_kindCaption);
     ApplyIcon();
+}
+
+bool TBitBtn::IsPropertyStored(const char* name) const
+{
+    return std::strcmp(name, "Caption") != 0 || m_kind == tankora::bkCustom
+        || text() != m_kindCaption;
 }
 
 void TBitBtn::ApplyIcon()

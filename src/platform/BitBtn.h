@@ -43,6 +43,9 @@ public:
     int NumGlyphs() const { return m_numGlyphs; }
     void SetNumGlyphs(int numGlyphs) { m_numGlyphs = numGlyphs; }
 
+    // A standard kind's own caption is not stored.
+    bool IsPropertyStored(const char* name) const override;
+
 signals:
     void OnClick(QObject* Sender);
 
@@ -51,6 +54,7 @@ private:
 
     TPicture m_glyph;
     tankora::TBitBtnKind m_kind = tankora::bkCustom;
+    QString m_kindCaption;
     bool m_default = false;
     int m_modalResult = mrNone;
     int m_numGlyphs = 1;

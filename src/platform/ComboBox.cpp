@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include <cstring>
+
 TComboBox::TComboBox(TComponentBase* owner)
     : QComboBox(nullptr)
     , TControl(owner)
@@ -81,6 +83,11 @@ void TComboBox::SyncItems()
     setCurrentIndex(index < count() ? index : -1);
     if (isEditable() && index < 0)
         setEditText(typed);
+}
+
+bool TComboBox::IsPropertyStored(const char* name) const
+{
+    return isEditable() || std::strcmp(name, "Text") != 0;
 }
 
 void TComboBox::Loaded()

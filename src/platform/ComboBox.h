@@ -41,6 +41,8 @@ public:
     void SetText(const QString& text);
 
     void Loaded() override;
+    // A list's text is its selected item, stored as ItemIndex.
+    bool IsPropertyStored(const char* name) const override;
 
 signals:
     void OnChange(QObject* Sender);

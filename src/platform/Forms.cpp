@@ -7,6 +7,8 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <climits>
+#include <cstring>
 
 namespace {
 
@@ -114,6 +116,11 @@ void TCustomForm::Loaded()
 {
     TControl::Loaded();
     UpdateTabOrder();
+}
+
+bool TCustomForm::IsPropertyStored(const char* name) const
+{
+    return std::strcmp(name, "Width") != 0 && std::strcmp(name, "Height") != 0;
 }
 
 void TCustomForm::DoCreate()

@@ -68,6 +68,8 @@ public:
     void UpdateTabOrder();
 
     void Loaded() override;
+    // Width and Height follow ClientWidth and ClientHeight.
+    bool IsPropertyStored(const char* name) const override;
     // Fires OnCreate; called once the form has been created and loaded.
     void DoCreate();
 

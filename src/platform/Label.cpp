@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+#include <cstring>
+
 TLabel::TLabel(TComponentBase* owner)
     : QLabel(nullptr)
     , TControl(owner)
@@ -61,6 +63,11 @@ void TLabel::AdjustSize()
 {
     if (m_autoSize && !IsLoading())
         resize(sizeHint());
+}
+
+bool TLabel::IsPropertyStored(const char* name) const
+{
+    return !m_autoSize || (std::strcmp(name, "Width") != 0 && std::strcmp(name, "Height") != 0);
 }
 
 void TLabel::mouseReleaseEvent(QMouseEvent* event)

@@ -32,6 +32,9 @@ public:
     bool WordWrap() const { return wordWrap(); }
     void SetWordWrap(bool wordWrap);
 
+    // The size of an auto-sized label follows its text and font.
+    bool IsPropertyStored(const char* name) const override;
+
 signals:
     void OnClick(QObject* Sender);
 

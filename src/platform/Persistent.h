@@ -12,8 +12,16 @@ public:
     // Declares this object's defined properties (name, reader, writer) on
     // the filer. The base declares none.
     virtual void DefineProperties(TFiler& filer);
+    // Whether the published property is written when this object is
+    // stored (a property that another one determines is not).
+    virtual bool IsPropertyStored(const char* name) const;
 };
 
 class QObject;
+class QMetaProperty;
 // The persistent interface of obj, or null.
 TPersistent* AsPersistent(QObject* obj);
+// Whether a property is one of ours, stored in layouts: declared by a class
+// of this program with a capitalised name ("Caption"), not one of Qt's
+// ("objectName", "geometry").
+bool IsPublishedProperty(const QMetaProperty& property);

@@ -3,8 +3,13 @@ list(APPEND TANKORA_PLATFORM_FRAMEWORK_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/StreamTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ComponentTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ControlsTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ValueEncodingTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FormTextTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StoredLayoutTest.cpp
 )
 
 # Resources of the tests, embedded once the test binary exists.
 cmake_language(DEFER CALL tankora_add_resource tankora_platform_tests
   RCDATA TestBytes ${CMAKE_CURRENT_LIST_DIR}/data/resource-bytes.bin)
+cmake_language(DEFER CALL tankora_add_forms tankora_platform_tests
+  ${CMAKE_CURRENT_LIST_DIR}/data/TestForm.form)
