@@ -10,6 +10,9 @@
 
 namespace {
 
+// Strings up to this many bytes are allocated before the read checks them.
+constexpr std::int64_t kUncheckedStringBytes = 256;
+
 std::uint16_t Word(const unsigned char* p, bool littleEndian)
 {
     return littleEndian ? static_cast<std::uint16_t>(p[0] | (p[1] << 8))
@@ -132,11 +135,8 @@ void TIvMLDFile::Read(void* buffer, int count)
 void TIvMLDFile::Skip(std::int64_t count)
 {
     // A skipped string must fail where reading it would have failed.
-    TStream& stream = Stream();
-    const std::int64_t position = stream.Position();
-    if (count > m_streamSize - position)
+    if (Stream().Seek(count, TSeekOrigin::soCurrent) > m_streamSize)
         throw EReadError();
-    stream.SetPosition(position + count);
     m_recordRemaining -= count;
 }
 
@@ -159,8 +159,9 @@ std::string TIvMLDFile::ReadFixedString(int length, int codePage)
     if (length <= 0)
         return {};
     const std::int64_t byteCount = std::int64_t { length } * CharSize();
-    // Check before allocating: a lying length must not cost memory.
-    if (byteCount > m_streamSize - Stream().Position())
+    // A lying length must not cost memory: long strings are checked against
+    // the image before anything is allocated (short ones fail in the read).
+    if (byteCount > kUncheckedStringBytes && byteCount > m_streamSize - Stream().Position())
         throw EReadError();
     if (m_header.AnsiStrings) {
         std::string text(static_cast<std::size_t>(length), '\0');
@@ -196,7 +197,7 @@ char TIvMLDFile::ReadChar(int codePage)
 std::string TIvMLDFile::ReadAnsiString()
 {
     const int length = ReadWord();
-    if (length > m_streamSize - Stream().Position())
+    if (length > kUncheckedStringBytes && length > m_streamSize - Stream().Position())
         throw EReadError();
     std::string text(static_cast<std::size_t>(length), '\0');
     Read(text.data(), length);
