@@ -1,8 +1,22 @@
 #!/usr/bin/env bash
-# Runs the program's main job from a build folder (see the README).
+# Starts the calculator window from a build folder (see the README).
+# Without a display it says so in one line and shows the calculator without a
+# window (tankora-cli) instead, unless XVFB=1 asks for a virtual display: the
+# window then runs there, unseen, until Ctrl+C.
 set -euo pipefail
 build=${1:-build/release}
+app="$build/apps/tankora/tankora"
 cli="$build/apps/tankora-cli/tankora-cli"
+
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  exec "$app"
+fi
+if [ "${XVFB:-0}" = 1 ]; then
+  echo "No display: running the Tankora window under xvfb-run, unseen; stop it with Ctrl+C."
+  exec xvfb-run -a "$app"
+fi
+echo "No display: the Tankora window needs one ('make run XVFB=1' runs it under xvfb-run); here is tankora-cli instead."
+echo
 
 example() {
     local shown="\$ tankora-cli"

@@ -3,6 +3,7 @@
 #include "DoubleEdit.h"
 
 #include "FormatSettings.h"
+#include "QStringPrinter.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -159,6 +160,16 @@ TEST_F(DoubleEditTest, RestrictedFieldShowsAndTakesExactlyItsDecimals)
     QTest::keyClick(&m_edit, Qt::Key_Home);
     QTest::keyClick(&m_edit, Qt::Key_9);
     EXPECT_EQ(m_edit.text(), QStringLiteral("91.23"));
+}
+
+TEST_F(DoubleEditTest, ShowsAtMostEighteenDecimals)
+{
+    m_edit.SetRestrictToDecimalPlaces(true);
+    m_edit.SetDecimalPlaces(30);
+    m_edit.SetValue(2.5);
+    EXPECT_EQ(m_edit.text(), QStringLiteral("2.500000000000000000"));
+    m_edit.SetDecimalPlaces(70000);
+    EXPECT_EQ(m_edit.DecimalPlaces(), 65535);
 }
 
 TEST_F(DoubleEditTest, ValidatingFieldRefusesTextOutOfRange)

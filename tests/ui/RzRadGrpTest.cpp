@@ -176,6 +176,22 @@ TEST(RzRadioGroup, ArrowKeysMoveTheCheckAndWrapAround)
     EXPECT_EQ(clicks.count(), 3);
 }
 
+TEST(RzPanel, ClientAreaLiesInsideFrameLinesBordersAndBand)
+{
+    TRzCustomPanel panel;
+    panel.SetBounds(0, 0, 100, 50);
+    EXPECT_EQ(panel.ClientArea(), QRect(2, 2, 96, 46)); // fsRaised, two pixels
+    panel.SetFrameSides(TRzCustomPanel::TSides(TRzCustomPanel::sdLeft) | TRzCustomPanel::sdTop);
+    panel.SetBorderOuter(TRzCustomPanel::fsFlat);
+    panel.SetBorderWidth(3);
+    panel.SetBorderInner(TRzCustomPanel::fsStatus);
+    panel.SetBevelWidth(2);
+    panel.SetBorderSides(TRzCustomPanel::TSides(TRzCustomPanel::sdLeft) | TRzCustomPanel::sdRight);
+    // Left: frame 1, flat 1, band 3, status 2; top: frame 1, band 3;
+    // right: flat 1, band 3, status 2; bottom: band 3.
+    EXPECT_EQ(panel.ClientArea(), QRect(7, 4, 87, 43));
+}
+
 TEST(RzRadioGroup, DisablingTheGroupDisablesEveryButton)
 {
     const auto group = ModeGroup();

@@ -1,0 +1,318 @@
+#include "Main.h"
+
+#include "DoubleEdit.h"
+#include "RzRadGrp.h"
+#include "WindowFonts.h"
+#include "WindowMessages.h"
+
+#include "Calculation.h"
+#include "Colors.h"
+#include "ComponentRegistry.h"
+#include "Exceptions.h"
+#include "FormReader.h"
+#include "GuiText.h"
+#include "IvMultiStrings.h"
+#include "NumberText.h"
+#include "Units.h"
+
+#include <QIcon>
+#include <QLineEdit>
+
+#include <span>
+
+using tankora::CalcMode;
+
+namespace {
+
+// A text built by the program, translated, as the GUI shows it.
+QString T(std::string_view text)
+{
+    return tankora::AnsiToQString(TranslateString(std::string(text)));
+}
+
+// The unit name a list shows (typed or selected), as the engine compares it.
+std::string ListText(const TComboBox* list)
+{
+    return tankora::QStringToAnsi(list->Text());
+}
+
+// The text of the selected entry of a list; empty when none is selected.
+std::string SelectedEntry(const TComboBox* list)
+{
+    const int index = list->ItemIndex();
+    if (index < 0 || index >= list->Items()->Count())
+        return {};
+    return tankora::QStringToAnsi(list->Items()->Strings(index));
+}
+
+// The index of the entry that is exactly `name` (letter case counts, as
+// unit names are compared); -1 when none is.
+int ExactEntryIndex(const TComboBox* list, const QString& name)
+{
+    const TStrings* items = list->Items();
+    for (int i = 0; i < items->Count(); ++i) {
+        if (items->Strings(i) == name)
+            return i;
+    }
+    return -1;
+}
+
+// A result with four decimals and the process decimal separator.
+QString ResultText(double value)
+{
+    return tankora::AnsiToQString(tankora::FormatDecimals(value, 4));
+}
+
+void FillList(TComboBox* list, std::span<const std::string_view> names)
+{
+    TStrings* items = list->Items();
+    items->BeginUpdate();
+    items->Clear();
+    for (const std::string_view name : names)
+        items->Add(tankora::AnsiToQString(name));
+    items->EndUpdate();
+}
+
+// On: enabled on the window colour; off: disabled on the button face.
+void SetEntryState(TControl* control, bool on)
+{
+    control->SetEnabled(on);
+    control->SetColor(on ? clWindow : clBtnFace);
+}
+
+// The owned component of `form` named `name`, as a T. A stored layout that
+// lacks it cannot run this window: EComponentError names the control.
+template <typename T> T* Bind(const TComponentBase& form, const char* name)
+{
+    TComponentBase* component = form.FindComponent(QString::fromLatin1(name));
+    T* control = component ? qobject_cast<T*>(component->Object()) : nullptr;
+    if (!control)
+        throw EComponentError(std::string("The main window's layout lacks ") + name);
+    return control;
+}
+
+} // namespace
+
+TMainForm* CreateMainForm()
+{
+    InstallFontSubstitutes();
+    RegisterClass<TDoubleEdit>();
+    RegisterClass<TRzRadioGroup>();
+    return CreateForm<TMainForm>();
+}
+
+TMainForm::TMainForm(TComponentBase* owner)
+    : TForm(owner)
+{ }
+
+void TMainForm::Loaded()
+{
+    TForm::Loaded();
+    Panel1 = Bind<TPanel>(*this, "Panel1");
+    BitBtn1 = Bind<TBitBtn>(*this, "BitBtn1");
+    BitBtn2 = Bind<TBitBtn>(*this, "BitBtn2");
+    GroupBox1 = Bind<TGroupBox>(*this, "GroupBox1");
+    Label1 = Bind<TLabel>(*this, "Label1");
+    Label2 = Bind<TLabel>(*this, "Label2");
+    Label3 = Bind<TLabel>(*this, "Label3");
+    dL = Bind<TDoubleEdit>(*this, "dL");
+    dD = Bind<TDoubleEdit>(*this, "dD");
+    db = Bind<TDoubleEdit>(*this, "db");
+    cbLu = Bind<TComboBox>(*this, "cbLu");
+    cbDu = Bind<TComboBox>(*this, "cbDu");
+    cbbu = Bind<TComboBox>(*this, "cbbu");
+    HorizontalImg = Bind<TImage>(*this, "HorizontalImg");
+    GroupBox2 = Bind<TGroupBox>(*this, "GroupBox2");
+    Label4 = Bind<TLabel>(*this, "Label4");
+    Label5 = Bind<TLabel>(*this, "Label5");
+    Label6 = Bind<TLabel>(*this, "Label6");
+    Label7 = Bind<TLabel>(*this, "Label7");
+    eH = Bind<TDoubleEdit>(*this, "eH");
+    eV = Bind<TDoubleEdit>(*this, "eV");
+    eQ = Bind<TDoubleEdit>(*this, "eQ");
+    eT = Bind<TDoubleEdit>(*this, "eT");
+    CalcOptions = Bind<TRzRadioGroup>(*this, "CalcOptions");
+    GroupBox3 = Bind<TGroupBox>(*this, "GroupBox3");
+    stResult = Bind<TLabel>(*this, "stResult");
+    CbOrientation = Bind<TComboBox>(*this, "CbOrientation");
+    VerticalImg = Bind<TImage>(*this, "VerticalImg");
+    cbHu = Bind<TComboBox>(*this, "cbHu");
+    cbVu = Bind<TComboBox>(*this, "cbVu");
+    cbQu = Bind<TComboBox>(*this, "cbQu");
+    cbtu = Bind<TComboBox>(*this, "cbtu");
+    CbResultUnits = Bind<TComboBox>(*this, "CbResultUnits");
+    stResult2 = Bind<TLabel>(*this, "stResult2");
+    cbResultunits2 = Bind<TComboBox>(*this, "cbResultunits2");
+    LResult = Bind<TPanel>(*this, "LResult");
+    eResult2 = Bind<TPanel>(*this, "eResult2");
+
+    // The calculator picture's own greyed variant, for a disabled button.
+    QIcon calculator = BitBtn2->icon();
+    calculator.addFile(
+        QStringLiteral(":/pictures/CalculatorDisabled.svg"), QSize(16, 16), QIcon::Disabled);
+    BitBtn2->setIcon(calculator);
+
+    // Typed text that names no unit does not stay behind once the user
+    // leaves the box: it gives way to the selected entry's name.
+    if (QLineEdit* typed = CbResultUnits->lineEdit())
+        connect(typed, &QLineEdit::editingFinished, this, [this] { RestoreResultUnitText(); });
+}
+
+void TMainForm::FillVolumeUnits(TComboBox* list)
+{
+    FillList(list, tankora::kVolumeUnits);
+}
+
+void TMainForm::FillLengthUnits(TComboBox* list)
+{
+    FillList(list, tankora::kLengthResultUnits);
+}
+
+CalcMode TMainForm::Mode() const
+{
+    return CalcMode(CalcOptions->ItemIndex());
+}
+
+TMainForm::ResultQuantity TMainForm::ModeQuantity() const
+{
+    return Mode() == CalcMode::Volume ? ResultQuantity::Volume : ResultQuantity::Length;
+}
+
+void TMainForm::FormCreate(QObject*)
+{
+    CbOrientation->SetItemIndex(0);
+    CbOrientationChange(this);
+    for (TComboBox* list : { cbLu, cbVu, cbQu, cbtu, cbDu, cbbu, cbHu })
+        list->SetItemIndex(0);
+    CalcOptionsClick(this);
+}
+
+void TMainForm::BitBtn1Click(QObject*)
+{
+    Close();
+}
+
+void TMainForm::CbOrientationChange(QObject*)
+{
+    const bool horizontal = CbOrientation->ItemIndex() == 0;
+    VerticalImg->SetVisible(!horizontal);
+    HorizontalImg->SetVisible(horizontal);
+    m_tank.Orientation = horizontal ? tankora::kHorizontal : tankora::kVertical;
+}
+
+void TMainForm::CalcOptionsClick(QObject*)
+{
+    const CalcMode mode = Mode();
+    const bool heightOn = mode != CalcMode::Height;
+    const bool volumeOn = mode == CalcMode::Height;
+    const bool flowOn = mode == CalcMode::NewHeight;
+    const struct
+    {
+        TDoubleEdit* field;
+        TComboBox* units;
+        bool on;
+    } entries[] = {
+        { eH, cbHu, heightOn },
+        { eV, cbVu, volumeOn },
+        { eQ, cbQu, flowOn },
+        { eT, cbtu, flowOn },
+    };
+    for (const auto& entry : entries) {
+        SetEntryState(entry.field, entry.on);
+        SetEntryState(entry.units, entry.on);
+        if (entry.on)
+            entry.field->SetValue(0);
+        else
+            entry.field->SetText(QString());
+    }
+
+    if (mode == CalcMode::Volume) {
+        FillVolumeUnits(CbResultUnits);
+        stResult->SetCaption(T(tankora::ResultLabel(mode)));
+        CbResultUnits->SetEnabled(true);
+        CbResultUnits->SetText(cbVu->Text());
+        CbResultUnits->SetItemIndex(cbVu->ItemIndex());
+    } else {
+        FillLengthUnits(CbResultUnits);
+        stResult->SetCaption(T(tankora::ResultLabel(mode)));
+        const std::string_view heightUnit = tankora::ResultLengthUnitFor(ListText(cbHu));
+        CbResultUnits->SetItemIndex(
+            ExactEntryIndex(CbResultUnits, tankora::AnsiToQString(heightUnit)));
+    }
+
+    const bool flowRow = mode == CalcMode::NewHeight;
+    if (flowRow) {
+        stResult2->SetCaption(T(tankora::ResultLabel(CalcMode::Volume)));
+        cbResultunits2->SetItemIndex(cbVu->ItemIndex());
+        cbResultunits2->SetEnabled(true);
+    }
+    stResult2->SetVisible(flowRow);
+    cbResultunits2->SetVisible(flowRow);
+    eResult2->SetVisible(flowRow);
+}
+
+void TMainForm::ReadEntries()
+{
+    using namespace tankora;
+    m_tank.TankLength = LengthToMetres(ListText(cbLu), dL->GetValue());
+    m_tank.TankDiameter = LengthToMetres(ListText(cbDu), dD->GetValue());
+    m_tank.HeadDepth = LengthToMetres(ListText(cbbu), db->GetValue());
+    m_tank.LiquidHeight = LengthToMetres(ListText(cbHu), eH->GetValue());
+    m_tank.LiquidVolume = VolumeToCubicMetres(ListText(cbVu), eV->GetValue());
+    m_tank.FlowRate = FlowToCubicMetresPerSecond(ListText(cbQu), eQ->GetValue());
+    m_tank.FlowTime = TimeToSeconds(ListText(cbtu), eT->GetValue());
+}
+
+void TMainForm::BitBtn2Click(QObject*)
+{
+    ReadEntries();
+    tankora::WindowMessages messages;
+    const CalcMode mode = Mode();
+    if (!tankora::Calculate(m_tank, mode, messages))
+        return;
+    m_lastResultQuantity = ModeQuantity();
+    ShowMainResult();
+    if (mode == CalcMode::NewHeight) {
+        ShowFlowVolume();
+        stResult2->SetCaption(T(tankora::FlowVolumeLabel(m_tank)));
+    }
+}
+
+void TMainForm::ShowMainResult()
+{
+    const ResultQuantity quantity = ModeQuantity();
+    // A kept result of the other quantity is not shown in this mode's units.
+    const double value = m_lastResultQuantity == quantity ? m_tank.LastResult : 0.0;
+    const std::string unit = SelectedEntry(CbResultUnits);
+    LResult->SetCaption(
+        ResultText(quantity == ResultQuantity::Volume ? tankora::CubicMetresToVolume(unit, value)
+                                                      : tankora::MetresToLength(unit, value)));
+}
+
+void TMainForm::ShowFlowVolume()
+{
+    eResult2->SetCaption(ResultText(
+        tankora::CubicMetresToVolume(SelectedEntry(cbResultunits2), m_tank.LastFlowVolume)));
+}
+
+void TMainForm::CbResultUnitsChange(QObject*)
+{
+    const int named = ExactEntryIndex(CbResultUnits, CbResultUnits->Text());
+    if (named < 0)
+        return;
+    if (named != CbResultUnits->ItemIndex())
+        CbResultUnits->SetItemIndex(named);
+    ShowMainResult();
+}
+
+void TMainForm::cbResultunits2Change(QObject*)
+{
+    ShowFlowVolume();
+}
+
+void TMainForm::RestoreResultUnitText()
+{
+    const int index = CbResultUnits->ItemIndex();
+    if (index >= 0 && CbResultUnits->Text() != CbResultUnits->Items()->Strings(index))
+        CbResultUnits->SetText(CbResultUnits->Items()->Strings(index));
+}

@@ -1,0 +1,126 @@
+#pragma once
+// TMainForm: the calculator's window, created from its stored layout
+// (resources/forms/Main.form, embedded as RCDATA/TMainForm).
+//
+// The window only translates between its controls and the engine
+// (tankora::calc): it reads the seven numeric fields, converts them with the
+// texts of their unit lists, lets the engine check and compute, and shows the
+// results with four decimals in the units chosen beside them. Messages of
+// the engine ("Check your inputs", "Tank empty", ...) are translated and
+// shown in modal boxes through the application's message service.
+//
+// Modes (CalcOptions): 0 Volume, 1 Height, 2 New Height. A mode change sets
+// up the entry fields and the result area; an orientation change only
+// switches the diagram. A result-unit change re-displays the kept result
+// without recomputing, and only when the kept result is of the current
+// mode's quantity (a volume is never shown as a length).
+
+#include "Tank.h"
+
+#include "BitBtn.h"
+#include "ComboBox.h"
+#include "Forms.h"
+#include "GroupBox.h"
+#include "Image.h"
+#include "Label.h"
+#include "Panel.h"
+
+class TDoubleEdit;
+class TRzRadioGroup;
+
+class TMainForm;
+
+// Creates the main window from its stored layout and runs its FormCreate:
+// registers the window's own control classes and the font stand-ins first.
+// Raises the framework's read errors when the stored layout is unusable.
+TMainForm* CreateMainForm();
+
+class TMainForm : public TForm
+{
+    Q_OBJECT
+
+public:
+    explicit TMainForm(TComponentBase* owner = nullptr);
+
+    // Clears `list` and fills it with the volume unit names.
+    void FillVolumeUnits(TComboBox* list);
+    // Clears `list` and fills it with the result length unit names ("in").
+    void FillLengthUnits(TComboBox* list);
+
+    // The tank state record the calculations use.
+    const tankora::TankState& Tank() const { return m_tank; }
+
+    void Loaded() override;
+
+    // Controls, in the order the window declares them; bound by name once
+    // the stored layout has been read.
+    TPanel* Panel1 = nullptr;
+    TBitBtn* BitBtn1 = nullptr;
+    TBitBtn* BitBtn2 = nullptr;
+    TGroupBox* GroupBox1 = nullptr;
+    TLabel* Label1 = nullptr;
+    TLabel* Label2 = nullptr;
+    TLabel* Label3 = nullptr;
+    TDoubleEdit* dL = nullptr;
+    TDoubleEdit* dD = nullptr;
+    TDoubleEdit* db = nullptr;
+    TComboBox* cbLu = nullptr;
+    TComboBox* cbDu = nullptr;
+    TComboBox* cbbu = nullptr;
+    TImage* HorizontalImg = nullptr;
+    TGroupBox* GroupBox2 = nullptr;
+    TLabel* Label4 = nullptr;
+    TLabel* Label5 = nullptr;
+    TLabel* Label6 = nullptr;
+    TLabel* Label7 = nullptr;
+    TDoubleEdit* eH = nullptr;
+    TDoubleEdit* eV = nullptr;
+    TDoubleEdit* eQ = nullptr;
+    TDoubleEdit* eT = nullptr;
+    TRzRadioGroup* CalcOptions = nullptr;
+    TGroupBox* GroupBox3 = nullptr;
+    TLabel* stResult = nullptr;
+    TComboBox* CbOrientation = nullptr;
+    TImage* VerticalImg = nullptr;
+    TComboBox* cbHu = nullptr;
+    TComboBox* cbVu = nullptr;
+    TComboBox* cbQu = nullptr;
+    TComboBox* cbtu = nullptr;
+    TComboBox* CbResultUnits = nullptr;
+    TLabel* stResult2 = nullptr;
+    TComboBox* cbResultunits2 = nullptr;
+    TPanel* LResult = nullptr;
+    TPanel* eResult2 = nullptr;
+
+public slots:
+    // Sets the defaults: horizontal tank, first unit of every entry list,
+    // Volume mode.
+    void FormCreate(QObject* Sender);
+    // OK: closes the window, which ends the program.
+    void BitBtn1Click(QObject* Sender);
+    // Calculate: reads, checks, computes and shows the results.
+    void BitBtn2Click(QObject* Sender);
+    // Mode change: entry field states and the result area.
+    void CalcOptionsClick(QObject* Sender);
+    // Orientation change: the diagram and the record's Orientation.
+    void CbOrientationChange(QObject* Sender);
+    // The main result in the newly chosen unit. Typed text that names a unit
+    // exactly selects it; other typed text leaves the display as it was.
+    void CbResultUnitsChange(QObject* Sender);
+    // The flowed volume in the newly chosen unit.
+    void cbResultunits2Change(QObject* Sender);
+
+private:
+    // Which quantity LastResult holds.
+    enum class ResultQuantity { None, Volume, Length };
+
+    tankora::CalcMode Mode() const;
+    ResultQuantity ModeQuantity() const;
+    void ReadEntries();
+    void ShowMainResult();
+    void ShowFlowVolume();
+    void RestoreResultUnitText();
+
+    tankora::TankState m_tank;
+    ResultQuantity m_lastResultQuantity = ResultQuantity::None;
+};

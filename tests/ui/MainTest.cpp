@@ -1,0 +1,389 @@
+// The calculator window created from its stored layout, driven as a user
+// drives it: keys typed into the fields, list entries chosen with the
+// keyboard, buttons clicked with the mouse. Message boxes are recorded by
+// the message service's test recorder instead of being shown.
+#include "Main.h"
+
+#include "DoubleEdit.h"
+#include "MessageLog.h"
+#include "QStringPrinter.h"
+#include "RzRadGrp.h"
+
+#include <QImage>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class MainFormTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_form.reset(CreateMainForm());
+        m_form->show();
+    }
+
+    TMainForm& Form() { return *m_form; }
+
+    // Replaces a field's text by typing, as a user does.
+    static void Type(TDoubleEdit* field, const char* text)
+    {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, QString::fromLatin1(text));
+    }
+
+    // Picks the entry named `name` with the arrow keys, as a user does; each
+    // step that changes the entry reports a change.
+    static void Choose(TComboBox* list, const char* name)
+    {
+        const QString wanted = QString::fromLatin1(name);
+        const int target = list->findText(wanted, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        ASSERT_GE(target, 0) << name;
+        list->setFocus();
+        for (int guard = list->count(); list->currentIndex() != target && guard > 0; --guard)
+            QTest::keyClick(list, list->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
+        ASSERT_EQ(list->currentText(), wanted);
+    }
+
+    void ChooseMode(int mode)
+    {
+        TRzGroupButton* button = Form().CalcOptions->Buttons().at(mode);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+        ASSERT_EQ(Form().CalcOptions->ItemIndex(), mode);
+    }
+
+    void Calculate() { QTest::mouseClick(Form().BitBtn2, Qt::LeftButton); }
+
+    // The worked example's tank: horizontal, L = D = 1 m, flat ends.
+    void EnterUnitTank()
+    {
+        Type(Form().dL, "1");
+        Type(Form().dD, "1");
+        Type(Form().db, "0");
+    }
+
+    QString Result() { return Form().LResult->Caption(); }
+
+    tankora::MessageLog m_messages;
+    std::unique_ptr<TMainForm> m_form;
+};
+
+TEST_F(MainFormTest, StartsInVolumeModeWithTheHorizontalDiagram)
+{
+    EXPECT_EQ(Form().windowTitle(), QStringLiteral("Tankora"));
+    EXPECT_EQ(Form().size(), QSize(464, 389));
+    EXPECT_EQ(Form().CalcOptions->ItemIndex(), 0);
+    EXPECT_TRUE(Form().CalcOptions->Buttons()[0]->isChecked());
+    EXPECT_TRUE(Form().HorizontalImg->isVisible());
+    EXPECT_FALSE(Form().VerticalImg->isVisible());
+    EXPECT_EQ(Form().CbOrientation->Text(), QStringLiteral("Horizontal Cylindrical Tank"));
+    EXPECT_EQ(Form().Tank().Orientation, 0);
+
+    const struct
+    {
+        TComboBox* list;
+        const char* first;
+    } lists[] = {
+        { Form().cbLu, "m" },
+        { Form().cbDu, "m" },
+        { Form().cbbu, "m" },
+        { Form().cbHu, "m" },
+        { Form().cbVu, "m3" },
+        { Form().cbQu, "m3/s" },
+        { Form().cbtu, "s" },
+        { Form().CbResultUnits, "m3" },
+    };
+    for (const auto& entry : lists) {
+        EXPECT_EQ(entry.list->ItemIndex(), 0) << entry.list->Name().toStdString();
+        EXPECT_EQ(entry.list->Text(), QString::fromLatin1(entry.first));
+    }
+
+    EXPECT_EQ(Form().dL->Text(), QStringLiteral("0"));
+    EXPECT_TRUE(Form().eH->isEnabled());
+    EXPECT_EQ(Form().eH->Text(), QStringLiteral("0.0"));
+    for (TDoubleEdit* off : { Form().eV, Form().eQ, Form().eT }) {
+        EXPECT_FALSE(off->isEnabled());
+        EXPECT_TRUE(off->Text().isEmpty());
+        EXPECT_EQ(off->Color(), clBtnFace);
+    }
+    EXPECT_EQ(Form().eH->Color(), clWindow);
+    EXPECT_EQ(Form().stResult->Caption(), QStringLiteral("Volume"));
+    EXPECT_EQ(Result(), QStringLiteral("0"));
+    EXPECT_FALSE(Form().stResult2->isVisible());
+    EXPECT_FALSE(Form().cbResultunits2->isVisible());
+    EXPECT_FALSE(Form().eResult2->isVisible());
+}
+
+TEST_F(MainFormTest, ShowsBothDiagramsAtTheirDrawnSize)
+{
+    for (TImage* diagram : { Form().HorizontalImg, Form().VerticalImg }) {
+        const QImage picture = QPixmap(diagram->Picture()).toImage();
+        EXPECT_EQ(picture.size(), QSize(261, 228)) << diagram->Picture().toStdString();
+    }
+}
+
+TEST_F(MainFormTest, FieldsShowTheWindowColourWhenOn)
+{
+    const QColor window = ColorToQColor(clWindow);
+    for (QWidget* field : { static_cast<QWidget*>(Form().dL), static_cast<QWidget*>(Form().eH),
+             static_cast<QWidget*>(Form().CbResultUnits->lineEdit()) })
+        EXPECT_EQ(field->palette().color(QPalette::Base), window)
+            << field->objectName().toStdString();
+    EXPECT_EQ(Form().eV->palette().color(QPalette::Base), ColorToQColor(clBtnFace));
+}
+
+TEST_F(MainFormTest, EveryNumericFieldTellsItsRange)
+{
+    for (TDoubleEdit* field :
+        { Form().dL, Form().dD, Form().db, Form().eH, Form().eV, Form().eQ, Form().eT }) {
+        EXPECT_EQ(field->Hint(), QStringLiteral("Use any value between 0 to 1E100"));
+        EXPECT_TRUE(field->EffectiveShowHint());
+    }
+}
+
+TEST_F(MainFormTest, PlacesTheModeButtonsUnderTheGroupCaption)
+{
+    const int tops[] = { 15, 35, 55 };
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(Form().CalcOptions->Buttons()[i]->geometry(), QRect(8, tops[i], 171, 17));
+}
+
+TEST_F(MainFormTest, CalculateRightAfterStartAsksToCheckTheInputs)
+{
+    Calculate();
+    ASSERT_EQ(m_messages.Entries().size(), 1u);
+    EXPECT_EQ(m_messages.Entries()[0], "Warning: Check your inputs");
+    EXPECT_EQ(Result(), QStringLiteral("0"));
+    EXPECT_EQ(Form().Tank().LastResult, 0.0);
+}
+
+TEST_F(MainFormTest, VolumeOfAHalfFullTankAndItsConversionToLitres)
+{
+    EnterUnitTank();
+    Type(Form().eH, "0.5");
+    Calculate();
+    EXPECT_EQ(Result(), QStringLiteral("0.3927"));
+    Choose(Form().CbResultUnits, "litres");
+    EXPECT_EQ(Result(), QStringLiteral("392.6991"));
+    EXPECT_TRUE(m_messages.Entries().empty());
+}
+
+TEST_F(MainFormTest, HeightForAVolumeAndItsConversionToCentimetres)
+{
+    EnterUnitTank();
+    ChooseMode(1);
+    Type(Form().eV, "0.3927");
+    Calculate();
+    EXPECT_EQ(Form().CbResultUnits->Text(), QStringLiteral("m"));
+    EXPECT_EQ(Result(), QStringLiteral("0.5000"));
+    Choose(Form().CbResultUnits, "cm");
+    EXPECT_EQ(Result(), QStringLiteral("50.0001"));
+}
+
+TEST_F(MainFormTest, NewHeightWithoutFlowKeepsTheLevel)
+{
+    EnterUnitTank();
+    ChooseMode(2);
+    Type(Form().eH, "0.5");
+    Type(Form().eT, "60");
+    Calculate();
+    EXPECT_EQ(Result(), QStringLiteral("0.5000"));
+    EXPECT_EQ(Form().stResult2->Caption(), QStringLiteral("Vol Out"));
+    EXPECT_EQ(Form().eResult2->Caption(), QStringLiteral("0.0000"));
+    EXPECT_TRUE(Form().eResult2->isVisible());
+}
+
+TEST_F(MainFormTest, NegativeFlowFillsTheTank)
+{
+    EnterUnitTank();
+    ChooseMode(2);
+    Type(Form().eH, "0.5");
+    Type(Form().eQ, "-0.001");
+    Type(Form().eT, "60");
+    Calculate();
+    EXPECT_EQ(Form().stResult2->Caption(), QStringLiteral("Vol In"));
+    EXPECT_EQ(Form().eResult2->Caption(), QStringLiteral("0.0600"));
+    EXPECT_GT(Form().Tank().LastResult, 0.5);
+    Choose(Form().cbResultunits2, "litres");
+    EXPECT_EQ(Form().eResult2->Caption(), QStringLiteral("60.0000"));
+}
+
+TEST_F(MainFormTest, SolverMessagesAreShownAndTheirResultStands)
+{
+    EnterUnitTank();
+    ChooseMode(1);
+    Type(Form().eV, "1"); // the full tank holds 0.7854 m3
+    Calculate();
+    EXPECT_EQ(Result(), QStringLiteral("1.0000"));
+    ChooseMode(2);
+    Type(Form().eH, "0.5");
+    Type(Form().eQ, "1");
+    Type(Form().eT, "1");
+    Calculate();
+    EXPECT_EQ(Result(), QStringLiteral("0.0000"));
+    EXPECT_EQ(Form().stResult2->Caption(), QStringLiteral("Vol Out"));
+    EXPECT_EQ(m_messages.Entries(),
+        (std::vector<std::string> {
+            "Error: Volume entered exceed total possible volume", "Warning: Tank empty" }));
+}
+
+TEST_F(MainFormTest, HeightModeShowsTheHeightsUnitInTheResultList)
+{
+    Choose(Form().cbHu, "inches");
+    ChooseMode(1);
+    EXPECT_EQ(Form().CbResultUnits->Text(), QStringLiteral("in"));
+    ChooseMode(2);
+    EXPECT_EQ(Form().CbResultUnits->Text(), QStringLiteral("in"));
+    EXPECT_EQ(Form().stResult->Caption(), QStringLiteral("New Height"));
+    EXPECT_EQ(Form().stResult2->Caption(), QStringLiteral("Volume"));
+}
+
+TEST_F(MainFormTest, ModesSetTheEntryFields)
+{
+    const struct
+    {
+        int mode;
+        bool h, v, q, t;
+    } modes[] = {
+        { 1, false, true, false, false },
+        { 2, true, false, true, true },
+        { 0, true, false, false, false },
+    };
+    for (const auto& m : modes) {
+        ChooseMode(m.mode);
+        const struct
+        {
+            TDoubleEdit* field;
+            TComboBox* units;
+            bool on;
+        } entries[] = {
+            { Form().eH, Form().cbHu, m.h },
+            { Form().eV, Form().cbVu, m.v },
+            { Form().eQ, Form().cbQu, m.q },
+            { Form().eT, Form().cbtu, m.t },
+        };
+        for (const auto& e : entries) {
+            const std::string where
+                = "mode " + std::to_string(m.mode) + " " + e.field->Name().toStdString();
+            EXPECT_EQ(e.field->isEnabled(), e.on) << where;
+            EXPECT_EQ(e.units->isEnabled(), e.on) << where;
+            EXPECT_EQ(e.field->Color(), e.on ? clWindow : clBtnFace) << where;
+            EXPECT_EQ(e.field->Text(), e.on ? QStringLiteral("0.0") : QString()) << where;
+        }
+    }
+}
+
+TEST_F(MainFormTest, ModeChangeKeepsTheShownResult)
+{
+    EnterUnitTank();
+    Type(Form().eH, "0.5");
+    Calculate();
+    ChooseMode(1);
+    EXPECT_EQ(Result(), QStringLiteral("0.3927"));
+    EXPECT_EQ(Form().stResult->Caption(), QStringLiteral("Height"));
+}
+
+TEST_F(MainFormTest, UnitChangeNeverShowsAVolumeAsALength)
+{
+    EnterUnitTank();
+    Type(Form().eH, "0.5");
+    Calculate(); // 0.3927 m3
+    ChooseMode(1);
+    Choose(Form().CbResultUnits, "cm");
+    EXPECT_EQ(Result(), QStringLiteral("0.0000"));
+    ChooseMode(0);
+    Choose(Form().CbResultUnits, "litres");
+    EXPECT_EQ(Result(), QStringLiteral("392.6991"));
+}
+
+TEST_F(MainFormTest, UnitChangeBeforeAnyCalculationShowsZero)
+{
+    Choose(Form().CbResultUnits, "litres");
+    EXPECT_EQ(Result(), QStringLiteral("0.0000"));
+}
+
+TEST_F(MainFormTest, TypedUnitNameActsLikeChoosingIt)
+{
+    EnterUnitTank();
+    Type(Form().eH, "0.5");
+    Calculate();
+    QLineEdit* typed = Form().CbResultUnits->lineEdit();
+    ASSERT_NE(typed, nullptr);
+    typed->setFocus();
+    typed->selectAll();
+    QTest::keyClick(typed, Qt::Key_Backspace);
+    QTest::keyClicks(typed, QStringLiteral("litres"));
+    EXPECT_EQ(Form().CbResultUnits->ItemIndex(), 8);
+    EXPECT_EQ(Result(), QStringLiteral("392.6991"));
+
+    // Text that names no unit leaves the display, and gives way to the
+    // chosen unit's name when the user leaves the box.
+    typed->selectAll();
+    QTest::keyClick(typed, Qt::Key_Backspace);
+    QTest::keyClicks(typed, QStringLiteral("Litres"));
+    EXPECT_EQ(Result(), QStringLiteral("392.6991"));
+    Form().dL->setFocus();
+    emit typed->editingFinished();
+    EXPECT_EQ(Form().CbResultUnits->Text(), QStringLiteral("litres"));
+    EXPECT_EQ(Form().CbResultUnits->ItemIndex(), 8);
+}
+
+TEST_F(MainFormTest, OrientationChangeSwitchesOnlyTheDiagram)
+{
+    EnterUnitTank();
+    Type(Form().eH, "0.5");
+    Calculate();
+    Choose(Form().CbOrientation, "Vertical Cylindrical Tank");
+    EXPECT_TRUE(Form().VerticalImg->isVisible());
+    EXPECT_FALSE(Form().HorizontalImg->isVisible());
+    EXPECT_EQ(Form().Tank().Orientation, 1);
+    EXPECT_EQ(Result(), QStringLiteral("0.3927"));
+    EXPECT_EQ(Form().eH->Text(), QStringLiteral("0.5"));
+}
+
+TEST_F(MainFormTest, EntriesTooLargeForAResultAskToCheckTheInputs)
+{
+    Type(Form().dL, "1E100");
+    Type(Form().dD, "1E100");
+    Type(Form().db, "0");
+    Type(Form().eH, "1");
+    Calculate();
+    EXPECT_EQ(m_messages.Entries(), (std::vector<std::string> { "Warning: Check your inputs" }));
+    EXPECT_EQ(Result(), QStringLiteral("0"));
+}
+
+TEST_F(MainFormTest, EnterInTheLengthFieldClosesTheWindow)
+{
+    Form().dL->setFocus();
+    QTest::keyClick(Form().dL, Qt::Key_Return);
+    EXPECT_FALSE(Form().isVisible());
+}
+
+TEST_F(MainFormTest, CalculateShowsTheCalculatorInColourAndGreyedWhenDisabled)
+{
+    const QIcon icon = Form().BitBtn2->icon();
+    // A key of the calculator's keypad: dark blue, or grey when disabled.
+    const QColor key = icon.pixmap(QSize(16, 16)).toImage().pixelColor(4, 7);
+    const QColor greyedKey = icon.pixmap(QSize(16, 16), QIcon::Disabled).toImage().pixelColor(4, 7);
+    EXPECT_LT(key.red(), 40);
+    EXPECT_GT(key.blue(), 100);
+    EXPECT_EQ(greyedKey.red(), greyedKey.blue());
+    EXPECT_GT(greyedKey.red(), 120);
+}
+
+TEST_F(MainFormTest, OkClosesTheWindow)
+{
+    QTest::mouseClick(Form().BitBtn1, Qt::LeftButton);
+    EXPECT_FALSE(Form().isVisible());
+    EXPECT_EQ(Form().BitBtn1->Caption(), QStringLiteral("OK"));
+}
+
+} // namespace
