@@ -13,7 +13,7 @@
 namespace tankora::mld {
 namespace {
 
-using nlohmann::json;
+using json = nlohmann::ordered_json;
 
 json LanguageJson(const TIvLanguage& language, int nativeNameCodePage)
 {

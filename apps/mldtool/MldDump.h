@@ -16,12 +16,12 @@ struct DumpOptions
     bool all = false; // every entry with all columns 1..L-1
 };
 
-// The image as one JSON object (strings UTF-8). Throws the reader's errors;
-// ERangeError-free: a column outside the language table throws
-// std::out_of_range with a message naming it.
-nlohmann::json DumpMld(const std::string& fileName, const DumpOptions& options);
+// The image as one JSON object (strings UTF-8), members in record order. Throws the reader's
+// errors; ERangeError-free: a column outside the language table throws std::out_of_range with a
+// message naming it.
+nlohmann::ordered_json DumpMld(const std::string& fileName, const DumpOptions& options);
 
 // The same object as plain text for people.
-void PrintMldText(const nlohmann::json& dump, std::ostream& out);
+void PrintMldText(const nlohmann::ordered_json& dump, std::ostream& out);
 
 } // namespace tankora::mld

@@ -18,7 +18,7 @@ namespace {
 
 int Dump(const std::string& file, const tankora::mld::DumpOptions& options, bool asJson)
 {
-    const nlohmann::json dump = tankora::mld::DumpMld(file, options);
+    const auto dump = tankora::mld::DumpMld(file, options);
     if (asJson)
         std::cout << dump.dump(2) << "\n";
     else

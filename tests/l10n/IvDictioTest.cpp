@@ -258,6 +258,21 @@ TEST(Names, LanguageNamesByPrimaryLanguage)
         "German (Standard)");
 }
 
+TEST(Names, GetNameChoosesTheStoredNameByKind)
+{
+    TIvLanguage chinese(4, 2, 936, "2", "Chinese (PRC)", "Zhongwen (PRC)", {}, 0, 0);
+    std::string name = "unchanged";
+    chinese.GetName(3, nullptr, name);
+    EXPECT_EQ(name, "unchanged");
+    chinese.GetName(0, nullptr, name);
+    EXPECT_EQ(name, "Chinese , Simplified");
+    chinese.GetName(1, nullptr, name);
+    EXPECT_EQ(name, "Zhongwen , Simplified");
+    // With no dictionary registered, translating leaves the pieces as they are.
+    chinese.GetName(2, nullptr, name);
+    EXPECT_EQ(name, "Chinese , Simplified");
+}
+
 TEST(Names, LocaleNamesByPrimaryAndSubLanguage)
 {
     const auto name = [](const char* language, const char* country, int cp, int sub, int primary) {
