@@ -82,7 +82,7 @@ TEST(MldExample, ReadsHeaderLanguagesAndEntry)
 
 TEST(MldExample, OpenFileLeavesTheStreamAtTheLanguageTable)
 {
-    const std::string path = testing::TempDir() + "example.mld";
+    const std::string path = TempPath("example.mld");
     {
         FILE* file = std::fopen(path.c_str(), "wb");
         ASSERT_NE(file, nullptr);

@@ -4,6 +4,8 @@
 
 #include "MemoryStream.h"
 
+#include <gtest/gtest.h>
+
 namespace tankora::test {
 
 using nlohmann::json;
@@ -249,6 +251,13 @@ std::unique_ptr<TIvMLDFile> OpenImage(const std::string& bytes, TStream** stream
     reader->AttachStream(std::move(owned));
     reader->ReadHeader();
     return reader;
+}
+
+std::string TempPath(const std::string& name)
+{
+    const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+    return testing::TempDir() + "tankora-" + test->test_suite_name() + "-" + test->name() + "-"
+        + name;
 }
 
 unsigned ReadLe16(const std::string& bytes, std::size_t at)

@@ -32,6 +32,10 @@ std::string Build(const nlohmann::json& description);
 // stream the reader owns, to look at its position.
 std::unique_ptr<TIvMLDFile> OpenImage(const std::string& bytes, TStream** stream = nullptr);
 
+// A path in the temporary folder unique to the running test, so tests run
+// in parallel processes never share a file.
+std::string TempPath(const std::string& name);
+
 // Reads a little-endian word / dword of an image, or writes one.
 unsigned ReadLe16(const std::string& bytes, std::size_t at);
 void WriteLe16(std::string& bytes, std::size_t at, unsigned value);

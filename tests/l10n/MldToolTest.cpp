@@ -32,7 +32,7 @@ ToolRun Mldtool(const QStringList& arguments)
 
 QString WriteTemp(const std::string& name, const std::string& bytes)
 {
-    const std::string path = testing::TempDir() + name;
+    const std::string path = TempPath(name);
     std::ofstream(path, std::ios::binary) << bytes;
     return QString::fromStdString(path);
 }
@@ -64,7 +64,7 @@ json RichDescription()
 TEST(Mldtool, BuildWritesTheExampleByteForByte)
 {
     const QString input = WriteTemp("example.json", ExampleDescription().dump());
-    const QString output = QString::fromStdString(testing::TempDir() + "example-built.mld");
+    const QString output = QString::fromStdString(TempPath("example-built.mld"));
     const ToolRun run = Mldtool({ "build", input, "-o", output });
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(ReadFile(output), ExampleBytes());
@@ -105,7 +105,7 @@ TEST(Mldtool, RawAllJsonBuildsBackToTheSameBytes)
         const json shown = json::parse(dump.out);
         EXPECT_FALSE(shown.contains("column"));
         const QString input = WriteTemp("dumped.json", dump.out);
-        const QString rebuilt = QString::fromStdString(testing::TempDir() + "rebuilt.mld");
+        const QString rebuilt = QString::fromStdString(TempPath("rebuilt.mld"));
         const ToolRun build = Mldtool({ "build", input, "-o", rebuilt });
         ASSERT_EQ(build.exitCode, 0) << build.err;
         EXPECT_EQ(ReadFile(rebuilt), original);
@@ -194,7 +194,7 @@ TEST(Mldtool, BuildRefusesBadDescriptionsAndWritesNothing)
     };
     for (const auto& [text, message] : cases) {
         const QString input = WriteTemp("bad.json", text);
-        const QString output = QString::fromStdString(testing::TempDir() + "never.mld");
+        const QString output = QString::fromStdString(TempPath("never.mld"));
         std::remove(output.toStdString().c_str());
         const ToolRun run = Mldtool({ "build", input, "-o", output });
         EXPECT_EQ(run.exitCode, 1);
