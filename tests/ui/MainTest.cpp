@@ -9,6 +9,7 @@
 #include "QStringPrinter.h"
 #include "RzRadGrp.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QPixmap>
@@ -120,6 +121,27 @@ TEST_F(MainFormTest, StartsInVolumeModeWithTheHorizontalDiagram)
     EXPECT_FALSE(Form().stResult2->isVisible());
     EXPECT_FALSE(Form().cbResultunits2->isVisible());
     EXPECT_FALSE(Form().eResult2->isVisible());
+}
+
+TEST_F(MainFormTest, IsAFixedWindowOnTopWithoutMaximize)
+{
+    const Qt::WindowFlags flags = Form().windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(Form().minimumSize(), Form().maximumSize());
+}
+
+TEST_F(MainFormTest, TabWalksTheDimensionsInTheirOrder)
+{
+    Form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
+    Form().dL->setFocus();
+    const QWidget* expected[] = { Form().dD, Form().db, Form().cbLu, Form().cbDu, Form().cbbu };
+    for (const QWidget* next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+    }
 }
 
 TEST_F(MainFormTest, ShowsBothDiagramsAtTheirDrawnSize)
