@@ -1,5 +1,6 @@
 #include "RzPanel.h"
 
+#include <QEnterEvent>
 #include <QPainter>
 
 namespace {
@@ -224,6 +225,18 @@ void TRzCustomPanel::PaintCaption(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.setFont(font());
     painter.drawText(area, int(horizontal | vertical) | Qt::TextSingleLine, caption);
+}
+
+void TRzCustomPanel::enterEvent(QEnterEvent* event)
+{
+    TPanel::enterEvent(event);
+    emit OnMouseEnter(this);
+}
+
+void TRzCustomPanel::leaveEvent(QEvent* event)
+{
+    TPanel::leaveEvent(event);
+    emit OnMouseLeave(this);
 }
 
 Qt::Alignment TRzCustomPanel::HorizontalAlignment() const

@@ -66,9 +66,16 @@ public:
     // True for the styles drawn as two-pixel bevels (fsGroove ... fsButtonUp).
     static bool IsTwoPixelBevel(TFrameStyle style);
 
+signals:
+    // The mouse entered or left the panel.
+    void OnMouseEnter(QObject* Sender);
+    void OnMouseLeave(QObject* Sender);
+
 protected:
     // Frame lines, borders, band, panel colour and caption.
     void Paint(QPainter& painter) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
     // Runs after a frame line, border or band changed; repaints.
     virtual void BordersChanged();

@@ -3,6 +3,7 @@
 #include "RzRadGrp.h"
 #include "WindowFonts.h"
 
+#include <QEnterEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -190,6 +191,21 @@ TEST(RzPanel, ClientAreaLiesInsideFrameLinesBordersAndBand)
     // Left: frame 1, flat 1, band 3, status 2; top: frame 1, band 3;
     // right: flat 1, band 3, status 2; bottom: band 3.
     EXPECT_EQ(panel.ClientArea(), QRect(7, 4, 87, 43));
+}
+
+TEST(RzPanel, ReportsTheMouseEnteringAndLeaving)
+{
+    TRzCustomPanel panel;
+    panel.SetBounds(0, 0, 100, 50);
+    panel.show();
+    QSignalSpy entered(&panel, &TRzCustomPanel::OnMouseEnter);
+    QSignalSpy left(&panel, &TRzCustomPanel::OnMouseLeave);
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(&panel, &enter);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&panel, &leave);
+    EXPECT_EQ(entered.count(), 1);
+    EXPECT_EQ(left.count(), 1);
 }
 
 TEST(RzRadioGroup, DisablingTheGroupDisablesEveryButton)
