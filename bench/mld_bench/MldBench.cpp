@@ -18,14 +18,14 @@ constexpr int kEntries = 65535;
 constexpr int kLanguages = 16;
 constexpr int kColumn = 9; // Russian, code page 1251
 
-struct LanguageSpec
+struct BenchLanguage
 {
     int primary;
     int codePage;
     const char* word; // a translated word in the language's script
 };
 
-constexpr LanguageSpec kLanguageSpecs[kLanguages] = {
+constexpr BenchLanguage kBenchLanguages[kLanguages] = {
     { 0, 1252, "Calculate" },
     { 7, 1252, "Berechnen" },
     { 12, 1252, "Calculer" },
@@ -55,12 +55,12 @@ void WriteImage(bool ansi)
 {
     using nlohmann::json;
     json languages = json::array();
-    for (const LanguageSpec& spec : kLanguageSpecs) {
-        languages.push_back({ { "primaryLanguage", spec.primary }, { "isoLanguageName", "xx" },
-            { "defaultSubLanguage", spec.primary == 0 ? 0 : 1 }, { "isoCountryName", "XX" },
+    for (const BenchLanguage& language : kBenchLanguages) {
+        languages.push_back({ { "primaryLanguage", language.primary }, { "isoLanguageName", "xx" },
+            { "defaultSubLanguage", language.primary == 0 ? 0 : 1 }, { "isoCountryName", "XX" },
             { "subLanguages", json::array() }, { "subLanguageNames", json::array() },
-            { "charset", 0 }, { "codePage", spec.codePage }, { "flags", 0 },
-            { "englishName", "Language" }, { "nativeName", spec.word }, { "fontName", "" },
+            { "charset", 0 }, { "codePage", language.codePage }, { "flags", 0 },
+            { "englishName", "Language" }, { "nativeName", language.word }, { "fontName", "" },
             { "fontSize", 0 } });
     }
     json entries = json::array();
@@ -70,8 +70,8 @@ void WriteImage(bool ansi)
         number.append(std::to_string(i));
         json translations = json::array();
         for (int c = 1; c < kLanguages; ++c)
-            translations.push_back(std::string(kLanguageSpecs[c].word).append(number));
-        entries.push_back({ { "native", std::string(kLanguageSpecs[0].word).append(number) },
+            translations.push_back(std::string(kBenchLanguages[c].word).append(number));
+        entries.push_back({ { "native", std::string(kBenchLanguages[0].word).append(number) },
             { "context", "" }, { "subContext", "" }, { "translations", std::move(translations) } });
     }
     const json description = { { "header",
