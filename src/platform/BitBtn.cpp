@@ -1,5 +1,7 @@
 #include "BitBtn.h"
 
+#include "ExceptionHandler.h"
+
 #include <QStyle>
 
 #include <cstring>
@@ -10,7 +12,8 @@ TBitBtn::TBitBtn(TComponentBase* owner)
 {
     InitTabStop(true);
     setAutoDefault(false);
-    connect(this, &QPushButton::clicked, this, [this] { emit OnClick(this); });
+    connect(
+        this, &QPushButton::clicked, this, [this] { CallHandler([this] { emit OnClick(this); }); });
 }
 
 void TBitBtn::SetGlyph(const QString& path)

@@ -1,5 +1,7 @@
 #include "ComboBox.h"
 
+#include "ExceptionHandler.h"
+
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -15,8 +17,10 @@ TComboBox::TComboBox(TComponentBase* owner)
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     connect(m_items, &TStrings::Changed, this, [this] { SyncItems(); });
-    connect(this, &QComboBox::activated, this, [this] { emit OnChange(this); });
-    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { emit OnChange(this); });
+    connect(this, &QComboBox::activated, this,
+        [this] { CallHandler([this] { emit OnChange(this); }); });
+    connect(lineEdit(), &QLineEdit::textEdited, this,
+        [this] { CallHandler([this] { emit OnChange(this); }); });
 }
 
 int TComboBox::ItemIndex() const
@@ -50,7 +54,8 @@ void TComboBox::SetStyle(tankora::TComboBoxStyle style)
     setEditable(editable);
     if (editable) {
         setInsertPolicy(QComboBox::NoInsert);
-        connect(lineEdit(), &QLineEdit::textEdited, this, [this] { emit OnChange(this); });
+        connect(lineEdit(), &QLineEdit::textEdited, this,
+            [this] { CallHandler([this] { emit OnChange(this); }); });
     }
     const QSignalBlocker blocker(this);
     setCurrentIndex(index);

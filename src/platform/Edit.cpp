@@ -1,12 +1,15 @@
 #include "Edit.h"
 
+#include "ExceptionHandler.h"
+
 TEdit::TEdit(TComponentBase* owner)
     : QLineEdit(nullptr)
     , TControl(owner)
 {
     InitColor(clWindow);
     InitTabStop(true);
-    connect(this, &QLineEdit::textChanged, this, [this] { emit OnChange(this); });
+    connect(this, &QLineEdit::textChanged, this,
+        [this] { CallHandler([this] { emit OnChange(this); }); });
 }
 
 void TEdit::SetMaxLength(int maxLength)

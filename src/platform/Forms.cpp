@@ -1,5 +1,7 @@
 #include "Forms.h"
 
+#include "ExceptionHandler.h"
+
 #include <QAbstractButton>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -125,7 +127,7 @@ bool TCustomForm::IsPropertyStored(const char* name) const
 
 void TCustomForm::DoCreate()
 {
-    emit OnCreate(this);
+    CallHandler([this] { emit OnCreate(this); });
 }
 
 void TCustomForm::keyPressEvent(QKeyEvent* event)

@@ -70,7 +70,8 @@ public:
     void Loaded() override;
     // Width and Height follow ClientWidth and ClientHeight.
     bool IsPropertyStored(const char* name) const override;
-    // Fires OnCreate; called once the form has been created and loaded.
+    // Fires OnCreate; called once the form has been created and loaded. An
+    // exception from the handler goes to HandleException.
     void DoCreate();
 
 signals:

@@ -1,17 +1,15 @@
 #include "FrameworkText.h"
 
-// Latin-1 until the national-language service's code-page conversion is
-// available; switching is a change to these two bodies only.
+#include "GuiText.h"
+
+// Stored layouts, messages and exceptions carry 8-bit texts in the active
+// ANSI code page, like the rest of the localization layer.
 QString ToGuiText(std::string_view text)
 {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return tankora::AnsiToQString(text);
 }
 
 std::string FromGuiText(const QString& text)
 {
-    std::string out;
-    out.reserve(static_cast<size_t>(text.size()));
-    for (const QChar c : text)
-        out.push_back(c.unicode() < 256 ? static_cast<char>(c.unicode()) : '?');
-    return out;
+    return tankora::QStringToAnsi(text);
 }

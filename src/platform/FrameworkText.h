@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-// An 8-bit text as a QString.
+// An 8-bit text in the active ANSI code page as a QString.
 QString ToGuiText(std::string_view text);
-// A QString as an 8-bit text; characters that the 8-bit text cannot hold become "?".
+// A QString as an 8-bit text in the active ANSI code page; characters the
+// code page cannot hold become "?".
 std::string FromGuiText(const QString& text);

@@ -1,5 +1,7 @@
 #include "Image.h"
 
+#include "ExceptionHandler.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -54,5 +56,5 @@ void TImage::mouseReleaseEvent(QMouseEvent* event)
 {
     QWidget::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit OnClick(this);
+        CallHandler([this] { emit OnClick(this); });
 }

@@ -1,5 +1,7 @@
 #include "Label.h"
 
+#include "ExceptionHandler.h"
+
 #include <QMouseEvent>
 
 #include <cstring>
@@ -74,5 +76,5 @@ void TLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit OnClick(this);
+        CallHandler([this] { emit OnClick(this); });
 }

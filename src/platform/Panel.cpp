@@ -1,5 +1,7 @@
 #include "Panel.h"
 
+#include "ExceptionHandler.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -104,5 +106,5 @@ void TPanel::mouseReleaseEvent(QMouseEvent* event)
 {
     QFrame::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit OnClick(this);
+        CallHandler([this] { emit OnClick(this); });
 }
