@@ -9,7 +9,11 @@
 #include "GroupBox.h"
 #include "Image.h"
 #include "Label.h"
+#include "ListBox.h"
+#include "Memo.h"
 #include "Panel.h"
+#include "RadioButton.h"
+#include "StatusBar.h"
 
 #include <QHash>
 
@@ -32,6 +36,11 @@ QHash<QString, TComponentFactory>& Registry()
         add(static_cast<TImage*>(nullptr));
         add(static_cast<TLabel*>(nullptr));
         add(static_cast<TPanel*>(nullptr));
+        add(static_cast<TMemo*>(nullptr));
+        add(static_cast<TListBox*>(nullptr));
+        add(static_cast<TCheckListBox*>(nullptr));
+        add(static_cast<TRadioButton*>(nullptr));
+        add(static_cast<TStatusBar*>(nullptr));
         return standard;
     }();
     return registry;

@@ -7,6 +7,7 @@ list(APPEND TANKORA_PLATFORM_FRAMEWORK_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/FormTextTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StoredLayoutTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MessageBoxesTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ListControlsTest.cpp
 )
 
 # Resources of the tests, embedded once the test binary exists.

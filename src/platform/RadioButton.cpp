@@ -1,0 +1,12 @@
+#include "RadioButton.h"
+
+#include "ExceptionHandler.h"
+
+TRadioButton::TRadioButton(TComponentBase* owner)
+    : QRadioButton(nullptr)
+    , TControl(owner)
+{
+    InitTabStop(true);
+    connect(this, &QRadioButton::clicked, this,
+        [this] { CallHandler([this] { emit OnClick(this); }); });
+}
