@@ -8,11 +8,15 @@ list(APPEND TANKORA_PLATFORM_FRAMEWORK_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/StoredLayoutTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MessageBoxesTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListControlsTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PictureTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StringsTest.cpp
 )
 
 # Resources of the tests, embedded once the test binary exists.
 cmake_language(DEFER CALL tankora_add_resource tankora_platform_tests
   RCDATA TestBytes ${CMAKE_CURRENT_LIST_DIR}/data/resource-bytes.bin)
+cmake_language(DEFER CALL tankora_add_resource tankora_platform_tests
+  PICTURE Probe ${CMAKE_CURRENT_LIST_DIR}/data/probe.svg)
 cmake_language(DEFER CALL tankora_add_forms tankora_platform_tests
   ${CMAKE_CURRENT_LIST_DIR}/data/TestForm.form)
 
