@@ -401,6 +401,22 @@ TEST_F(MainFormTest, CalculateShowsTheCalculatorInColourAndGreyedWhenDisabled)
     EXPECT_GT(greyedKey.red(), 120);
 }
 
+TEST_F(MainFormTest, EnterOnTheResultUnitBoxClosesTheWindowToo)
+{
+    Form().CbResultUnits->setFocus();
+    QTest::keyClick(Form().CbResultUnits, Qt::Key_Return);
+    EXPECT_FALSE(Form().isVisible());
+}
+
+TEST_F(MainFormTest, EnterOnAModeButtonClosesTheWindowToo)
+{
+    TRzGroupButton* height = Form().CalcOptions->Buttons()[1];
+    height->setFocus();
+    QTest::keyClick(height, Qt::Key_Return);
+    EXPECT_FALSE(Form().isVisible());
+    EXPECT_EQ(Form().CalcOptions->ItemIndex(), 0);
+}
+
 TEST_F(MainFormTest, OkClosesTheWindow)
 {
     QTest::mouseClick(Form().BitBtn1, Qt::LeftButton);
