@@ -6,38 +6,35 @@
 // scripts/screenshot.sh uses it on the offscreen platform.
 #include "Main.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include "Application.h"
+
 #include <QTimer>
 
 #include <cstdio>
 #include <exception>
-#include <memory>
 
 int main(int argc, char** argv)
 {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tankora"));
-
-    std::unique_ptr<TMainForm> form;
+    TApplication application(argc, argv);
+    application.Initialize();
+    application.SetTitle(QStringLiteral("Tankora"));
     try {
-        form.reset(CreateMainForm());
+        RegisterMainFormClasses();
+        application.CreateForm<TMainForm>();
     } catch (const std::exception& error) {
         std::fprintf(stderr, "tankora: %s\n", error.what());
-        QMessageBox::critical(
-            nullptr, QStringLiteral("Error"), QString::fromLocal8Bit(error.what()));
+        HandleException(error);
         return 1;
     }
-    form->Show();
 
     const QString screenshot = qEnvironmentVariable("TANKORA_SCREENSHOT");
     if (!screenshot.isEmpty()) {
-        QTimer::singleShot(0, form.get(), [&form, &screenshot] {
-            const bool saved = form->grab().save(screenshot);
+        QTimer::singleShot(0, &application, [&application, &screenshot] {
+            const bool saved = application.MainForm()->grab().save(screenshot);
             if (!saved)
                 std::fprintf(stderr, "tankora: cannot write %s\n", qPrintable(screenshot));
             QCoreApplication::exit(saved ? 0 : 1);
         });
     }
-    return application.exec();
+    return application.Run();
 }

@@ -93,11 +93,16 @@ template <typename T> T* Bind(const TComponentBase& form, const char* name)
 
 } // namespace
 
-TMainForm* CreateMainForm()
+void RegisterMainFormClasses()
 {
     InstallFontSubstitutes();
     RegisterClass<TDoubleEdit>();
     RegisterClass<TRzRadioGroup>();
+}
+
+TMainForm* CreateMainForm()
+{
+    RegisterMainFormClasses();
     return CreateForm<TMainForm>();
 }
 

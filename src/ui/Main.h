@@ -30,9 +30,13 @@ class TRzRadioGroup;
 
 class TMainForm;
 
-// Creates the main window from its stored layout and runs its FormCreate:
-// registers the window's own control classes and the font stand-ins first.
-// Raises the framework's read errors when the stored layout is unusable.
+// Registers the window's own control classes for stored layouts and the
+// stand-ins of its fonts. Idempotent; needed before the window is created.
+void RegisterMainFormClasses();
+
+// Creates the main window from its stored layout and runs its FormCreate,
+// registering what it needs first. Raises the framework's read errors when
+// the stored layout is unusable.
 TMainForm* CreateMainForm();
 
 class TMainForm : public TForm

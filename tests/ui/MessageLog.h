@@ -1,8 +1,8 @@
 #pragma once
-// Records the window's messages ("Warning: Tank empty") instead of showing
-// modal boxes, for as long as it lives.
+// Records the boxes the window would show, as "<caption>: <text>", for as
+// long as it lives; nothing blocks on a modal box.
 
-#include "WindowMessages.h"
+#include "MessageBoxes.h"
 
 #include <string>
 #include <vector>
@@ -12,20 +12,21 @@ namespace tankora {
 class MessageLog
 {
 public:
-    MessageLog()
-        : m_previous(SetMessagePresenter([this](MessageKind kind, const std::string& text) {
-            m_entries.push_back((kind == MessageKind::Warning ? "Warning: " : "Error: ") + text);
-        }))
-    { }
-    ~MessageLog() { SetMessagePresenter(m_previous); }
-    MessageLog(const MessageLog&) = delete;
-    MessageLog& operator=(const MessageLog&) = delete;
-
-    const std::vector<std::string>& Entries() const { return m_entries; }
+    std::vector<std::string> Entries() const
+    {
+        std::vector<std::string> entries;
+        for (const TMessage& message : m_recorder.Messages()) {
+            const bool iconFits = message.caption == "Warning"
+                ? message.type == TMsgDlgType::mtWarning
+                : message.type == TMsgDlgType::mtError;
+            entries.push_back(
+                message.caption + (iconFits ? ": " : " (wrong icon): ") + message.text);
+        }
+        return entries;
+    }
 
 private:
-    std::vector<std::string> m_entries;
-    MessagePresenter m_previous;
+    TScopedMessageRecorder m_recorder;
 };
 
 } // namespace tankora
