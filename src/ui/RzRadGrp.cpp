@@ -1,5 +1,7 @@
 #include "RzRadGrp.h"
 
+#include "ExceptionHandler.h"
+
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
@@ -8,19 +10,22 @@
 #include <algorithm>
 
 TRzGroupButton::TRzGroupButton(TRzCustomRadioGroup* group)
-    : QRadioButton(group)
+    : TRadioButton(group)
     , m_group(group)
 {
+    SetParent(group);
     // The group decides which button is checked, not Qt's sibling rule.
     setAutoExclusive(false);
-    hide();
-    setEnabled(group->isEnabled());
+    SetVisible(false);
+    SetEnabled(group->isEnabled());
+    SetParentShowHint(false);
+    SetParentFont(false);
     m_group->m_buttons.push_back(this);
     connect(this, &QAbstractButton::clicked, this, [this] {
         if (m_inClick)
             return;
         m_inClick = true;
-        m_group->ButtonClicked(this);
+        CallHandler([this] { m_group->ButtonClicked(this); });
         m_inClick = false;
     });
 }
@@ -146,7 +151,7 @@ void TRzCustomRadioGroup::UpdateButtons()
     while (int(m_buttons.size()) > m_items->Count())
         delete m_buttons.back();
     for (int i = 0; i < int(m_buttons.size()); ++i)
-        m_buttons[i]->setText(m_items->Strings(i));
+        m_buttons[i]->SetCaption(m_items->Strings(i));
     m_updating = true;
     CheckOnly(m_itemIndex);
     m_updating = false;
@@ -159,8 +164,6 @@ void TRzCustomRadioGroup::ArrangeButtons()
     if (m_buttons.empty() || IsLoading())
         return;
     const int count = int(m_buttons.size());
-    const QFont itemFont = m_itemFont->ToQFont();
-    const QColor itemColor = ColorToQColor(m_itemFont->Color());
     const int rows = (count + m_columns - 1) / m_columns;
     const int columnWidth = (width() - m_startXPos - 2 * BorderWidth() - 10) / m_columns;
     const int fontHeight = QFontMetrics(font()).height();
@@ -181,12 +184,9 @@ void TRzCustomRadioGroup::ArrangeButtons()
         TRzGroupButton* button = m_buttons[i];
         const int left = columnWidth * (i / rows) + m_startXPos;
         const int buttonTop = top + (i % rows) * (m_itemHeight + m_verticalSpacing);
-        button->setGeometry(left, buttonTop, columnWidth, m_itemHeight);
-        button->setFont(itemFont);
-        QPalette palette = button->palette();
-        palette.setColor(QPalette::WindowText, itemColor);
-        button->setPalette(palette);
-        button->show();
+        button->SetBounds(left, buttonTop, columnWidth, m_itemHeight);
+        button->SetFont(m_itemFont);
+        button->SetVisible(true);
     }
 }
 
@@ -273,7 +273,7 @@ void TRzCustomRadioGroup::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange) {
         for (TRzGroupButton* button : m_buttons)
-            button->setEnabled(isEnabled());
+            button->SetEnabled(isEnabled());
     } else if (event->type() == QEvent::FontChange) {
         update();
     }

@@ -13,15 +13,14 @@
 #include "RzPanel.h"
 
 #include "Font.h"
+#include "RadioButton.h"
 #include "Strings.h"
-
-#include <QRadioButton>
 
 #include <vector>
 
 class TRzCustomRadioGroup;
 
-class TRzGroupButton : public QRadioButton
+class TRzGroupButton : public TRadioButton
 {
     Q_OBJECT
 public:

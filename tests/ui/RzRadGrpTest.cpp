@@ -1,6 +1,9 @@
 // The framed radio group as a real widget: item list, ItemIndex rules, the
 // click event, and the arithmetic that places the buttons.
 #include "RzRadGrp.h"
+
+#include "ExceptionHandler.h"
+#include "Exceptions.h"
 #include "WindowFonts.h"
 
 #include <QEnterEvent>
@@ -151,6 +154,31 @@ TEST(RzRadioGroup, AUserClickChecksOneButtonAndReportsIt)
     QTest::mouseClick(height, Qt::LeftButton, {}, QPoint(8, height->height() / 2));
     EXPECT_TRUE(height->isChecked());
     EXPECT_EQ(group->ItemIndex(), 1);
+}
+
+TEST(RzRadioGroup, AFailingClickHandlerGoesToTheApplicationsErrorReport)
+{
+    const auto group = ModeGroup();
+    group->show();
+    QObject::connect(group.get(), &TRzCustomRadioGroup::OnClick, group.get(),
+        [] { throw EComponentError("handler failed"); });
+    std::string reported;
+    const TExceptionHandler previous = SetApplicationExceptionHandler(
+        [&reported](const std::exception& error) { reported = error.what(); });
+    TRzGroupButton* height = group->Buttons()[1];
+    QTest::mouseClick(height, Qt::LeftButton, {}, QPoint(8, height->height() / 2));
+    SetApplicationExceptionHandler(previous);
+    EXPECT_EQ(reported, "handler failed");
+    EXPECT_EQ(group->ItemIndex(), 1);
+}
+
+TEST(RzRadioGroup, OwnsItsButtons)
+{
+    const auto group = ModeGroup();
+    ASSERT_EQ(group->ComponentCount(), 3);
+    EXPECT_EQ(group->Components(2)->Object(), group->Buttons()[2]);
+    SetLines(group->Items(), { QStringLiteral("Volume") });
+    EXPECT_EQ(group->ComponentCount(), 1);
 }
 
 TEST(RzRadioGroup, AClickBesideTheButtonsIsNoChoice)
