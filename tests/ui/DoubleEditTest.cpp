@@ -2,8 +2,8 @@
 // handling, number text in both directions and the range hints.
 #include "DoubleEdit.h"
 
-#include "FormatSettings.h"
 #include "QStringPrinter.h"
+#include "SeparatorScope.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,21 +14,6 @@
 #include <limits>
 
 namespace {
-
-// Sets the process decimal separator for one test and restores it.
-class SeparatorScope
-{
-public:
-    explicit SeparatorScope(char separator)
-        : m_saved(tankora::ProcessFormatSettings().DecimalSeparator)
-    {
-        tankora::ProcessFormatSettings().DecimalSeparator = separator;
-    }
-    ~SeparatorScope() { tankora::ProcessFormatSettings().DecimalSeparator = m_saved; }
-
-private:
-    char m_saved;
-};
 
 class DoubleEditTest : public ::testing::Test
 {

@@ -6,6 +6,7 @@
 #include "DoubleEdit.h"
 #include "MessageLog.h"
 #include "RzRadGrp.h"
+#include "SeparatorScope.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -81,6 +82,7 @@ void ExpectTidy(QWidget* parent, const std::string& state)
 
 TEST(MainLayout, NothingIsClippedOrOverlappingInAnyModeOrOrientation)
 {
+    const SeparatorScope point('.');
     tankora::MessageLog messages;
     std::unique_ptr<TMainForm> form(CreateMainForm());
     form->show();

@@ -8,6 +8,7 @@
 #include "MessageLog.h"
 #include "QStringPrinter.h"
 #include "RzRadGrp.h"
+#include "SeparatorScope.h"
 
 #include <QApplication>
 #include <QImage>
@@ -73,6 +74,7 @@ protected:
 
     QString Result() { return Form().LResult->Caption(); }
 
+    SeparatorScope m_point { '.' };
     tankora::MessageLog m_messages;
     std::unique_ptr<TMainForm> m_form;
 };
