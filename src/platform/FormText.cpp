@@ -155,6 +155,11 @@ private:
             base = 16;
             ++m_pos;
         }
+        // from_chars would take a second sign; "--9223372036854775808" must not negate.
+        if (m_pos >= m_text.size() || !std::isxdigit(static_cast<unsigned char>(m_text[m_pos]))) {
+            m_pos = start;
+            Error("number expected");
+        }
         long long value = 0;
         const char* first = m_text.data() + m_pos;
         const auto [end, error]

@@ -91,6 +91,8 @@ TEST(FormText, SyntaxErrorsNameTheLine)
     EXPECT_EQ(ParseError("object F: TForm A = #300 end"), "Line 1: character code out of range");
     EXPECT_EQ(ParseError("object F: TForm A = 99999999999 end"), "Line 1: integer out of range");
     EXPECT_EQ(ParseError("object F: TForm A = {0} end"), "Line 1: odd number of hex digits");
+    EXPECT_EQ(
+        ParseError("object F: TForm A = --9223372036854775808 end"), "Line 1: number expected");
     EXPECT_EQ(ParseError("object F: TForm end end"), "Line 1: text after the last 'end'");
     std::string deep = "object F: TForm A = ";
     deep += std::string(1000, '(');
