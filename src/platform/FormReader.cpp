@@ -70,6 +70,7 @@ public:
             throw EFilerError("The stored layout is of class " + header.className + ", not "
                 + FromGuiText(rootClass));
         const unsigned savedState = m_root.ComponentState();
+        const QString savedName = m_root.Name();
         try {
             m_root.SetLoading(true);
             m_root.SetName(ToGuiText(header.objectName));
@@ -84,6 +85,7 @@ public:
             for (auto it = m_created.rbegin(); it != m_created.rend(); ++it)
                 delete it->data();
             m_root.SetLoading((savedState & csLoading) != 0);
+            m_root.SetName(savedName);
             throw;
         }
         for (TComponentBase* component : m_loaded)

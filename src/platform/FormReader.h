@@ -14,7 +14,9 @@
 // for a bad property, EClassNotFound for an unknown class, the stream
 // errors for malformed data; other exceptions thrown by a defined
 // property's reader pass through unchanged. After a failure the components
-// created by the read are freed again.
+// created by the read are freed again and the root keeps its name; root
+// properties read before the failure stay applied (CreateForm frees the
+// whole form instead).
 #pragma once
 
 #include "Component.h"

@@ -269,6 +269,7 @@ TEST(StoredLayout, BadLayoutsFailClearlyAndLeaveNothingBehind)
         EXPECT_EQ(LoadFailure(bytes, form), message);
         EXPECT_EQ(form.ComponentCount(), 0);
         EXPECT_FALSE(form.IsLoading());
+        EXPECT_EQ(form.Name(), "");
     }
 }
 
