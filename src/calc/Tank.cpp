@@ -4,6 +4,7 @@
 #include "Units.h"
 
 #include <cmath>
+#include <limits>
 
 namespace tankora {
 namespace {
@@ -31,6 +32,16 @@ bool ResultsStayFinite(const TankState& s)
         && FiniteInEveryResultUnit(s.FlowRate * s.FlowTime);
 }
 
+// True when `height` is at most the full height 2b + L of a vertical tank.
+// The sum carries its own rounding (2 * 0.1 + 0.7 gives 0.8999999999999999), so a height entered as
+// exactly the full height may lie a few units of the last place above it; such a height still
+// counts as full. The margin, a few parts in 10^15, is far below any entered or displayed digit.
+bool AtMostFullVerticalHeight(double height, double fullHeight)
+{
+    constexpr double kRoundingMargin = 8 * std::numeric_limits<double>::epsilon();
+    return height <= fullHeight + kRoundingMargin * fullHeight;
+}
+
 // Splits a vertical height into the parts standing in the bottom head,
 // the shell and the top head. False when H is above the full tank.
 bool SplitVerticalLevel(TankState& s)
@@ -43,9 +54,10 @@ bool SplitVerticalLevel(TankState& s)
     } else if (b + l > h) {
         s.BottomHeadLevel = b;
         s.ShellLevel = h - b;
-    } else if (2 * b + l >= h) {
+    } else if (AtMostFullVerticalHeight(h, 2 * b + l)) {
         // The full tank (H = 2b + L) is accepted, as H = D is for a
-        // horizontal one; the top head is then filled to its depth b.
+        // horizontal one; the top head is then filled to its depth b (a
+        // hair more within the rounding margin, which the lookup reads as full).
         s.BottomHeadLevel = b;
         s.ShellLevel = l;
         s.TopHeadLevel = h - b - l;

@@ -188,8 +188,24 @@ TEST(Tank, FullVerticalTankIsAcceptedAndHoldsTheFullVolume)
     ASSERT_TRUE(CheckInputs(s, CalcMode::Volume));
     EXPECT_EQ(s.TopHeadLevel, 0.5);
     EXPECT_DOUBLE_EQ(CalcVolume(s), FullVolume(s));
-    s.LiquidHeight = std::nextafter(FullHeight(s), kInf);
+    s.LiquidHeight = FullHeight(s) * (1 + 1e-12);
     EXPECT_FALSE(CheckInputs(s, CalcMode::Volume));
+}
+
+TEST(Tank, FullVerticalHeightTypedAsItsDecimalIsAcceptedDespiteTheSumsRounding)
+{
+    // 2 * 0.1 + 0.7 is 0.8999999999999999: the typed full height 0.9 lies one
+    // unit of the last place above the computed one and is still the full tank.
+    TankState s = Tank(kVertical, 0.7, 1, 0.1);
+    s.LiquidHeight = 0.9;
+    ASSERT_LT(FullHeight(s), 0.9);
+    ASSERT_TRUE(CheckInputs(s, CalcMode::Volume));
+    EXPECT_DOUBLE_EQ(CalcVolume(s), FullVolume(s));
+    // Likewise b = 2.3, L = 3.3, H = 7.9, in New Height mode.
+    s = Tank(kVertical, 3.3, 1, 2.3);
+    s.LiquidHeight = 7.9;
+    ASSERT_LT(FullHeight(s), 7.9);
+    EXPECT_TRUE(CheckInputs(s, CalcMode::NewHeight));
 }
 
 TEST(Tank, FlatEndedVerticalTankHoldsThePlainCylinder)
