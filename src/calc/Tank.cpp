@@ -32,11 +32,13 @@ bool ResultsStayFinite(const TankState& s)
         && FiniteInEveryResultUnit(s.FlowRate * s.FlowTime);
 }
 
-// True when `height` is at most the full height 2b + L of a vertical tank.
-// The sum carries its own rounding (2 * 0.1 + 0.7 gives 0.8999999999999999), so a height entered as
-// exactly the full height may lie a few units of the last place above it; such a height still
-// counts as full. The margin, a few parts in 10^15, is far below any entered or displayed digit.
-bool AtMostFullVerticalHeight(double height, double fullHeight)
+// True when `height` is at most `fullHeight` (D, or 2b + L). A height entered
+// as exactly the full height may lie a few units of the last place above it:
+// the sum 2b + L rounds (2 * 0.1 + 0.7 gives 0.8999999999999999), and so do
+// conversions (70 cm is 0.7000000000000001 m against D = 0.7 m). Such a height
+// still counts as full; the margin, a few parts in 10^15, is far below any
+// entered or displayed digit, and the lookup reads the level as full.
+bool AtMostFullHeight(double height, double fullHeight)
 {
     constexpr double kRoundingMargin = 8 * std::numeric_limits<double>::epsilon();
     return height <= fullHeight + kRoundingMargin * fullHeight;
@@ -54,7 +56,7 @@ bool SplitVerticalLevel(TankState& s)
     } else if (b + l > h) {
         s.BottomHeadLevel = b;
         s.ShellLevel = h - b;
-    } else if (AtMostFullVerticalHeight(h, 2 * b + l)) {
+    } else if (AtMostFullHeight(h, 2 * b + l)) {
         // The full tank (H = 2b + L) is accepted, as H = D is for a
         // horizontal one; the top head is then filled to its depth b (a
         // hair more within the rounding margin, which the lookup reads as full).
@@ -105,7 +107,7 @@ bool CheckInputs(TankState& state, CalcMode mode)
     if (state.Orientation != kHorizontal) {
         if (!SplitVerticalLevel(state))
             return false;
-    } else if (state.LiquidHeight > state.TankDiameter) {
+    } else if (!AtMostFullHeight(state.LiquidHeight, state.TankDiameter)) {
         return false;
     }
     return ModeRulesHold(state, mode);

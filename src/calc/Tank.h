@@ -47,8 +47,8 @@ struct TankState
 //  - any of the seven entered values is not finite, or the tank is so large
 //    that its full height, full volume or the flowed volume Q*t would not be
 //    finite in every unit of the result lists;
-//  - a vertical height exceeds the full height 2b + L (H = 2b + L, the full
-//    tank, is accepted), or a horizontal height exceeds D;
+//  - the height exceeds the full height, D or 2b + L, by more than a rounding
+//    margin of a few parts in 10^15 (the full tank itself is accepted);
 //  - Volume mode with H < 0, Height mode with V < 0, New Height mode with
 //    H < 0 or t < 0.
 // Any other mode value gets no mode rule.

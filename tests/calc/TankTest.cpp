@@ -192,8 +192,15 @@ TEST(Tank, FullVerticalTankIsAcceptedAndHoldsTheFullVolume)
     EXPECT_FALSE(CheckInputs(s, CalcMode::Volume));
 }
 
-TEST(Tank, FullVerticalHeightTypedAsItsDecimalIsAcceptedDespiteTheSumsRounding)
+TEST(Tank, FullHeightTypedAsItsDecimalIsAcceptedDespiteRounding)
 {
+    // D = 0.7 m with H = 70 cm: the conversion gives 0.7000000000000001.
+    TankState h = Tank(kHorizontal, 1, 0.7, 0.2);
+    h.LiquidHeight = 70 * 0.01;
+    ASSERT_GT(h.LiquidHeight, h.TankDiameter);
+    ASSERT_TRUE(CheckInputs(h, CalcMode::Volume));
+    EXPECT_DOUBLE_EQ(CalcVolume(h), FullVolume(h));
+
     // 2 * 0.1 + 0.7 is 0.8999999999999999: the typed full height 0.9 lies one
     // unit of the last place above the computed one and is still the full tank.
     TankState s = Tank(kVertical, 0.7, 1, 0.1);
