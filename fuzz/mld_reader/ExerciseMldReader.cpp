@@ -1,23 +1,26 @@
 #include "ExerciseMldReader.h"
 
+#include "Exceptions.h"
 #include "IvMLDFil.h"
 #include "MemoryStream.h"
 
 #include <QByteArray>
 
 #include <algorithm>
-#include <exception>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
 // Each operation on its own, so one failing table does not hide the others.
-template <typename Operation> void Try(Operation operation)
+// Only the reader's own errors are expected; the reader may be used again after them.
+template <typename Operation> void Try(std::vector<std::string>& messages, Operation operation)
 {
     try {
         operation();
-    } catch (const std::exception&) {
-        // The specified errors; the reader may be used again after them.
+    } catch (const Exception& error) {
+        messages.emplace_back(error.what());
     }
 }
 
@@ -26,31 +29,34 @@ constexpr int kMaxRecords = 64;
 
 } // namespace
 
-void ExerciseMldReader(const std::string& bytes)
+std::vector<std::string> ExerciseMldReader(const std::string& bytes)
 {
+    std::vector<std::string> messages;
     TIvMLDFile reader;
     reader.AttachStream(std::make_unique<TCustomMemoryStream>(
         QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()))));
-    reader.ReadHeader();
+    Try(messages, [&] { reader.ReadHeader(); });
+    if (!messages.empty())
+        return messages;
 
     const int languages = std::min(reader.LanguageCount(), kMaxRecords);
-    Try([&] { reader.LanguageAt(-1); });
-    Try([&] { reader.LanguageAt(languages - 1); });
-    Try([&] {
+    Try(messages, [&] { reader.LanguageAt(-1); });
+    Try(messages, [&] { reader.LanguageAt(languages - 1); });
+    Try(messages, [&] {
         reader.SeekLanguages();
         for (int i = 0; i < languages; ++i)
             reader.ReadStoredLanguage();
     });
-    Try([&] { reader.LocaleAt(std::min(reader.LocaleCount(), kMaxRecords) - 1); });
+    Try(messages, [&] { reader.LocaleAt(std::min(reader.LocaleCount(), kMaxRecords) - 1); });
     for (int column : { 0, languages - 1, languages / 2 }) {
-        Try([&] {
+        Try(messages, [&] {
             reader.SeekTranslations();
             TIvTranslation entry({}, {}, {});
             for (int i = 0; i < std::min(reader.TranslationCount(), kMaxRecords); ++i)
                 reader.ReadTranslation(entry, column, 1251);
         });
     }
-    Try([&] {
+    Try(messages, [&] {
         reader.SeekTranslations();
         TIvContext pair;
         std::vector<std::string> strings;
@@ -59,4 +65,5 @@ void ExerciseMldReader(const std::string& bytes)
             reader.ReadRawTranslation(pair, strings);
         }
     });
+    return messages;
 }
