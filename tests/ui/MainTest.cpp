@@ -9,6 +9,7 @@
 #include "QStringPrinter.h"
 #include "RzRadGrp.h"
 #include "SeparatorScope.h"
+#include "Units.h"
 
 #include <QApplication>
 #include <QImage>
@@ -19,6 +20,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -358,6 +363,36 @@ TEST_F(MainFormTest, TypedUnitNameActsLikeChoosingIt)
     emit typed->editingFinished();
     EXPECT_EQ(Form().CbResultUnits->Text(), QStringLiteral("litres"));
     EXPECT_EQ(Form().CbResultUnits->ItemIndex(), 8);
+}
+
+// The names a list offers, in order.
+std::vector<std::string> Entries(const TComboBox* list)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < list->Items()->Count(); ++i)
+        names.push_back(list->Items()->Strings(i).toStdString());
+    return names;
+}
+
+std::vector<std::string> Names(std::span<const std::string_view> units)
+{
+    return { units.begin(), units.end() };
+}
+
+// Units are told apart by name only: a list entry the conversions do not
+// know would silently pass a value through unconverted (or read a volume as 0).
+TEST_F(MainFormTest, EveryUnitListOffersTheNamesTheConversionsKnow)
+{
+    for (const TComboBox* list : { Form().cbLu, Form().cbDu, Form().cbbu, Form().cbHu })
+        EXPECT_EQ(Entries(list), Names(tankora::kLengthEntryUnits)) << list->Name().toStdString();
+    for (const TComboBox* list : { Form().cbVu, Form().CbResultUnits, Form().cbResultunits2 })
+        EXPECT_EQ(Entries(list), Names(tankora::kVolumeUnits)) << list->Name().toStdString();
+    EXPECT_EQ(Entries(Form().cbQu), Names(tankora::kFlowUnits));
+    EXPECT_EQ(Entries(Form().cbtu), Names(tankora::kTimeUnits));
+    ChooseMode(1);
+    EXPECT_EQ(Entries(Form().CbResultUnits), Names(tankora::kLengthResultUnits));
+    ChooseMode(0);
+    EXPECT_EQ(Entries(Form().CbResultUnits), Names(tankora::kVolumeUnits));
 }
 
 TEST_F(MainFormTest, OrientationChangeSwitchesOnlyTheDiagram)
