@@ -36,12 +36,12 @@ std::string UnitOf(const std::string& quantity, std::string_view bare)
 std::string ResultUnit(const CalcRequest& request)
 {
     if (request.mode == CalcMode::Volume) {
-        const std::string unit = request.unit.empty() ? "m3" : request.unit;
+        const std::string unit = request.unitGiven ? request.unit : "m3";
         RequireUnit("--unit", unit, QuantityKind::Volume);
         return unit;
     }
     std::string unit = request.unit;
-    if (unit.empty())
+    if (!request.unitGiven)
         unit = request.mode == CalcMode::NewHeight ? UnitOf(request.height, "m") : "m";
     RequireUnit("--unit", unit, QuantityKind::Length);
     return std::string(ResultLengthUnitFor(unit));

@@ -13,7 +13,8 @@ struct CalcRequest
     bool vertical = false;
     std::string length, diameter, head; // quantity arguments as given
     std::string height, volume, flow, time; // those the mode reads
-    std::string unit; // result unit; empty for the mode's default
+    std::string unit; // result unit, when unitGiven; else the mode's default
+    bool unitGiven = false; // -u was given (an empty name is then refused)
     std::string flowVolumeUnit = "m3";
     bool json = false;
 };

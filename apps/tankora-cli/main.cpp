@@ -44,7 +44,8 @@ CLI::App* AddCalcCommand(CLI::App& app, CalcRequest& request, const char* name,
         command->add_option(
             "--flow-volume-unit", request.flowVolumeUnit, "unit of the flowed volume (default m3)");
     }
-    command->add_option("-u,--unit", request.unit, "unit of the result");
+    command->add_option("-u,--unit", request.unit, "unit of the result")
+        ->each([&request](const std::string&) { request.unitGiven = true; });
     command->add_flag("--json", request.json, "print one JSON object");
     return command;
 }
