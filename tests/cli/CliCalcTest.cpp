@@ -171,6 +171,12 @@ TEST(CliJson, NewHeightObjectCarriesTheFlowedVolumeAndTheMessage)
     const CliRun run = RunCli({ "new-height", "--vertical", "--json", "-L", "2", "-D", "1", "-b",
         "0.25", "-H", "0.5", "-Q", "10", "-t", "1", "-u", "mm" });
     ASSERT_EQ(run.exitCode, 3);
+    const auto ordered = nlohmann::ordered_json::parse(run.out);
+    std::vector<std::string> keys;
+    for (const auto& item : ordered.items())
+        keys.push_back(item.key());
+    EXPECT_EQ(keys,
+        (std::vector<std::string> { "mode", "orientation", "ok", "result", "second", "messages" }));
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["mode"], "new-height");
     EXPECT_EQ(json["orientation"], "vertical");
