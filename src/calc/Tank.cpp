@@ -97,12 +97,11 @@ bool CheckInputs(TankState& state, CalcMode mode)
 {
     if (!(state.TankLength > 0 && state.TankDiameter > 0 && state.HeadDepth >= 0))
         return false;
-    if (!AllEntriesFinite(state) || !ResultsStayFinite(state))
-        return false;
-
     state.BottomHeadLevel = 0;
     state.TopHeadLevel = 0;
     state.ShellLevel = 0;
+    if (!AllEntriesFinite(state) || !ResultsStayFinite(state))
+        return false;
 
     if (state.Orientation != kHorizontal) {
         if (!SplitVerticalLevel(state))

@@ -138,6 +138,14 @@ TEST(Tank, EveryCheckResetsTheLevelSplitEvenWhenItFails)
     EXPECT_EQ(s.BottomHeadLevel, 0.0);
     EXPECT_EQ(s.ShellLevel, 0.0);
     EXPECT_EQ(s.TopHeadLevel, 0.0);
+    // Likewise when an entry is not finite.
+    s.LiquidHeight = 3.5;
+    ASSERT_TRUE(CheckInputs(s, CalcMode::Volume));
+    s.FlowRate = kInf;
+    EXPECT_FALSE(CheckInputs(s, CalcMode::Volume));
+    EXPECT_EQ(s.BottomHeadLevel, 0.0);
+    EXPECT_EQ(s.ShellLevel, 0.0);
+    EXPECT_EQ(s.TopHeadLevel, 0.0);
 }
 
 double CheckedVolume(TankState s, double h)
