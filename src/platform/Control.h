@@ -83,8 +83,12 @@ protected:
     virtual void ApplyFontColor(const QColor& color);
     // Called after the caption or font changed (labels resize themselves).
     virtual void AdjustSize() { }
-    // Sets the initial colour (used by constructors) without applying it.
-    void InitColor(TColor color) { m_color = color; }
+    // Gives the class its own default colour (called from a constructor) and
+    // shows it, so a new control looks right without a stored colour; the
+    // form writer compares against it, so the default is never stored.
+    // Controls that never call it keep clBtnFace and show their parent's
+    // background.
+    void InitColor(TColor color) { SetColor(color); }
     void InitTabStop(bool tabStop) { m_tabStop = tabStop; }
 
 private:

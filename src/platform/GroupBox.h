@@ -1,4 +1,5 @@
-// A captioned frame around other controls.
+// A captioned frame around other controls: an etched frame with the caption
+// inset into its top line, drawn the same on every platform style.
 #pragma once
 
 #include "Control.h"
@@ -16,4 +17,7 @@ public:
 
     QString Caption() const { return title(); }
     void SetCaption(const QString& caption) { setTitle(caption); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };

@@ -1,5 +1,6 @@
 #include "RzRadGrp.h"
 
+#include "EtchedFrame.h"
 #include "ExceptionHandler.h"
 
 #include <QFontMetrics>
@@ -298,23 +299,5 @@ void TRzCustomRadioGroup::Paint(QPainter& painter)
     }
 
     painter.fillRect(rect(), groupColor);
-    painter.setFont(font());
-    const int textHeight = QFontMetrics(font()).boundingRect(QStringLiteral("Pp")).height();
-    // An etched line from half the text height down: the highlight outline
-    // one pixel right and down, the shadow outline over it. A one-pixel pen
-    // outlines QRect(x, y, w, h) on columns x..x+w and rows y..y+h.
-    const int top = textHeight / 2 - 1;
-    const int w = width() - 2;
-    const int h = height() - top - 2;
-    painter.setPen(HighlightColor());
-    painter.drawRect(QRect(1, top + 1, w, h));
-    painter.setPen(ShadowColor());
-    painter.drawRect(QRect(0, top, w, h));
-    if (!caption.isEmpty()) {
-        const QFontMetrics metrics(font());
-        const QRect captionRect(8, 0, metrics.horizontalAdvance(caption), metrics.height());
-        painter.fillRect(captionRect, groupColor);
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(captionRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
-    }
+    PaintEtchedFrame(painter, *this, caption, HighlightColor(), ShadowColor());
 }

@@ -1,13 +1,19 @@
 #include "BitBtn.h"
 #include "ComboBox.h"
 #include "Edit.h"
+#include "FormText.h"
+#include "FormWriter.h"
 #include "Forms.h"
 #include "GroupBox.h"
 #include "Label.h"
+#include "ListBox.h"
+#include "Memo.h"
+#include "MemoryStream.h"
 #include "Panel.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -168,6 +174,86 @@ TEST(Control, BottomAlignedPanelFollowsTheParentsSize)
     form.show();
     form.resize(500, 400);
     EXPECT_EQ(panel.geometry(), QRect(0, 365, 500, 35));
+}
+
+TEST(Control, EntryControlsShowTheWindowColourWithoutAStoredOne)
+{
+    // The window colour differs from the background, so a control that only
+    // records its default and never shows it is caught.
+    const QColor window = ColorToQColor(clWindow);
+    ASSERT_NE(QApplication::palette().color(QPalette::Window), window);
+    TForm form;
+    const std::pair<TControl*, const char*> entries[] = {
+        { new TEdit(&form), "edit" },
+        { new TComboBox(&form), "combo box" },
+        { new TMemo(&form), "memo" },
+        { new TListBox(&form), "list box" },
+    };
+    for (const auto& [control, what] : entries) {
+        EXPECT_EQ(control->Color(), clWindow) << what;
+        EXPECT_EQ(control->Widget()->palette().color(QPalette::Window), window) << what;
+        EXPECT_EQ(control->Widget()->palette().color(QPalette::Base), window) << what;
+    }
+    // Captions and frames take their parent's background.
+    TLabel label(&form);
+    EXPECT_EQ(label.Color(), clBtnFace);
+    EXPECT_FALSE(label.autoFillBackground());
+}
+
+TEST(Control, TheClassDefaultColourIsNotStoredButAnotherIs)
+{
+    TForm form;
+    form.SetName(QStringLiteral("Form1"));
+    auto* plain = new TEdit(&form);
+    plain->SetName(QStringLiteral("Plain"));
+    plain->SetParent(&form);
+    auto* greyed = new TEdit(&form);
+    greyed->SetName(QStringLiteral("Greyed"));
+    greyed->SetParent(&form);
+    greyed->SetColor(clBtnFace);
+    TMemoryStream out;
+    WriteComponent(out, form);
+    TMemoryStream written(out.Bytes());
+    const QString text = QString::fromStdString(FormBinaryToText(written));
+    const qsizetype greyedAt = text.indexOf(QStringLiteral("object Greyed"));
+    ASSERT_GT(greyedAt, 0) << text.toStdString();
+    EXPECT_FALSE(text.left(greyedAt).contains(QStringLiteral("Color = clWindow")))
+        << text.toStdString();
+    EXPECT_TRUE(text.mid(greyedAt).contains(QStringLiteral("Color = clBtnFace")))
+        << text.toStdString();
+}
+
+TEST(GroupBox, DrawsAnEtchedFrameWithTheCaptionInsetIntoItsTopLine)
+{
+    TGroupBox box;
+    box.SetCaption(QStringLiteral("  Tank "));
+    box.resize(120, 60);
+    const QImage image = box.grab().toImage();
+    const QColor dark = box.palette().color(QPalette::Dark);
+    const QColor light = box.palette().color(QPalette::Light);
+    const QColor background = box.palette().color(QPalette::Window);
+    const int top = QFontMetrics(box.font()).boundingRect(QStringLiteral("Pp")).height() / 2 - 1;
+    const int captionEnd = 8 + QFontMetrics(box.font()).horizontalAdvance(box.Caption());
+    ASSERT_LT(captionEnd, 110);
+    const struct
+    {
+        QPoint at;
+        QColor expected;
+        const char* what;
+    } pixels[] = {
+        { { 0, 30 }, dark, "left edge" },
+        { { 1, 30 }, light, "left edge's highlight" },
+        { { 118, 30 }, dark, "right edge" },
+        { { 119, 30 }, light, "right edge's highlight" },
+        { { 60, 58 }, dark, "bottom edge" },
+        { { 60, 59 }, light, "bottom edge's highlight" },
+        { { 4, top }, dark, "top line before the caption" },
+        { { 9, top }, background, "top line under the caption's leading space" },
+        { { 110, top }, dark, "top line after the caption" },
+        { { 60, 30 }, background, "inside" },
+    };
+    for (const auto& pixel : pixels)
+        EXPECT_EQ(QColor(image.pixel(pixel.at)).name(), pixel.expected.name()) << pixel.what;
 }
 
 TEST(Label, AutoSizeFitsTheCaptionAndKeepsThePosition)

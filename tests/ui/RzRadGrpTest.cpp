@@ -4,6 +4,7 @@
 
 #include "ExceptionHandler.h"
 #include "Exceptions.h"
+#include "GroupBox.h"
 #include "WindowFonts.h"
 
 #include <QEnterEvent>
@@ -245,6 +246,18 @@ TEST(RzRadioGroup, DisablingTheGroupDisablesEveryButton)
     group->setEnabled(true);
     for (TRzGroupButton* button : group->Buttons())
         EXPECT_TRUE(button->isEnabled());
+}
+
+TEST(RzRadioGroup, DrawsTheSameFrameAndCaptionAsAGroupBox)
+{
+    // The window shows both side by side; they must look alike.
+    TGroupBox box;
+    TRzRadioGroup group;
+    for (TControl* control : { static_cast<TControl*>(&box), static_cast<TControl*>(&group) }) {
+        control->SetBounds(0, 0, 189, 78);
+        control->Widget()->setProperty("Caption", QStringLiteral("  Calculate...   "));
+    }
+    EXPECT_EQ(group.grab().toImage(), box.grab().toImage());
 }
 
 } // namespace
