@@ -9,7 +9,7 @@ packages=(
   libicu-dev
   libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick
+  xvfb xauth
   fonts-liberation fonts-dejavu-core fonts-dejavu-extra
 )
 

@@ -12,6 +12,13 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTANKORA_BUIL
 cmake --build "$build" --target tankora
 program="$build/apps/tankora/tankora"
 
+# The simulated user needs two tools the program itself does not; ask for them
+# here rather than burden every build and test run with them.
+if [ "${TANKORA_NO_INSTALL-}" != 1 ]; then
+  for p in xdotool imagemagick; do
+    dpkg -s "$p" >/dev/null 2>&1 || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$p" >/dev/null 2>&1 || true
+  done
+fi
 if ! command -v xdotool >/dev/null || ! command -v import >/dev/null; then
   QT_QPA_PLATFORM=offscreen TANKORA_SCREENSHOT=docs/screenshot.png "$program"
   echo "Wrote docs/screenshot.png (start-up state; install xdotool and imagemagick for a result)"
