@@ -23,7 +23,9 @@ TRzGroupButton::TRzGroupButton(TRzCustomRadioGroup* group)
     SetParentFont(false);
     m_group->m_buttons.push_back(this);
     connect(this, &QAbstractButton::clicked, this, [this] {
-        if (m_inClick)
+        // Re-clicking the checked button chooses nothing new; reporting it
+        // would make the owner redo the mode change and reset its entries.
+        if (m_inClick || !m_clickChecked)
             return;
         m_inClick = true;
         CallHandler([this] { m_group->ButtonClicked(this); });
@@ -39,6 +41,7 @@ TRzGroupButton::~TRzGroupButton()
 
 void TRzGroupButton::nextCheckState()
 {
+    m_clickChecked = !isChecked();
     setChecked(true);
 }
 

@@ -29,7 +29,8 @@ public:
     ~TRzGroupButton() override;
 
 protected:
-    // A click always checks a radio button; it never unchecks it.
+    // A click always checks a radio button; it never unchecks it. Only a
+    // click that checks an unchecked button is a choice the group reports.
     void nextCheckState() override;
     // Arrow keys check the previous or next button of the group.
     void keyPressEvent(QKeyEvent* event) override;
@@ -37,6 +38,7 @@ protected:
 private:
     TRzCustomRadioGroup* m_group;
     bool m_inClick = false;
+    bool m_clickChecked = false;
 };
 
 class TRzCustomRadioGroup : public TRzCustomPanel

@@ -310,6 +310,13 @@ TEST_F(MainFormTest, ModesSetTheEntryFields)
     }
 }
 
+TEST_F(MainFormTest, ClickingTheCurrentModeAgainKeepsTheEntries)
+{
+    Type(Form().eH, "0.5");
+    ChooseMode(0);
+    EXPECT_EQ(Form().eH->Text(), QStringLiteral("0.5"));
+}
+
 TEST_F(MainFormTest, ModeChangeKeepsTheShownResult)
 {
     EnterUnitTank();

@@ -151,10 +151,14 @@ TEST(RzRadioGroup, AUserClickChecksOneButtonAndReportsIt)
     EXPECT_TRUE(height->isChecked());
     EXPECT_FALSE(group->Buttons()[0]->isChecked());
 
-    // Clicking the checked button again keeps it checked.
+    // Clicking the checked button again keeps it checked and chooses nothing
+    // new: no click event, so the window does not redo its mode change.
     QTest::mouseClick(height, Qt::LeftButton, {}, QPoint(8, height->height() / 2));
     EXPECT_TRUE(height->isChecked());
     EXPECT_EQ(group->ItemIndex(), 1);
+    EXPECT_EQ(clicks.count(), 1);
+    QTest::keyClick(height, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 1);
 }
 
 TEST(RzRadioGroup, AFailingClickHandlerGoesToTheApplicationsErrorReport)
