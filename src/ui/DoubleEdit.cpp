@@ -173,7 +173,9 @@ void TDoubleEdit::keyPressEvent(QKeyEvent* event)
         hasSelectedText() ? selectionStart() : cursorPosition(),
         hasSelectedText() ? selectedText().size() : 0 };
     const std::optional<tankora::EditState> after = tankora::ApplyTypedChar(before, *ch, Rules());
-    if (!after || *after == before)
+    // A full field refuses the character, as the platform's edit field does,
+    // rather than losing one at the end.
+    if (!after || *after == before || after->text.size() > maxLength())
         return;
     // Replacing the whole text through insert() keeps the edit undoable.
     selectAll();

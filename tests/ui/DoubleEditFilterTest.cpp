@@ -44,6 +44,10 @@ const CharCase kCharCases[] = {
     { "minus directly after E", u"1.5E", 4, u'-', true },
     { "plus directly after e", u"2e", 2, u'+', true },
     { "minus one place after E", u"1E5", 3, u'-', false },
+    // With both letters present the lower-case one is the exponent.
+    { "minus after e when an E comes first", u"1E2e", 4, u'-', true },
+    { "minus after E when an e comes later", u"1E2e", 2, u'-', false },
+    { "separator before e after E", u"1E2e", 3, u'.', true },
     { "backspace", u"12", 2, 8, true },
     { "tab", u"12", 1, 9, true },
     { "form feed", u"", 0, 12, true },

@@ -103,6 +103,18 @@ TEST_F(DoubleEditTest, AnAcceptedCharacterReplacesTheSelection)
     EXPECT_DOUBLE_EQ(m_edit.GetValue(), 0.25);
 }
 
+TEST_F(DoubleEditTest, AFullFieldRefusesTheCharacterAndKeepsItsText)
+{
+    m_edit.SetMaxLength(3);
+    m_edit.setText(QStringLiteral("123"));
+    m_edit.setCursorPosition(0);
+    QTest::keyClick(&m_edit, Qt::Key_9);
+    EXPECT_EQ(m_edit.text(), QStringLiteral("123"));
+    m_edit.setSelection(1, 1);
+    QTest::keyClick(&m_edit, Qt::Key_9); // replacing keeps the length
+    EXPECT_EQ(m_edit.text(), QStringLiteral("193"));
+}
+
 TEST_F(DoubleEditTest, ReadsUnreadableTextAsZero)
 {
     for (const char* text : { "", ".", "abc", "1.5Ee", "1E", "-", "1E999" }) {
@@ -145,6 +157,15 @@ TEST_F(DoubleEditTest, RestrictedFieldShowsAndTakesExactlyItsDecimals)
     QTest::keyClick(&m_edit, Qt::Key_Home);
     QTest::keyClick(&m_edit, Qt::Key_9);
     EXPECT_EQ(m_edit.text(), QStringLiteral("91.23"));
+}
+
+TEST_F(DoubleEditTest, FormatOptionsDoNotReformatTheShownText)
+{
+    m_edit.SetValue(2.5);
+    m_edit.SetRestrictToDecimalPlaces(true);
+    m_edit.SetDecimalPlaces(3);
+    m_edit.SetValidate(true);
+    EXPECT_EQ(m_edit.text(), QStringLiteral("2.5"));
 }
 
 TEST_F(DoubleEditTest, ShowsAtMostEighteenDecimals)
@@ -216,6 +237,11 @@ TEST_F(DoubleEditTest, InactiveHintIsEmpty)
     m_edit.SetActiveHint(false);
     EXPECT_TRUE(m_edit.Hint().isEmpty());
     EXPECT_FALSE(m_edit.EffectiveShowHint());
+    m_edit.SetMaxValue(1E200); // a bound change builds no hint while inactive
+    m_edit.SetMinValue(-1E200);
+    EXPECT_TRUE(m_edit.Hint().isEmpty());
+    m_edit.SetMinValue(0);
+    m_edit.SetMaxValue(1E100);
     m_edit.SetActiveHint(true);
     EXPECT_EQ(m_edit.Hint(), QStringLiteral("Use any value between 0 to 1E100"));
     EXPECT_TRUE(m_edit.EffectiveShowHint());
