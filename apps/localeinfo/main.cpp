@@ -1,12 +1,12 @@
-// Prints every locale item of a Windows locale id as the platform layer
+// Prints every locale item of a Windows locale id as the national-language service
 // answers it, as UTF-8, one "name: value" line per item.
 //
 //   localeinfo 0x0407        by id (hexadecimal with 0x, else decimal)
 //   localeinfo de_DE         by locale name
 //   localeinfo --list        every supported locale id
 
-#include "LocaleItems.h"
-#include "Nls.h"
+#include "nls/LocaleItems.h"
+#include "nls/Nls.h"
 
 #include <CLI/CLI.hpp>
 #include <unicode/ustring.h>

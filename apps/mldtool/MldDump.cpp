@@ -2,7 +2,7 @@
 
 #include "MldText.h"
 
-#include "IvMLDFil.h"
+#include "l10n/IvMLDFil.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,7 +1,7 @@
 #include "MldText.h"
 
-#include "CodePages.h"
-#include "Nls.h"
+#include "nls/CodePages.h"
+#include "nls/Nls.h"
 
 #include <QString>
 

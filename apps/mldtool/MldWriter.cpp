@@ -2,7 +2,8 @@
 
 #include "MldText.h"
 
-#include "IvDictio.h"
+#include "l10n/IvDictioRecords.h"
+#include "nls/ByteOrder.h"
 
 #include <nlohmann/json.hpp>
 
@@ -187,19 +188,18 @@ private:
         return static_cast<std::uint32_t>(m_bytes.size());
     }
 
-    void PutWordAt(std::size_t at, std::uint32_t value)
+    template <std::integral T> void PutAt(std::size_t at, T value)
     {
-        const auto lo = static_cast<char>(value & 0xFF),
-                   hi = static_cast<char>((value >> 8) & 0xFF);
-        m_bytes[at] = m_littleEndian ? lo : hi;
-        m_bytes[at + 1] = m_littleEndian ? hi : lo;
+        tankora::StoreInteger(value, reinterpret_cast<unsigned char*>(m_bytes.data() + at),
+            m_littleEndian ? tankora::ByteOrder::LittleEndian : tankora::ByteOrder::BigEndian);
     }
 
-    void PutDWordAt(std::size_t at, std::uint32_t value)
+    void PutWordAt(std::size_t at, std::uint32_t value)
     {
-        PutWordAt(m_littleEndian ? at : at + 2, value & 0xFFFF);
-        PutWordAt(m_littleEndian ? at + 2 : at, value >> 16);
+        PutAt(at, static_cast<std::uint16_t>(value));
     }
+
+    void PutDWordAt(std::size_t at, std::uint32_t value) { PutAt(at, value); }
 
     void WriteHeader(std::uint32_t languages, std::uint32_t translations, std::uint32_t locales)
     {

@@ -1,9 +1,9 @@
 #include "CalcCommand.h"
 
-#include "Calculation.h"
 #include "CliOutput.h"
 #include "QuantityArg.h"
-#include "Units.h"
+#include "calc/Calculation.h"
+#include "calc/Units.h"
 
 #include <ostream>
 

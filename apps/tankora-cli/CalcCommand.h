@@ -2,7 +2,7 @@
 // The volume, height and new-height commands: the window's Calculate with
 // entries taken from the command line.
 
-#include "Tank.h"
+#include "calc/Tank.h"
 
 #include <iosfwd>
 #include <string>

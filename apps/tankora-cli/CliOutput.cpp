@@ -1,6 +1,6 @@
 #include "CliOutput.h"
 
-#include "NumberText.h"
+#include "nls/NumberText.h"
 
 #include <iostream>
 

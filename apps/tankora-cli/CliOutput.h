@@ -2,7 +2,7 @@
 // What tankora-cli writes: numbers in the pattern "0.0000", result lines,
 // their JSON form, and the engine's messages on stderr.
 
-#include "CalcMessages.h"
+#include "calc/CalcMessages.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,9 +1,9 @@
 #include "QuantityArg.h"
 
-#include "Units.h"
 #include "UsageError.h"
+#include "calc/Units.h"
+#include "nls/NumberText.h"
 
-#include <cctype>
 #include <cstdlib>
 
 namespace {
@@ -34,20 +34,6 @@ std::string JoinUnits(QuantityKind kind)
         joined += '"';
     }
     return joined;
-}
-
-bool IsDigit(char c)
-{
-    return std::isdigit(static_cast<unsigned char>(c)) != 0;
-}
-
-// Skips a run of digits from `pos`; returns how many there were.
-std::size_t SkipDigits(std::string_view text, std::size_t& pos)
-{
-    const std::size_t start = pos;
-    while (pos < text.size() && IsDigit(text[pos]))
-        ++pos;
-    return pos - start;
 }
 
 double ToBaseUnits(QuantityKind kind, std::string_view unit, double value)
@@ -86,28 +72,6 @@ std::vector<std::string_view> AcceptedUnits(QuantityKind kind)
     return {};
 }
 
-bool IsDecimalNumber(std::string_view text)
-{
-    std::size_t pos = 0;
-    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+'))
-        ++pos;
-    std::size_t digits = SkipDigits(text, pos);
-    if (pos < text.size() && text[pos] == '.') {
-        ++pos;
-        digits += SkipDigits(text, pos);
-    }
-    if (digits == 0)
-        return false;
-    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-        ++pos;
-        if (pos < text.size() && (text[pos] == '-' || text[pos] == '+'))
-            ++pos;
-        if (SkipDigits(text, pos) == 0)
-            return false;
-    }
-    return pos == text.size();
-}
-
 void RequireUnit(std::string_view option, std::string_view unit, QuantityKind kind)
 {
     if (!tankora::IsListedUnit(AcceptedUnits(kind), unit)) {
@@ -120,7 +84,9 @@ double ReadQuantity(std::string_view option, std::string_view text, QuantityKind
 {
     const std::size_t blank = text.find(' ');
     const std::string number(text.substr(0, blank));
-    if (!IsDecimalNumber(number)) {
+    // The window's number grammar with "." as separator; the text holds no
+    // blank, so the blanks the grammar allows around a number never apply.
+    if (!tankora::IsNumberText(number, '.')) {
         throw UsageError("unreadable number \"" + number + "\" for " + std::string(option)
             + " (expected e.g. 12, 0.5 or 1.5E-3, optionally followed by one blank and a unit)");
     }

@@ -22,8 +22,3 @@ double ReadQuantity(std::string_view option, std::string_view text, QuantityKind
 // Checks a result unit name given for `option` against the names of `kind`;
 // throws UsageError listing the valid names when it is not one of them.
 void RequireUnit(std::string_view option, std::string_view unit, QuantityKind kind);
-
-// True for a decimal number with "." as separator and an optional exponent
-// ("12", "-0.5", ".5", "1.5E-3"); false for anything else, "inf" and "nan"
-// included.
-bool IsDecimalNumber(std::string_view text);

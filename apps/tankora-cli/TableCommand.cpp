@@ -1,10 +1,10 @@
 #include "TableCommand.h"
 
 #include "CliOutput.h"
-#include "GaugeTable.h"
 #include "QuantityArg.h"
-#include "Units.h"
 #include "UsageError.h"
+#include "calc/GaugeTable.h"
+#include "calc/Units.h"
 
 #include <algorithm>
 #include <array>

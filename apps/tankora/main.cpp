@@ -4,9 +4,9 @@
 // TANKORA_SCREENSHOT=<file.png> saves the window as it first shows to that
 // file and ends the program (exit code 1 when the file cannot be written);
 // scripts/screenshot.sh uses it on the offscreen platform.
-#include "Main.h"
+#include "ui/Main.h"
 
-#include "Application.h"
+#include "framework/Application.h"
 
 #include <QTimer>
 

@@ -3,8 +3,8 @@
 // After the usual report, prints each engine benchmark's time as a ratio to
 // the baseline of its orientation measured in the same run.
 
-#include "LevelSolver.h"
-#include "Tank.h"
+#include "calc/LevelSolver.h"
+#include "calc/Tank.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // languages, 8-bit and UTF-16, against reading the file's bytes into memory
 // in the same run. Compare ReadColumn/<form> with ReadBytes/<form>.
 
-#include "IvMLDFil.h"
 #include "MldWriter.h"
+#include "l10n/IvMLDFil.h"
 
 #include <benchmark/benchmark.h>
 #include <nlohmann/json.hpp>

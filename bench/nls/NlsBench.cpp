@@ -2,9 +2,9 @@
 // ICU work the call would do without its cache, or the C library's
 // formatting. Compare the ratios, not the absolute times.
 
-#include "CodePages.h"
-#include "Collation.h"
-#include "NumberText.h"
+#include "nls/CodePages.h"
+#include "nls/Collation.h"
+#include "nls/NumberText.h"
 
 #include <benchmark/benchmark.h>
 #include <unicode/ucnv.h>

@@ -1,8 +1,8 @@
 #include "ExerciseMldReader.h"
 
-#include "Exceptions.h"
-#include "IvMLDFil.h"
-#include "MemoryStream.h"
+#include "framework/Exceptions.h"
+#include "framework/MemoryStream.h"
+#include "l10n/IvMLDFil.h"
 
 #include <QByteArray>
 

@@ -2,7 +2,7 @@
 // and the UTF-16 result (and the raw bytes read as UTF-16) encoded back.
 // Decoding then encoding a valid text must give the bytes again.
 
-#include "CodePages.h"
+#include "nls/CodePages.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Arbitrary text through ParseNumber with both separators; every accepted
 // finite number must survive formatting in all three forms and read back.
 
-#include "NumberText.h"
+#include "nls/NumberText.h"
 
 #include <cmath>
 #include <cstdint>

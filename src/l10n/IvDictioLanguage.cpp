@@ -1,8 +1,8 @@
-#include "IvDictio.h"
+#include "IvDictioRecords.h"
 
-#include "Exceptions.h"
-#include "IvDictioPlatform.h"
 #include "IvParser.h"
+#include "framework/Exceptions.h"
+#include "nls/LocaleItems.h"
 
 TIvLanguage::TIvLanguage()
     : TIvLanguage(0, 0, 0, {}, {}, {}, {}, 0, 0)
@@ -29,9 +29,9 @@ void TIvLanguage::Assign(const TIvLanguage& source)
         *this = source;
 }
 
-TIvLanguage* TIvLanguage::Clone() const
+std::unique_ptr<TIvLanguage> TIvLanguage::Clone() const
 {
-    auto* copy = new TIvLanguage;
+    auto copy = std::make_unique<TIvLanguage>();
     copy->Assign(*this);
     return copy;
 }
@@ -52,18 +52,21 @@ void TIvLanguage::Complete()
             DefaultSubLanguage = SubLanguages.empty() ? 1 : SubLanguageAt(0);
         const int queryId = QueryLocaleId();
         if (IsoLanguageName.empty())
-            IsoLanguageName = QueryLocaleItem(queryId, TIvLocaleItem::IsoLanguageName, {});
+            IsoLanguageName
+                = tankora::LocaleItemAnsi(queryId, tankora::LocaleItem::IsoLanguageName, {});
         if (IsoCountryName.empty())
-            IsoCountryName = QueryLocaleItem(queryId, TIvLocaleItem::IsoCountryName, {});
+            IsoCountryName
+                = tankora::LocaleItemAnsi(queryId, tankora::LocaleItem::IsoCountryName, {});
         // The code page is filled only after the name, so a Chinese name built
         // here sees code page 0 and is qualified as Simplified.
         if (EnglishName.empty()) {
             EnglishName = BuildLanguageName(
-                QueryLocaleItem(queryId, TIvLocaleItem::EnglishLanguageName, {}), PrimaryLanguage,
-                CodePage, nullptr, false);
+                tankora::LocaleItemAnsi(queryId, tankora::LocaleItem::EnglishLanguageName, {}),
+                PrimaryLanguage, CodePage, nullptr, false);
         }
         if (NativeName.empty())
-            NativeName = QueryLocaleItem(queryId, TIvLocaleItem::NativeLanguageName, {});
+            NativeName
+                = tankora::LocaleItemAnsi(queryId, tankora::LocaleItem::NativeLanguageName, {});
         if (CodePage == 0) {
             CodePage = DefaultAnsiCodePage(queryId);
             if (CodePage == 0)

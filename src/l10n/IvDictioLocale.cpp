@@ -1,6 +1,6 @@
-#include "IvDictio.h"
+#include "IvDictioRecords.h"
 
-#include "IvDictioPlatform.h"
+#include "nls/LocaleItems.h"
 
 #include <charconv>
 
@@ -10,9 +10,9 @@ void TIvLocale::Assign(const TIvLocale& source)
         *this = source;
 }
 
-TIvLocale* TIvLocale::Clone() const
+std::unique_ptr<TIvLocale> TIvLocale::Clone() const
 {
-    auto* copy = new TIvLocale;
+    auto copy = std::make_unique<TIvLocale>();
     copy->Assign(*this);
     return copy;
 }
@@ -21,14 +21,14 @@ void TIvLocale::Complete()
 {
     const int id = LocaleId();
     if (PrimaryLanguage != 0) {
-        const auto fill = [id](std::string& field, TIvLocaleItem item) {
+        const auto fill = [id](std::string& field, tankora::LocaleItem item) {
             if (field.empty())
-                field = QueryLocaleItem(id, item, {});
+                field = tankora::LocaleItemAnsi(id, item, {});
         };
-        fill(EnglishLanguageName, TIvLocaleItem::EnglishLanguageName);
-        fill(NativeLanguageName, TIvLocaleItem::NativeLanguageName);
-        fill(EnglishCountryName, TIvLocaleItem::EnglishCountryName);
-        fill(NativeCountryName, TIvLocaleItem::NativeCountryName);
+        fill(EnglishLanguageName, tankora::LocaleItem::EnglishLanguageName);
+        fill(NativeLanguageName, tankora::LocaleItem::NativeLanguageName);
+        fill(EnglishCountryName, tankora::LocaleItem::EnglishCountryName);
+        fill(NativeCountryName, tankora::LocaleItem::NativeCountryName);
         if (CodePage == 0) {
             CodePage = DefaultAnsiCodePage(id);
             if (CodePage == 0)
@@ -89,19 +89,19 @@ int NumberOrZero(const std::string& text)
     return error == std::errc {} && end == text.data() + text.size() ? value : 0;
 }
 
-int NumericItem(int localeId, TIvLocaleItem item)
+int NumericItem(int localeId, tankora::LocaleItem item)
 {
-    return NumberOrZero(QueryLocaleItem(localeId, item, "0"));
+    return NumberOrZero(tankora::LocaleItemAnsi(localeId, item, "0"));
 }
 
-std::uint8_t ByteItem(int localeId, TIvLocaleItem item)
+std::uint8_t ByteItem(int localeId, tankora::LocaleItem item)
 {
     return static_cast<std::uint8_t>(NumericItem(localeId, item));
 }
 
-char CharItem(int localeId, TIvLocaleItem item)
+char CharItem(int localeId, tankora::LocaleItem item)
 {
-    const std::string text = QueryLocaleItem(localeId, item, " ");
+    const std::string text = tankora::LocaleItemAnsi(localeId, item, " ");
     return text.empty() ? ' ' : text.front();
 }
 
@@ -109,8 +109,8 @@ char CharItem(int localeId, TIvLocaleItem item)
 
 bool ReadSystemLocale(int localeId, TIvLocale& target)
 {
-    using Item = TIvLocaleItem;
-    const std::string probe = QueryLocaleItem(localeId, Item::EnglishLanguageName, "@*");
+    using Item = tankora::LocaleItem;
+    const std::string probe = tankora::LocaleItemAnsi(localeId, Item::EnglishLanguageName, "@*");
     if (probe == "@*")
         return false;
 
@@ -118,30 +118,31 @@ bool ReadSystemLocale(int localeId, TIvLocale& target)
     TIvLocale locale;
     locale.PrimaryLanguage = PrimaryLangId(localeId);
     locale.SubLanguage = SubLangId(localeId);
-    locale.CodePage = NumberOrZero(QueryLocaleItem(localeId, Item::DefaultAnsiCodePage, "1252"));
+    locale.CodePage
+        = NumberOrZero(tankora::LocaleItemAnsi(localeId, Item::DefaultAnsiCodePage, "1252"));
     locale.Charset = CharsetOfCodePage(locale.CodePage);
     locale.LocaleFlag = false;
 
-    const auto text = [localeId](Item item) { return QueryLocaleItem(localeId, item, {}); };
+    const auto text = [localeId](Item item) { return tankora::LocaleItemAnsi(localeId, item, {}); };
     locale.EnglishLanguageName = probe;
     locale.EnglishCountryName = text(Item::EnglishCountryName);
     locale.NativeLanguageName = text(Item::NativeLanguageName);
     locale.NativeCountryName = text(Item::NativeCountryName);
     locale.AbbrevLanguageName = text(Item::AbbrevLanguageName);
     locale.CountryName = text(Item::CountryName);
-    locale.CurrencyString = text(Item::CurrencyString);
+    locale.CurrencyString = text(Item::CurrencySymbol);
     locale.CurrencyFormat = ByteItem(localeId, Item::CurrencyFormat);
-    locale.NegCurrFormat = ByteItem(localeId, Item::NegCurrFormat);
-    locale.CurrencyDecimals = ByteItem(localeId, Item::CurrencyDecimals);
+    locale.NegCurrFormat = ByteItem(localeId, Item::NegativeCurrencyFormat);
+    locale.CurrencyDecimals = ByteItem(localeId, Item::CurrencyDigits);
     locale.ThousandSeparator = CharItem(localeId, Item::ThousandSeparator);
     locale.DecimalSeparator = CharItem(localeId, Item::DecimalSeparator);
     locale.DateSeparator = CharItem(localeId, Item::DateSeparator);
     locale.ShortDateFormat = text(Item::ShortDateFormat);
     locale.LongDateFormat = text(Item::LongDateFormat);
     locale.TimeSeparator = CharItem(localeId, Item::TimeSeparator);
-    locale.TimeAMString = text(Item::TimeAMString);
-    locale.TimePMString = text(Item::TimePMString);
-    locale.TimeLeadingZero = QueryLocaleItem(localeId, Item::TimeLeadingZero, "0") != "0";
+    locale.TimeAMString = text(Item::AmDesignator);
+    locale.TimePMString = text(Item::PmDesignator);
+    locale.TimeLeadingZero = tankora::LocaleItemAnsi(localeId, Item::TimeLeadingZero, "0") != "0";
     locale.TimeFormat = ByteItem(localeId, Item::TimeFormat);
     locale.TimeMarkerPosition = ByteItem(localeId, Item::TimeMarkerPosition);
     locale.Measure = ByteItem(localeId, Item::Measure);
@@ -150,13 +151,18 @@ bool ReadSystemLocale(int localeId, TIvLocale& target)
     locale.FirstDayOfWeek = ByteItem(localeId, Item::FirstDayOfWeek);
     locale.FirstWeekOfYear = ByteItem(localeId, Item::FirstWeekOfYear);
     for (int day = 1; day <= 7; ++day) {
-        locale.ShortDayNames[static_cast<std::size_t>(day - 1)] = QueryDayName(localeId, day, true);
-        locale.LongDayNames[static_cast<std::size_t>(day - 1)] = QueryDayName(localeId, day, false);
+        const auto at = static_cast<std::size_t>(day - 1);
+        locale.ShortDayNames[at]
+            = tankora::LocaleItemAnsi(localeId, tankora::ShortDayNameItem(day), {});
+        locale.LongDayNames[at]
+            = tankora::LocaleItemAnsi(localeId, tankora::LongDayNameItem(day), {});
     }
     for (int month = 1; month <= 12; ++month) {
         const auto at = static_cast<std::size_t>(month - 1);
-        locale.ShortMonthNames[at] = QueryMonthName(localeId, month, true);
-        locale.LongMonthNames[at] = QueryMonthName(localeId, month, false);
+        locale.ShortMonthNames[at]
+            = tankora::LocaleItemAnsi(localeId, tankora::ShortMonthNameItem(month), {});
+        locale.LongMonthNames[at]
+            = tankora::LocaleItemAnsi(localeId, tankora::LongMonthNameItem(month), {});
     }
     locale.Complete();
     target.Assign(locale);

@@ -1,53 +1,23 @@
 #pragma once
-// The platform's national-language answers that the language and locale
-// records need, in the layer's terms. One file maps them onto the platform
-// service so the records never name it directly.
+// The national-language services dictionaries and their records use, in the
+// layer's terms: what the layer adds to the service (code page 0, its own
+// exception, numeric items) lives here, so the records never repeat it.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
-// Locale items the records read.
-enum class TIvLocaleItem {
-    IsoLanguageName,
-    IsoCountryName,
-    DefaultAnsiCodePage,
-    EnglishLanguageName,
-    EnglishCountryName,
-    NativeLanguageName,
-    NativeCountryName,
-    AbbrevLanguageName,
-    CountryName,
-    CurrencyString,
-    CurrencyFormat,
-    NegCurrFormat,
-    CurrencyDecimals,
-    ThousandSeparator,
-    DecimalSeparator,
-    DateSeparator,
-    ShortDateFormat,
-    LongDateFormat,
-    TimeSeparator,
-    TimeAMString,
-    TimePMString,
-    TimeLeadingZero,
-    TimeFormat,
-    TimeMarkerPosition,
-    Measure,
-    CalendarType,
-    OptionalCalendar,
-    FirstDayOfWeek,
-    FirstWeekOfYear,
-};
+// True for 0; else whether the platform supports converting the code page.
+bool IsCodePageSupported(int codePage);
 
-// The item's text for the locale, or defaultText when the platform has none.
-std::string QueryLocaleItem(int localeId, TIvLocaleItem item, const std::string& defaultText);
-// Month (1..12) and day (1..7, Monday first) names; long or abbreviated.
-std::string QueryMonthName(int localeId, int month, bool abbreviated);
-std::string QueryDayName(int localeId, int day, bool abbreviated);
+// Locale-aware comparison of two 8-bit texts: -1, 0 or 1.
+int CompareTexts(const std::string& text1, const std::string& text2, int localeId);
 
-int PlatformUserDefaultLocaleId();
-int PlatformSystemDefaultLocaleId();
+// UTF-16 text converted to the code page (0: the active ANSI code page);
+// unmappable characters become '?'. Empty for an empty input. A code page the
+// platform cannot convert raises Exception "Code page <n> is not supported".
+std::string WideToCodePage(const std::u16string& text, int codePage);
+
 // The locale's default ANSI code page item as a number; 0 when it has none.
 int PlatformDefaultAnsiCodePage(int localeId);
 // The first default code-page word of the locale's font signature, when known.

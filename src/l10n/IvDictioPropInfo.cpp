@@ -1,6 +1,7 @@
-#include "IvDictio.h"
+#include "IvDictioPropInfo.h"
 
-#include "Exceptions.h"
+#include "framework/Exceptions.h"
+#include "framework/Persistent.h"
 
 #include <QMetaObject>
 #include <QMetaType>
@@ -53,7 +54,7 @@ TIvPropInfoList::TIvPropInfoList(const QObject* component, TIvTypeKinds kinds)
     // QMetaObject numbers inherited properties first, each class in declaration order.
     for (int i = 0; i < meta->propertyCount(); ++i) {
         const QMetaProperty property = meta->property(i);
-        if (kinds & TypeKindBit(TypeKindOf(property)))
+        if (IsPublishedProperty(property) && (kinds & TypeKindBit(TypeKindOf(property))))
             m_items.push_back(property);
     }
 }

@@ -1,8 +1,11 @@
 #include "IvMLDFil.h"
 
-#include "Exceptions.h"
-#include "FileStream.h"
-#include "Stream.h"
+#include "IvDictioPlatform.h"
+
+#include "framework/Exceptions.h"
+#include "framework/FileStream.h"
+#include "framework/Stream.h"
+#include "nls/ByteOrder.h"
 
 #include <algorithm>
 #include <bit>
@@ -13,17 +16,19 @@ namespace {
 // Strings up to this many bytes are allocated before the read checks them.
 constexpr std::int64_t kUncheckedStringBytes = 256;
 
+tankora::ByteOrder OrderOf(bool littleEndian)
+{
+    return littleEndian ? tankora::ByteOrder::LittleEndian : tankora::ByteOrder::BigEndian;
+}
+
 std::uint16_t Word(const unsigned char* p, bool littleEndian)
 {
-    return littleEndian ? static_cast<std::uint16_t>(p[0] | (p[1] << 8))
-                        : static_cast<std::uint16_t>((p[0] << 8) | p[1]);
+    return tankora::LoadInteger<std::uint16_t>(p, OrderOf(littleEndian));
 }
 
 std::uint32_t DWord(const unsigned char* p, bool littleEndian)
 {
-    const std::uint32_t b0 = p[0], b1 = p[1], b2 = p[2], b3 = p[3];
-    return littleEndian ? b0 | (b1 << 8) | (b2 << 16) | (b3 << 24)
-                        : (b0 << 24) | (b1 << 16) | (b2 << 8) | b3;
+    return tankora::LoadInteger<std::uint32_t>(p, OrderOf(littleEndian));
 }
 
 } // namespace

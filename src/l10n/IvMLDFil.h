@@ -13,7 +13,7 @@
 // error, with one of the messages below; the reader keeps no state that needs
 // repair, the caller frees it.
 
-#include "IvDictio.h"
+#include "IvDictioRecords.h"
 
 #include <array>
 #include <cstdint>

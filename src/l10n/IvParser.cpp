@@ -1,6 +1,6 @@
 #include "IvParser.h"
 
-#include "Exceptions.h"
+#include "framework/Exceptions.h"
 
 #include <charconv>
 

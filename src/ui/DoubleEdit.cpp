@@ -1,9 +1,9 @@
 #include "DoubleEdit.h"
 
-#include "FormatSettings.h"
-#include "GuiText.h"
-#include "IvMultiStrings.h"
-#include "NumberText.h"
+#include "l10n/IvMultiStrings.h"
+#include "nls/FormatSettings.h"
+#include "nls/GuiText.h"
+#include "nls/NumberText.h"
 
 #include <QKeyEvent>
 

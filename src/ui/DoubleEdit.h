@@ -11,7 +11,7 @@
 
 #include "DoubleEditFilter.h"
 
-#include "Edit.h"
+#include "framework/Edit.h"
 
 #include <optional>
 

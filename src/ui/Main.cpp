@@ -5,15 +5,15 @@
 #include "WindowFonts.h"
 #include "WindowMessages.h"
 
-#include "Calculation.h"
-#include "Colors.h"
-#include "ComponentRegistry.h"
-#include "Exceptions.h"
-#include "FormReader.h"
-#include "GuiText.h"
-#include "IvMultiStrings.h"
-#include "NumberText.h"
-#include "Units.h"
+#include "calc/Calculation.h"
+#include "calc/Units.h"
+#include "framework/Colors.h"
+#include "framework/ComponentRegistry.h"
+#include "framework/Exceptions.h"
+#include "framework/FormReader.h"
+#include "l10n/IvMultiStrings.h"
+#include "nls/GuiText.h"
+#include "nls/NumberText.h"
 
 #include <QIcon>
 #include <QLineEdit>

@@ -15,15 +15,15 @@
 // without recomputing, and only when the kept result is of the current
 // mode's quantity (a volume is never shown as a length).
 
-#include "Tank.h"
+#include "calc/Tank.h"
 
-#include "BitBtn.h"
-#include "ComboBox.h"
-#include "Forms.h"
-#include "GroupBox.h"
-#include "Image.h"
-#include "Label.h"
-#include "Panel.h"
+#include "framework/BitBtn.h"
+#include "framework/ComboBox.h"
+#include "framework/Forms.h"
+#include "framework/GroupBox.h"
+#include "framework/Image.h"
+#include "framework/Label.h"
+#include "framework/Panel.h"
 
 class TDoubleEdit;
 class TRzRadioGroup;

@@ -1,7 +1,7 @@
 #include "RzRadGrp.h"
 
-#include "EtchedFrame.h"
-#include "ExceptionHandler.h"
+#include "framework/EtchedFrame.h"
+#include "framework/ExceptionHandler.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>

@@ -12,9 +12,9 @@
 
 #include "RzPanel.h"
 
-#include "Font.h"
-#include "RadioButton.h"
-#include "Strings.h"
+#include "framework/Font.h"
+#include "framework/RadioButton.h"
+#include "framework/Strings.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #include "WindowMessages.h"
 
-#include "IvMultiStrings.h"
-#include "MessageBoxes.h"
+#include "framework/MessageBoxes.h"
+#include "l10n/IvMultiStrings.h"
 
 namespace tankora {
 

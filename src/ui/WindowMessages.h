@@ -4,7 +4,7 @@
 // warning box (caption "Warning", exclamation icon) or an error box (caption
 // "Error", stop icon), modal, with one "OK" button.
 
-#include "CalcMessages.h"
+#include "calc/CalcMessages.h"
 
 namespace tankora {
 

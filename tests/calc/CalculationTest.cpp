@@ -1,4 +1,4 @@
-#include "Calculation.h"
+#include "calc/Calculation.h"
 
 #include "RecordingSink.h"
 

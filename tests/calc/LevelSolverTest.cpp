@@ -1,4 +1,4 @@
-#include "LevelSolver.h"
+#include "calc/LevelSolver.h"
 
 #include "RecordingSink.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // A MessageSink that remembers what the engine reported, for assertions.
 
-#include "CalcMessages.h"
+#include "calc/CalcMessages.h"
 
 #include <string>
 #include <vector>

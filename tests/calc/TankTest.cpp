@@ -1,4 +1,4 @@
-#include "Tank.h"
+#include "calc/Tank.h"
 
 #include <gtest/gtest.h>
 

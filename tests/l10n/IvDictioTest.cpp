@@ -1,7 +1,10 @@
-#include "IvDictio.h"
+#include "l10n/IvDictio.h"
+#include "l10n/IvDictioPlatform.h"
+#include "l10n/IvDictioPropInfo.h"
 
-#include "Exceptions.h"
-#include "Nls.h"
+#include "framework/Exceptions.h"
+#include "framework/Label.h"
+#include "nls/Nls.h"
 
 #include <QObject>
 
@@ -43,24 +46,13 @@ TEST(Identifiers, ReservedIdsResolveToTheMachineDefaults)
     EXPECT_EQ(ResolveLocaleId(0x040C), 0x040C);
 }
 
-TEST(CodePages, CharsetTableWorksBothWays)
-{
-    EXPECT_EQ(CharsetOfCodePage(437), 1);
-    EXPECT_EQ(CharsetOfCodePage(1258), 163);
-    EXPECT_EQ(CharsetOfCodePage(1252), 0);
-    EXPECT_EQ(CharsetOfCodePage(1361), 130);
-    EXPECT_EQ(CharsetOfCodePage(0), 0) << "code page 0 matches an empty table entry";
-    EXPECT_EQ(CharsetTableEntry(17).CodePage, 932);
-    EXPECT_EQ(CharsetTableEntry(9).CodePage, 0);
-    EXPECT_EQ(CharsetTableEntry(40).Charset, 0);
-}
-
 TEST(CodePages, LocaleCharsetFollowsTheFontSignature)
 {
     EXPECT_EQ(LocaleCharset(0x0419), 204);
     EXPECT_EQ(LocaleCharset(0x0411), 128);
     EXPECT_EQ(LocaleCharset(0x0407), 0);
     EXPECT_EQ(LocaleCharset(0x03FF), 0) << "unknown locale: the entry of bit 0";
+    EXPECT_EQ(CharsetTableEntry(40).CodePage, 0) << "a bit outside the word";
 }
 
 TEST(CodePages, DefaultAnsiCodePageFallsBackByLanguage)
@@ -192,6 +184,13 @@ TEST(Language, CodePageSetsCharsetOnlyWhileUnset)
     EXPECT_EQ(language.Charset, 204);
     language.SetFlags(0xFF);
     EXPECT_EQ(language.Flags, 3);
+    // A code page without a character set of its own gets the default one.
+    TIvLanguage dos;
+    dos.SetCodePage(437);
+    EXPECT_EQ(dos.Charset, 1);
+    TIvLanguage johab;
+    johab.SetCodePage(1361);
+    EXPECT_EQ(johab.Charset, 130);
 }
 
 TEST(Language, CompletingNativeAndRealLanguages)
@@ -328,7 +327,7 @@ TEST(Locale, CompleteFillsNamesCodePageAndCharset)
     EXPECT_EQ(locale.EnglishCountryName, "kept");
     EXPECT_EQ(locale.CodePage, 1251);
     EXPECT_EQ(locale.Charset, 204);
-    std::unique_ptr<TIvLocale> copy(locale.Clone());
+    const std::unique_ptr<TIvLocale> copy = locale.Clone();
     EXPECT_EQ(copy->EnglishLanguageName, "Russian");
 }
 
@@ -364,21 +363,42 @@ class PropertyHolder : public QObject
     double m_ratio = 0;
 };
 
+std::vector<std::string> NamesOf(const TIvPropInfoList& list)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < list.Count(); ++i)
+        names.emplace_back(list.Items(i).name());
+    return names;
+}
+
 } // namespace
 
-TEST(PropInfoList, ListsPropertiesOfTheKindsAskedInDeclarationOrder)
+TEST(PropInfoList, ListsPublishedPropertiesOfTheKindsAskedInDeclarationOrder)
 {
     PropertyHolder holder;
     const TIvPropInfoList texts(
         &holder, TypeKindBit(tkString) | TypeKindBit(tkClass) | TypeKindBit(tkLString));
-    std::vector<std::string> names;
-    for (int i = 0; i < texts.Count(); ++i)
-        names.emplace_back(texts.Items(i).name());
-    EXPECT_EQ(names, (std::vector<std::string> { "objectName", "Caption", "Font", "Hint" }));
+    EXPECT_EQ(NamesOf(texts), (std::vector<std::string> { "Caption", "Font", "Hint" }))
+        << "objectName is Qt's, not published";
     const TIvPropInfoList withIntegers(&holder, TypeKindBit(tkInteger) | TypeKindBit(tkLString));
-    EXPECT_EQ(withIntegers.Count(), 4);
+    EXPECT_EQ(NamesOf(withIntegers), (std::vector<std::string> { "Caption", "Width", "Hint" }));
     EXPECT_EQ(TIvPropInfoList(nullptr, ~0u).Count(), 0);
-    EXPECT_THROW(texts.Items(4), ERangeError);
+    EXPECT_THROW(texts.Items(3), ERangeError);
+}
+
+TEST(PropInfoList, AControlListsExactlyItsPublishedProperties)
+{
+    // A widget carries dozens of Qt properties (toolTip, styleSheet,
+    // windowTitle, ...); none of them is a translation target.
+    TLabel label;
+    const TIvPropInfoList everything(&label, ~0u);
+    EXPECT_EQ(NamesOf(everything),
+        (std::vector<std::string> { "Name", "Left", "Top", "Width", "Height", "Align", "Color",
+            "Enabled", "Font", "ParentFont", "ParentShowHint", "Hint", "ShowHint", "TabOrder",
+            "TabStop", "Visible", "Alignment", "AutoSize", "Caption", "Layout", "Transparent",
+            "WordWrap" }));
+    const TIvPropInfoList texts(&label, TypeKindBit(tkLString));
+    EXPECT_EQ(NamesOf(texts), (std::vector<std::string> { "Name", "Hint", "Caption" }));
 }
 
 #include "IvDictioTest.moc"

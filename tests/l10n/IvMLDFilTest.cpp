@@ -1,10 +1,11 @@
-#include "IvMLDFil.h"
+#include "l10n/IvMLDFil.h"
 
 #include "MldTestImages.h"
 
-#include "Exceptions.h"
-#include "Nls.h"
-#include "Stream.h"
+#include "framework/Exceptions.h"
+#include "framework/ResStrings.h"
+#include "framework/Stream.h"
+#include "nls/Nls.h"
 
 #include <gtest/gtest.h>
 
@@ -334,7 +335,8 @@ TEST(MldFailures, EachConditionGivesItsMessage)
         { "lower-case signature", [&] { OpenImage(patched(0, "mld")); }, kNotMLDStream },
         { "one byte differs", [&] { OpenImage(patched(2, "d")); }, kNotMLDStream },
         { "other signature", [&] { OpenImage(patched(0, "XLD")); }, kNotMLDStream },
-        { "header shorter than 42", [&] { OpenImage(good.substr(0, 41)); }, kStreamReadError },
+        { "header shorter than 42", [&] { OpenImage(good.substr(0, 41)); },
+            std::string(SReadError.Text) },
         { "no language table",
             [&] { OpenImage(patched(14, std::string(4, '\0')))->SeekLanguages(); },
             kInvalidLanguageOffset },
@@ -348,33 +350,33 @@ TEST(MldFailures, EachConditionGivesItsMessage)
         { "locales without offset",
             [&] { OpenImage(patched(24, std::string("\x01\x00", 2)))->SeekLocales(); },
             kInvalidLocaleOffset },
-        { "entry cut short", [&] { readAll(good.substr(0, 130)); }, kStreamReadError },
+        { "entry cut short", [&] { readAll(good.substr(0, 130)); }, std::string(SReadError.Text) },
         { "string length past the end", [&] { readAll(patched(123, std::string("\xFF\x00", 2))); },
-            kStreamReadError },
+            std::string(SReadError.Text) },
         { "dropped column past the end",
             [&] {
                 auto reader = OpenImage(patched(123, std::string("\xFF\x00", 2)));
                 reader->SeekTranslations();
                 ReadEntry(*reader, 0);
             },
-            kStreamReadError },
+            std::string(SReadError.Text) },
         { "language count lies",
             [&] { OpenImage(patched(12, std::string("\xFF\x00", 2)))->LanguageAt(40); },
-            kStreamReadError },
+            std::string(SReadError.Text) },
         { "offset past the end",
             [&] {
                 auto reader = OpenImage(patched(20, std::string("\x00\x10\x00\x00", 4)));
                 reader->SeekTranslations();
                 ReadEntry(*reader, 0);
             },
-            kStreamReadError },
+            std::string(SReadError.Text) },
         { "column beyond the table",
             [&] {
                 auto reader = OpenImage(good);
                 reader->SeekTranslations();
                 ReadEntry(*reader, 2);
             },
-            kRangeCheckError },
+            std::string(SRangeError.Text) },
     };
     for (const Case& c : cases)
         EXPECT_EQ(ErrorOf(c.call), c.message) << c.what;

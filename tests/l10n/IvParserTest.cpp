@@ -1,6 +1,6 @@
-#include "IvParser.h"
+#include "l10n/IvParser.h"
 
-#include "Exceptions.h"
+#include "framework/Exceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,9 @@
 
 #include "ExerciseMldReader.h"
 
-#include "Exceptions.h"
-#include "IvMLDFil.h"
+#include "framework/Exceptions.h"
+#include "framework/ResStrings.h"
+#include "l10n/IvMLDFil.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +24,7 @@ bool IsSpecifiedMessage(const std::string& message)
 {
     static const std::regex kAllowed(std::string("(") + kNotMLDStream + "|" + kInvalidLanguageOffset
         + "|" + kInvalidTranslationOffset + "|" + kNoCustomLocales + "|" + kInvalidLocaleOffset
-        + "|" + kStreamReadError + "|" + kRangeCheckError
+        + "|" + SReadError.Text + "|" + SRangeError.Text
         + "|'.*' is not a valid integer value|Code page [0-9]+ is not supported)");
     return std::regex_match(message, kAllowed);
 }
@@ -64,5 +65,5 @@ TEST(MldMalformed, OnlyTheReadersOwnErrorsAreCaught)
     // A header that is not one gives its message instead of escaping.
     EXPECT_EQ(ExerciseMldReader("XLD" + std::string(39, '\0')),
         std::vector<std::string> { kNotMLDStream });
-    EXPECT_EQ(ExerciseMldReader("MLD"), std::vector<std::string> { kStreamReadError });
+    EXPECT_EQ(ExerciseMldReader("MLD"), std::vector<std::string> { std::string(SReadError.Text) });
 }

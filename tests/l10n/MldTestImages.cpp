@@ -2,7 +2,8 @@
 
 #include "MldWriter.h"
 
-#include "MemoryStream.h"
+#include "framework/MemoryStream.h"
+#include "nls/ByteOrder.h"
 
 #include <gtest/gtest.h>
 
@@ -143,19 +144,20 @@ std::string TempPath(const std::string& name)
 
 unsigned ReadLe16(const std::string& bytes, std::size_t at)
 {
-    return static_cast<unsigned char>(bytes[at]) | (static_cast<unsigned char>(bytes[at + 1]) << 8);
+    return tankora::LoadInteger<std::uint16_t>(
+        reinterpret_cast<const unsigned char*>(bytes.data() + at));
 }
 
 void WriteLe16(std::string& bytes, std::size_t at, unsigned value)
 {
-    bytes[at] = static_cast<char>(value & 0xFF);
-    bytes[at + 1] = static_cast<char>((value >> 8) & 0xFF);
+    tankora::StoreInteger(
+        static_cast<std::uint16_t>(value), reinterpret_cast<unsigned char*>(bytes.data() + at));
 }
 
 void WriteLe32(std::string& bytes, std::size_t at, unsigned value)
 {
-    WriteLe16(bytes, at, value & 0xFFFF);
-    WriteLe16(bytes, at + 2, value >> 16);
+    tankora::StoreInteger(
+        static_cast<std::uint32_t>(value), reinterpret_cast<unsigned char*>(bytes.data() + at));
 }
 
 } // namespace tankora::test

@@ -1,7 +1,7 @@
 #pragma once
 // MLD images for the tests, described as mldtool's JSON and built with its writer.
 
-#include "IvMLDFil.h"
+#include "l10n/IvMLDFil.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,7 +1,7 @@
 // The numeric field's character filter on plain values: one table of
 // (text, caret, character) -> accepted, and the field state after a typed
 // character with and without a selection.
-#include "DoubleEditFilter.h"
+#include "ui/DoubleEditFilter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The numeric field as a real widget: typed keys, the mended selection
 // handling, number text in both directions and the range hints.
-#include "DoubleEdit.h"
+#include "ui/DoubleEdit.h"
 
 #include "QStringPrinter.h"
 #include "SeparatorScope.h"

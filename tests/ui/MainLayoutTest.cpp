@@ -1,12 +1,12 @@
 // The window as a user sees it, in every mode and orientation: no text is
 // clipped, no control overlaps a sibling or leaves its parent. With
 // TANKORA_SCREENSHOT_DIR set, each state is also saved as a PNG to look at.
-#include "Main.h"
+#include "ui/Main.h"
 
-#include "DoubleEdit.h"
 #include "MessageLog.h"
-#include "RzRadGrp.h"
 #include "SeparatorScope.h"
+#include "ui/DoubleEdit.h"
+#include "ui/RzRadGrp.h"
 
 #include <QComboBox>
 #include <QDir>

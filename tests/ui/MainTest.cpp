@@ -2,14 +2,14 @@
 // drives it: keys typed into the fields, list entries chosen with the
 // keyboard, buttons clicked with the mouse. Message boxes are recorded by
 // the message service's test recorder instead of being shown.
-#include "Main.h"
+#include "ui/Main.h"
 
-#include "DoubleEdit.h"
 #include "MessageLog.h"
 #include "QStringPrinter.h"
-#include "RzRadGrp.h"
 #include "SeparatorScope.h"
-#include "Units.h"
+#include "calc/Units.h"
+#include "ui/DoubleEdit.h"
+#include "ui/RzRadGrp.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,11 +1,11 @@
 // The framed radio group as a real widget: item list, ItemIndex rules, the
 // click event, and the arithmetic that places the buttons.
-#include "RzRadGrp.h"
+#include "ui/RzRadGrp.h"
 
-#include "ExceptionHandler.h"
-#include "Exceptions.h"
-#include "GroupBox.h"
-#include "WindowFonts.h"
+#include "framework/ExceptionHandler.h"
+#include "framework/Exceptions.h"
+#include "framework/GroupBox.h"
+#include "ui/WindowFonts.h"
 
 #include <QEnterEvent>
 #include <QSignalSpy>

@@ -2,7 +2,7 @@
 // Sets the process decimal separator for the lifetime of a test and restores
 // it, so that number texts do not depend on the machine's locale.
 
-#include "FormatSettings.h"
+#include "nls/FormatSettings.h"
 
 class SeparatorScope
 {
