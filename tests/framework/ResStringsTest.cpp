@@ -4,6 +4,8 @@
 #include "framework/MessageBoxes.h"
 #include "framework/Strings.h"
 
+#include "MessageOf.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -28,16 +30,6 @@ public:
 private:
     TResStringLoader m_previous;
 };
-
-template <typename F> std::string MessageOf(F action)
-{
-    try {
-        action();
-    } catch (const Exception& error) {
-        return error.what();
-    }
-    return "no exception";
-}
 
 } // namespace
 
@@ -73,15 +65,16 @@ TEST(ResStrings, TheInstalledLoaderSuppliesEveryMessage)
             { "SFOpenError", "Datei %s kann nicht geöffnet werden" },
             { "SMsgDlgWarning", "Warnung" } });
         EXPECT_EQ(LoadResString(SReadError), "Stream read error") << "not in the loader";
-        EXPECT_EQ(MessageOf([&] { lines.Strings(5); }), "Listenindex außerhalb (5)");
-        EXPECT_EQ(MessageOf([] { TFileStream("/nonexistent/x", TFileStream::TMode::fmOpenRead); }),
+        EXPECT_EQ(MessageOf<Exception>([&] { lines.Strings(5); }), "Listenindex außerhalb (5)");
+        EXPECT_EQ(MessageOf<Exception>(
+                      [] { TFileStream("/nonexistent/x", TFileStream::TMode::fmOpenRead); }),
             "Datei /nonexistent/x kann nicht geöffnet werden");
         const TScopedMessageRecorder boxes;
         ShowWarning("Tank empty");
         ASSERT_EQ(boxes.Messages().size(), 1u);
         EXPECT_EQ(boxes.Messages()[0].caption, "Warnung");
     }
-    EXPECT_EQ(MessageOf([&] { lines.Strings(5); }), "List index out of bounds (5)")
+    EXPECT_EQ(MessageOf<Exception>([&] { lines.Strings(5); }), "List index out of bounds (5)")
         << "the previous loader is back";
 }
 

@@ -4,6 +4,8 @@
 #include "framework/MemoryStream.h"
 #include "framework/ResourceStream.h"
 
+#include "MessageOf.h"
+
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -27,16 +29,6 @@ std::string ReadAll(TStream& stream)
     std::string out(static_cast<size_t>(stream.Remaining()), '\0');
     stream.ReadBuffer(out.data(), static_cast<int64_t>(out.size()));
     return out;
-}
-
-template <typename E> std::string MessageOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const E& error) {
-        return error.what();
-    }
-    return "no exception";
 }
 
 } // namespace

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
+#include <string_view>
 
 namespace tankora {
 namespace {
@@ -127,6 +130,7 @@ TEST(NumberText, ParseAcceptsStrictNumbers)
         const auto value = ParseNumber(c.text, c.separator);
         ASSERT_TRUE(value.has_value()) << c.text;
         EXPECT_DOUBLE_EQ(*value, c.expected) << c.text;
+        EXPECT_TRUE(IsNumberText(c.text, c.separator)) << c.text;
     }
 }
 
@@ -155,8 +159,13 @@ TEST(NumberText, ParseRefusesEverythingElse)
         { "-", '.', 0 },
         { "1E99999999999999999999", '.', 0 },
     };
+    const std::string_view overflowing[] = { "1E400", "-1E309", "1E99999999999999999999" };
     for (const auto& c : cases) {
         EXPECT_FALSE(ParseNumber(c.text, c.separator).has_value()) << c.text;
+        // The shape check refuses the same texts, except that magnitude is no part of a shape.
+        const bool overflows = std::find(std::begin(overflowing), std::end(overflowing), c.text)
+            != std::end(overflowing);
+        EXPECT_EQ(IsNumberText(c.text, c.separator), overflows) << c.text;
     }
 }
 

@@ -1,0 +1,16 @@
+#pragma once
+// The message of the exception of type E that an action throws.
+
+#include <functional>
+#include <string>
+
+// what() of the E that action throws; "no exception" when it throws none.
+template <typename E> std::string MessageOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const E& error) {
+        return error.what();
+    }
+    return "no exception";
+}
