@@ -20,16 +20,29 @@ struct VolumeFactor
     double cubicMetresPerUnit;
 };
 
+// Exact definitions: the inch is 0.0254 m, the foot 0.3048 m, the yard
+// 0.9144 m; the US gallon is 231 in3; the UK (imperial) gallon is 4.54609
+// litres. Shortened factors would show in the fourth decimal, and two routes
+// to the same quantity (m3/h against l/h) would disagree.
+constexpr double kCubicInch = 0.000016387064;
+constexpr double kCubicFoot = 0.028316846592;
+constexpr double kCubicYard = 0.764554857984;
+constexpr double kUsGallon = 0.003785411784;
+constexpr double kUkGallon = 0.00454609;
+
+constexpr double kSecondsPerMinute = 60;
+constexpr double kSecondsPerHour = 3600;
+
 // "m3" is absent: it passes the value through untouched rather than
-// multiplying by 1. The shortened factors are used as written.
+// multiplying by 1.
 constexpr std::array<VolumeFactor, 8> kVolumeFactors = { {
     { "cm3", 0.000001 },
     { "mm3", 0.000000001 },
-    { "in3", 0.00001639 },
-    { "ft3", 0.02832 },
-    { "yd3", 0.76456 },
-    { "US gal", 0.003785 },
-    { "UK gal", 0.004546 },
+    { "in3", kCubicInch },
+    { "ft3", kCubicFoot },
+    { "yd3", kCubicYard },
+    { "US gal", kUsGallon },
+    { "UK gal", kUkGallon },
     { "litres", 0.001 },
 } };
 
@@ -102,21 +115,22 @@ double FlowToCubicMetresPerSecond(std::string_view unitName, double value)
     const std::string_view name = Significant(unitName);
     if (name == "m3/s")
         return value;
+    // A rate per minute or per hour is the volume per unit of time, divided
+    // by the seconds in that unit.
     if (name == "m3/min")
-        return value * 0.0166667;
+        return value / kSecondsPerMinute;
     if (name == "m3/h")
-        return value * 0.0002778;
+        return value / kSecondsPerHour;
     if (name == "usgpm")
-        return value * 0.00006311641;
+        return value * kUsGallon / kSecondsPerMinute;
     if (name == "gpm")
-        return value * 0.00007577;
+        return value * kUkGallon / kSecondsPerMinute;
     if (name == "l/s")
         return value * 0.001;
-    // Litres per minute and per hour go through litres per second first.
     if (name == "l/min")
-        return value * 0.001 / 60;
+        return value * 0.001 / kSecondsPerMinute;
     if (name == "l/h")
-        return value * 0.001 / 3600;
+        return value * 0.001 / kSecondsPerHour;
     return value;
 }
 

@@ -74,10 +74,13 @@ TEST_P(VolumeUnitTest, ConvertsBothWaysWithTheSameFactor)
 }
 
 INSTANTIATE_TEST_SUITE_P(Units, VolumeUnitTest,
+    // The imperial factors are the cubes of 0.0254, 0.3048 and 0.9144 m; the
+    // US gallon is 231 in3, the UK gallon 4.54609 litres.
     testing::Values(Conversion { "m3", 2, 2 }, Conversion { "cm3", 1e6, 1 },
-        Conversion { "mm3", 1e9, 1 }, Conversion { "in3", 1000, 0.01639 },
-        Conversion { "ft3", 100, 2.832 }, Conversion { "yd3", 10, 7.6456 },
-        Conversion { "US gal", 1000, 3.785 }, Conversion { "UK gal", 1000, 4.546 },
+        Conversion { "mm3", 1e9, 1 }, Conversion { "in3", 1000, 0.016387064 },
+        Conversion { "ft3", 100, 2.8316846592 }, Conversion { "yd3", 10, 7.64554857984 },
+        Conversion { "US gal", 1000, 3.785411784 },
+        Conversion { "US gal", 1, 231 * 0.000016387064 }, Conversion { "UK gal", 1000, 4.54609 },
         Conversion { "litres", 392.6991, 0.3926991 }));
 
 TEST(Units, UnrecognisedVolumeUnitGivesZeroBothWays)
@@ -98,17 +101,47 @@ TEST_P(FlowTest, ConvertsToCubicMetresPerSecond)
 }
 
 INSTANTIATE_TEST_SUITE_P(Units, FlowTest,
-    testing::Values(Conversion { "m3/s", 2, 2 }, Conversion { "m3/min", 1, 0.0166667 },
-        Conversion { "m3/h", 1, 0.0002778 }, Conversion { "usgpm", 1, 0.00006311641 },
-        Conversion { "gpm", 1, 0.00007577 }, Conversion { "l/s", 5, 0.005 },
-        Conversion { "l/min", 60, 0.001 }, Conversion { "l/h", 3600, 0.001 },
-        Conversion { "L/min", 60, 60 }, Conversion { "cfm", 3, 3 }));
+    testing::Values(Conversion { "m3/s", 2, 2 }, Conversion { "m3/min", 60, 1 },
+        Conversion { "m3/h", 3600, 1 }, Conversion { "usgpm", 60, 0.003785411784 },
+        Conversion { "usgpm", 1, 0.0000630901964 }, Conversion { "gpm", 60, 0.00454609 },
+        Conversion { "l/s", 5, 0.005 }, Conversion { "l/min", 60, 0.001 },
+        Conversion { "l/h", 3600, 0.001 }, Conversion { "L/min", 60, 60 },
+        Conversion { "cfm", 3, 3 }));
 
 TEST(Units, LitresPerMinuteConvertToLitresPerSecondBeforeDividing)
 {
     // x * 0.001 / 60 and x * (0.001 / 60) differ in the last bit for x = 10.
     EXPECT_EQ(FlowToCubicMetresPerSecond("l/min", 10), 0.00016666666666666666);
     EXPECT_EQ(FlowToCubicMetresPerSecond("l/h", 10), 10 * 0.001 / 3600);
+}
+
+// Two routes to the same quantity agree, and a round quantity stays round to
+// the last digit the window shows (four decimals, so 1e-9 relative is ample).
+TEST(Units, RoutesToTheSameQuantityAgree)
+{
+    const auto flowed = [](const char* flow, double rate, const char* time, double duration) {
+        return FlowToCubicMetresPerSecond(flow, rate) * TimeToSeconds(time, duration);
+    };
+    EXPECT_NEAR(flowed("m3/h", 1, "hour", 1000), 1000, 1e-9);
+    EXPECT_NEAR(flowed("l/h", 1000, "hour", 1000), 1000, 1e-9);
+    EXPECT_NEAR(flowed("m3/min", 1, "min", 1000), 1000, 1e-9);
+    EXPECT_NEAR(flowed("l/min", 1000, "min", 1000), 1000, 1e-9);
+    EXPECT_NEAR(CubicMetresToVolume("US gal", flowed("usgpm", 100, "day", 1)), 144000, 1e-7);
+    EXPECT_NEAR(CubicMetresToVolume("UK gal", flowed("gpm", 100, "day", 1)), 144000, 1e-7);
+    EXPECT_NEAR(CubicMetresToVolume("litres", flowed("l/s", 1, "hour", 1)), 3600, 1e-9);
+}
+
+TEST(Units, OneCubicMetreInTheImperialUnits)
+{
+    // 1 / 0.003785411784, 1 / 0.00454609, 1 / 0.3048^3, 1 / 0.0254^3, 1 / 0.9144^3.
+    EXPECT_NEAR(CubicMetresToVolume("US gal", 1), 264.17205235814845, 1e-12);
+    EXPECT_NEAR(CubicMetresToVolume("UK gal", 1), 219.96924829908778, 1e-12);
+    EXPECT_NEAR(CubicMetresToVolume("ft3", 1), 35.314666721488590, 1e-12);
+    EXPECT_NEAR(CubicMetresToVolume("in3", 1), 61023.744094732284, 1e-9);
+    EXPECT_NEAR(CubicMetresToVolume("yd3", 1), 1.3079506193143922, 1e-14);
+    // A foot is 12 inches and a yard 3 feet, in cubes as well.
+    EXPECT_NEAR(VolumeToCubicMetres("ft3", 1), VolumeToCubicMetres("in3", 1728), 1e-16);
+    EXPECT_NEAR(VolumeToCubicMetres("yd3", 1), VolumeToCubicMetres("ft3", 27), 1e-15);
 }
 
 class TimeTest : public testing::TestWithParam<Conversion>
