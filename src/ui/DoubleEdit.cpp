@@ -29,6 +29,17 @@ std::string TrimFractionZeros(std::string text, char separator)
     return text;
 }
 
+// A key that would type its text only because a modifier came with it
+// (Alt+C, Meta+E, Ctrl+Alt+5): a shortcut the window does not use. The
+// platform's field would insert its letter past the filter.
+bool IsUnusedShortcutWithText(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers modifiers
+        = event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const QString text = event.text();
+    return modifiers != Qt::NoModifier && !text.isEmpty() && text.front().isPrint();
+}
+
 } // namespace
 
 TDoubleEdit::TDoubleEdit(TComponentBase* owner)
@@ -161,6 +172,10 @@ std::optional<QChar> TDoubleEdit::TypedChar(const QKeyEvent& event)
 void TDoubleEdit::keyPressEvent(QKeyEvent* event)
 {
     const std::optional<QChar> ch = TypedChar(*event);
+    if (!ch && IsUnusedShortcutWithText(*event)) {
+        event->accept();
+        return;
+    }
     // Keys that type nothing, and the control characters the field lets
     // through untouched (enter reaches the window's default button), get the
     // edit field's own handling.

@@ -5,6 +5,8 @@
 // the shape of a decimal number with an optional exponent be typed; a
 // rejected character leaves text, caret and selection untouched, and the
 // keyboard clipboard shortcuts, being control characters, are rejected too.
+// A key with Alt, Meta or another modifier combination that reaches the field
+// (a shortcut the window does not use) types nothing.
 // Text that arrives another way (the context menu, the program) is not
 // checked: GetValue reads whatever is not a number as 0. Every number text
 // uses the decimal separator of the process format settings.

@@ -93,6 +93,34 @@ TEST_F(DoubleEditTest, RejectedKeysLeaveTextAndSelectionAsTheyWere)
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("99"));
 }
 
+TEST_F(DoubleEditTest, KeysWithModifiersTypeNothing)
+{
+    // Alt+C once left "300c", which then read as 0; "e" and "5" would even
+    // pass the filter, but a shortcut the window does not use types nothing.
+    const struct
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } shortcuts[] = {
+        { Qt::Key_C, Qt::AltModifier },
+        { Qt::Key_E, Qt::AltModifier },
+        { Qt::Key_5, Qt::AltModifier },
+        { Qt::Key_E, Qt::MetaModifier },
+        { Qt::Key_5, Qt::ControlModifier | Qt::AltModifier },
+        { Qt::Key_E, Qt::AltModifier | Qt::ShiftModifier },
+        { Qt::Key_Period, Qt::AltModifier },
+    };
+    m_edit.setText(QStringLiteral("300"));
+    for (const auto& shortcut : shortcuts) {
+        QTest::keyClick(&m_edit, shortcut.key, shortcut.modifiers);
+        EXPECT_EQ(m_edit.text(), QStringLiteral("300")) << shortcut.key;
+        EXPECT_EQ(m_edit.GetValue(), 300.0);
+    }
+    // The same keys without the modifier still type.
+    QTest::keyClicks(&m_edit, QStringLiteral(".5e"));
+    EXPECT_EQ(m_edit.text(), QStringLiteral("300.5e"));
+}
+
 TEST_F(DoubleEditTest, AnAcceptedCharacterReplacesTheSelection)
 {
     m_edit.setText(QStringLiteral("1.5"));
