@@ -78,6 +78,13 @@ ShownValue FlowedVolume(const TankState& state, const std::string& unit)
         unit };
 }
 
+// The tank's total volume, in the unit of a volume result, else in m3.
+ShownValue Capacity(const TankState& state, CalcMode mode, const std::string& resultUnit)
+{
+    const std::string unit = mode == CalcMode::Volume ? resultUnit : "m3";
+    return { "Capacity", CubicMetresToVolume(unit, FullVolume(state)), unit };
+}
+
 } // namespace
 
 int RunCalc(const CalcRequest& request, std::ostream& out)
@@ -87,18 +94,23 @@ int RunCalc(const CalcRequest& request, std::ostream& out)
     RequireUnit("--flow-volume-unit", request.flowVolumeUnit, QuantityKind::Volume);
 
     CliMessages messages;
-    const bool ok = Calculate(state, request.mode, messages);
+    const bool ok = Calculate(state, request.mode, messages, request.method);
     const bool withFlow = request.mode == CalcMode::NewHeight;
 
     if (request.json) {
         nlohmann::ordered_json json;
         json["mode"] = ModeName(request.mode);
         json["orientation"] = request.vertical ? "vertical" : "horizontal";
+        json["method"] = MethodName(request.method);
         json["ok"] = ok;
         if (ok) {
             json["result"] = ToJson(MainResult(state, request.mode, unit));
             if (withFlow)
                 json["second"] = ToJson(FlowedVolume(state, request.flowVolumeUnit));
+            nlohmann::ordered_json capacity = ToJson(Capacity(state, request.mode, unit));
+            capacity.erase("label");
+            json["capacity"] = capacity;
+            json["fill"] = FillFraction(state, request.mode, request.method);
         }
         json["messages"] = messages.ToJson();
         out << json.dump(2) << '\n';
@@ -106,6 +118,7 @@ int RunCalc(const CalcRequest& request, std::ostream& out)
         PrintPlain(out, MainResult(state, request.mode, unit));
         if (withFlow)
             PrintPlain(out, FlowedVolume(state, request.flowVolumeUnit));
+        PrintPlain(out, Capacity(state, request.mode, unit));
     }
 
     if (!ok)

@@ -3,6 +3,7 @@
 // entries taken from the command line.
 
 #include "calc/Tank.h"
+#include "calc/VolumeMethod.h"
 
 #include <iosfwd>
 #include <string>
@@ -16,11 +17,12 @@ struct CalcRequest
     std::string unit; // result unit, when unitGiven; else the mode's default
     bool unitGiven = false; // -u was given (an empty name is then refused)
     std::string flowVolumeUnit = "m3";
+    tankora::VolumeMethod method = tankora::VolumeMethod::Table;
     bool json = false;
 };
 
 // Reads every argument first (throwing UsageError before anything is
-// printed), then calculates and prints the result lines or the JSON object
-// on `out`; messages go to stderr. Returns the exit code: 0 a result without
-// message, 1 the inputs failed the check, 3 a result with a message.
+// printed), then calculates and prints the result lines and the capacity
+// line, or the JSON object, on `out`; messages go to stderr. Returns the exit code: 0 a result
+// without message, 1 the inputs failed the check, 3 a result with a message.
 int RunCalc(const CalcRequest& request, std::ostream& out);

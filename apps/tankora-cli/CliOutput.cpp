@@ -13,6 +13,11 @@ std::string_view KindName(tankora::MessageKind kind)
 
 } // namespace
 
+std::string_view MethodName(tankora::VolumeMethod method)
+{
+    return method == tankora::VolumeMethod::Exact ? "exact" : "table";
+}
+
 std::string FormatFixed4(double value)
 {
     // The window's own number text, with "." whatever the process locale says,

@@ -3,12 +3,16 @@
 // their JSON form, and the engine's messages on stderr.
 
 #include "calc/CalcMessages.h"
+#include "calc/VolumeMethod.h"
 
 #include <nlohmann/json.hpp>
 
 #include <iosfwd>
 #include <string>
 #include <vector>
+
+// The method's name on the command line and in JSON: "table" or "exact".
+std::string_view MethodName(tankora::VolumeMethod method);
 
 // `value` rounded to four decimals with "." as the separator, at least one
 // digit before it and a leading minus for a negative value.

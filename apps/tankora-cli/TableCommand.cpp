@@ -60,7 +60,7 @@ int RunTable(const TableRequest& request, std::ostream& out)
     const std::string heightUnit(ResultLengthUnitFor(request.heightUnit));
 
     CliMessages messages;
-    const auto table = GaugeTable(tank, request.rows);
+    const auto table = GaugeTable(tank, request.rows, request.method);
     if (!table) {
         messages.Show(MessageKind::Warning, kCheckInputsText);
         if (request.format == TableFormat::Json)

@@ -1,6 +1,8 @@
 #pragma once
 // The table command: a gauge table of the tank in the chosen units.
 
+#include "calc/VolumeMethod.h"
+
 #include <iosfwd>
 #include <string>
 
@@ -13,6 +15,7 @@ struct TableRequest
     int rows = 100; // equal height steps from empty to full
     std::string volumeUnit = "m3";
     std::string heightUnit = "m";
+    tankora::VolumeMethod method = tankora::VolumeMethod::Table;
     TableFormat format = TableFormat::Plain;
 };
 

@@ -10,12 +10,26 @@
 
 #include <algorithm>
 #include <iostream>
+#include <map>
 
 namespace {
 
 constexpr int kUsageExitCode = 2;
 
 const char* const kQuantityHelp = "a number, optionally followed by one blank and a unit name";
+
+// --method table|exact; anything else is a usage error.
+void AddMethodOption(CLI::App& command, tankora::VolumeMethod& method)
+{
+    using tankora::VolumeMethod;
+    const std::map<std::string, VolumeMethod> names
+        = { { "table", VolumeMethod::Table }, { "exact", VolumeMethod::Exact } };
+    command
+        .add_option("--method", method,
+            "table: the fraction tables with linear interpolation (default, the window's); "
+            "exact: the closed-form geometry, heights solved to full precision")
+        ->transform(CLI::CheckedTransformer(names));
+}
 
 void AddTankOptions(CLI::App& command, bool& vertical, std::string& length, std::string& diameter,
     std::string& head)
@@ -46,6 +60,7 @@ CLI::App* AddCalcCommand(CLI::App& app, CalcRequest& request, const char* name,
     }
     command->add_option("-u,--unit", request.unit, "unit of the result")
         ->each([&request](const std::string&) { request.unitGiven = true; });
+    AddMethodOption(*command, request.method);
     command->add_flag("--json", request.json, "print one JSON object");
     return command;
 }
@@ -57,6 +72,7 @@ CLI::App* AddTableCommand(CLI::App& app, TableRequest& request, bool& csv, bool&
     command->add_option("--rows", request.rows, "height steps from empty to full (default 100)");
     command->add_option("-u,--unit", request.volumeUnit, "volume unit (default m3)");
     command->add_option("--height-unit", request.heightUnit, "height unit (default m)");
+    AddMethodOption(*command, request.method);
     auto* csvFlag = command->add_flag("--csv", csv, "comma-separated values with a header line");
     auto* jsonFlag = command->add_flag("--json", json, "a JSON array of rows");
     csvFlag->excludes(jsonFlag);

@@ -6,6 +6,7 @@
 
 #include "CalcMessages.h"
 #include "Tank.h"
+#include "VolumeMethod.h"
 
 #include <string_view>
 
@@ -17,8 +18,17 @@ namespace tankora {
 // (Volume: CalcVolume, m3; Height: CalcHeight, m; New Height: CalcNewHeight,
 // m, and LastFlowVolume = |FlowedVolume|) and returns true; a solver message
 // may have been reported on the way. A mode outside the three computes
-// nothing and returns false.
-bool Calculate(TankState& state, CalcMode mode, MessageSink& messages);
+// nothing and returns false. `method` chooses how volumes are read and
+// heights solved; the window always uses the tables.
+bool Calculate(TankState& state, CalcMode mode, MessageSink& messages,
+    VolumeMethod method = VolumeMethod::Table);
+
+// The fraction of FullVolume (0 ... 1) that the tank holds after a
+// successful Calculate with the same mode and method: the computed volume
+// (Volume), the entered volume (Height), or the entered height's volume minus
+// FlowedVolume (New Height); a volume beyond the tank counts as full, a
+// drained tank as empty. 0 for a tank that holds nothing when full.
+double FillFraction(const TankState& state, CalcMode mode, VolumeMethod method);
 
 // The native caption of the main result: "Volume", "Height" or "New Height".
 std::string_view ResultLabel(CalcMode mode);

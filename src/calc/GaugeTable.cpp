@@ -2,7 +2,8 @@
 
 namespace tankora {
 
-std::optional<std::vector<GaugeRow>> GaugeTable(const TankState& tank, int steps)
+std::optional<std::vector<GaugeRow>> GaugeTable(
+    const TankState& tank, int steps, VolumeMethod method)
 {
     if (steps < 1 || steps > kMaxGaugeSteps)
         return std::nullopt;
@@ -25,7 +26,7 @@ std::optional<std::vector<GaugeRow>> GaugeTable(const TankState& tank, int steps
         state.LiquidHeight = fullHeight * (static_cast<double>(i) / steps);
         if (!CheckInputs(state, CalcMode::Volume))
             return std::nullopt;
-        const double volume = CalcVolume(state);
+        const double volume = VolumeAtEnteredHeight(state, method);
         const double fill = fullVolume > 0 ? volume / fullVolume * 100 : 0.0;
         rows.push_back({ state.LiquidHeight, volume, fill });
     }

@@ -1,9 +1,11 @@
 #pragma once
 // A gauge table (strapping chart): the volume held at equal height steps
 // from the empty to the full tank, each computed exactly as Volume mode
-// computes it (CheckInputs, then CalcVolume).
+// computes it with the chosen method (CheckInputs, then the volume at the
+// row's height).
 
 #include "Tank.h"
+#include "VolumeMethod.h"
 
 #include <optional>
 #include <vector>
@@ -24,6 +26,7 @@ struct GaugeRow
 // of the tank described by Orientation, TankLength, TankDiameter and
 // HeadDepth in `tank` (other fields are ignored). Empty when the tank fails
 // CheckInputs or `steps` lies outside [1, kMaxGaugeSteps].
-std::optional<std::vector<GaugeRow>> GaugeTable(const TankState& tank, int steps);
+std::optional<std::vector<GaugeRow>> GaugeTable(
+    const TankState& tank, int steps, VolumeMethod method = VolumeMethod::Table);
 
 } // namespace tankora

@@ -95,14 +95,9 @@ double CalcHeight(const TankState& state, MessageSink& messages)
 
 double CalcNewHeight(TankState& state, MessageSink& messages)
 {
-    const double present = CalcVolume(state);
-    state.FlowedVolume = state.FlowRate * state.FlowTime;
-    const double target = present - state.FlowedVolume;
-    if (target < 0) {
-        messages.Show(MessageKind::Warning, kTankEmptyText);
-        return 0.0;
-    }
-    return SolveHeightForVolume(state, target, messages);
+    return DrainOrFill(state, CalcVolume(state), messages, [&state, &messages](double target) {
+        return SolveHeightForVolume(state, target, messages);
+    });
 }
 
 } // namespace tankora

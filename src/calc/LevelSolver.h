@@ -30,4 +30,21 @@ double CalcNewHeight(TankState& state, MessageSink& messages);
 // over-full volume as described above.
 double SolveHeightForVolume(const TankState& state, double volume, MessageSink& messages);
 
+// The New Height rule, whatever the method that reads volumes: writes
+// FlowedVolume = FlowRate * FlowTime, then reports warning kTankEmptyText and
+// returns 0 when more flows out than `presentVolume`, and otherwise returns
+// heightFor(what remains).
+template <typename HeightFor>
+double DrainOrFill(
+    TankState& state, double presentVolume, MessageSink& messages, const HeightFor& heightFor)
+{
+    state.FlowedVolume = state.FlowRate * state.FlowTime;
+    const double target = presentVolume - state.FlowedVolume;
+    if (target < 0) {
+        messages.Show(MessageKind::Warning, kTankEmptyText);
+        return 0.0;
+    }
+    return heightFor(target);
+}
+
 } // namespace tankora

@@ -73,6 +73,71 @@ TEST(Calculation, ResultIsKeptAlongsideASolverMessage)
         sink.messages, std::vector<RecordedMessage>({ { MessageKind::Warning, "Tank empty" } }));
 }
 
+TEST(Calculation, ExactMethodReportsAndReturnsAsTheTableMethodDoes)
+{
+    const struct
+    {
+        const char* name;
+        CalcMode mode;
+        double volume, flowRate, flowTime;
+        double result; // m
+        std::vector<RecordedMessage> messages;
+    } cases[] = {
+        { "over capacity", CalcMode::Height, 2, 0, 0, 1.0,
+            { { MessageKind::Error, "Volume entered exceed total possible volume" } } },
+        { "inflow beyond capacity", CalcMode::NewHeight, 0, -1, 1, 1.0,
+            { { MessageKind::Error, "Volume entered exceed total possible volume" } } },
+        { "drained", CalcMode::NewHeight, 0, 1, 1, 0.0,
+            { { MessageKind::Warning, "Tank empty" } } },
+        { "exactly drained", CalcMode::NewHeight, 0, 0.39269908169872414, 1, 0.0, {} },
+        { "no volume", CalcMode::Height, 0, 0, 0, 0.0, {} },
+    };
+    for (const auto& c : cases) {
+        for (VolumeMethod method : { VolumeMethod::Table, VolumeMethod::Exact }) {
+            TankState s = HalfFullFlatEndedTank();
+            s.LiquidVolume = c.volume;
+            s.FlowRate = c.flowRate;
+            s.FlowTime = c.flowTime;
+            RecordingSink sink;
+            ASSERT_TRUE(Calculate(s, c.mode, sink, method)) << c.name;
+            EXPECT_NEAR(s.LastResult, c.result, 1e-7) << c.name;
+            EXPECT_EQ(sink.messages, c.messages) << c.name;
+        }
+    }
+}
+
+TEST(Calculation, FillIsTheShareOfTheCapacityHeldAfterwards)
+{
+    // Capacity pi/4 m3; the tank stands half full at 0.5 m.
+    const double quarter = 0.7853981633974483 / 4;
+    const struct
+    {
+        const char* name;
+        CalcMode mode;
+        double volume, flowRate;
+        double fill;
+    } cases[] = {
+        { "volume at half height", CalcMode::Volume, 0, 0, 0.5 },
+        { "a quarter entered", CalcMode::Height, quarter, 0, 0.25 },
+        { "more than it holds", CalcMode::Height, 9, 0, 1 },
+        { "a quarter drained", CalcMode::NewHeight, 0, quarter, 0.25 },
+        { "a quarter added", CalcMode::NewHeight, 0, -quarter, 0.75 },
+        { "drained beyond empty", CalcMode::NewHeight, 0, 1, 0 },
+        { "filled beyond full", CalcMode::NewHeight, 0, -1, 1 },
+    };
+    for (const auto& c : cases) {
+        for (VolumeMethod method : { VolumeMethod::Table, VolumeMethod::Exact }) {
+            TankState s = HalfFullFlatEndedTank();
+            s.LiquidVolume = c.volume;
+            s.FlowRate = c.flowRate;
+            s.FlowTime = 1;
+            RecordingSink sink;
+            ASSERT_TRUE(Calculate(s, c.mode, sink, method)) << c.name;
+            EXPECT_NEAR(FillFraction(s, c.mode, method), c.fill, 1e-12) << c.name;
+        }
+    }
+}
+
 TEST(Calculation, UnknownModeComputesNothing)
 {
     TankState s = HalfFullFlatEndedTank();

@@ -49,52 +49,73 @@ TEST_P(CliResultTest, PrintsTheResultLinesAndExitsZero)
 INSTANTIATE_TEST_SUITE_P(Cli, CliResultTest,
     testing::Values(
         ResultCase { "WorkedVolume", With({ "volume" }, With(kHalfFullTank, { "-H", "0.5" })),
-            { "Volume: 0.3927 m3" } },
+            { "Volume: 0.3927 m3", "Capacity: 0.7854 m3" } },
         ResultCase { "WorkedVolumeInLitres",
             With({ "volume" }, With(kHalfFullTank, { "-H", "50 cm", "-u", "litres" })),
-            { "Volume: 392.6991 litres" } },
+            { "Volume: 392.6991 litres", "Capacity: 785.3982 litres" } },
         ResultCase { "LongOptionNames",
             { "volume", "--length", "1", "--diameter", "100 cm", "--head", "0 m", "--height",
                 "500 mm", "--unit", "litres" },
-            { "Volume: 392.6991 litres" } },
+            { "Volume: 392.6991 litres", "Capacity: 785.3982 litres" } },
         ResultCase { "WorkedHeight", With({ "height" }, With(kHalfFullTank, { "-V", "0.3927" })),
-            { "Height: 0.5000 m" } },
+            { "Height: 0.5000 m", "Capacity: 0.7854 m3" } },
         ResultCase { "WorkedHeightInCentimetres",
             With({ "height" }, With(kHalfFullTank, { "-V", "392.7 litres", "-u", "cm" })),
-            { "Height: 50.0001 cm" } },
+            { "Height: 50.0001 cm", "Capacity: 0.7854 m3" } },
         ResultCase { "HeightResultInInches",
             With({ "height" }, With(kHalfFullTank, { "-V", "0.3927", "-u", "inches" })),
-            { "Height: 19.6851 in" } },
+            { "Height: 19.6851 in", "Capacity: 0.7854 m3" } },
         ResultCase { "NewHeightDrains",
             With({ "new-height" },
                 With(kHalfFullTank, { "-H", "0.5", "-Q", "60 l/min", "-t", "2 min" })),
-            { "New Height: 0.3788 m", "Vol Out: 0.1200 m3" } },
+            { "New Height: 0.3788 m", "Vol Out: 0.1200 m3", "Capacity: 0.7854 m3" } },
         ResultCase { "NewHeightFillsInTheUnitOfH",
             With({ "new-height" },
                 With(kHalfFullTank,
                     { "-H", "50 cm", "-Q", "-1E-3", "-t", "60", "--flow-volume-unit", "litres" })),
-            { "New Height: 56.0144 cm", "Vol In: 60.0000 litres" } },
+            { "New Height: 56.0144 cm", "Vol In: 60.0000 litres", "Capacity: 0.7854 m3" } },
         ResultCase { "NewHeightWithoutFlowKeepsTheHeight",
             With({ "new-height" }, With(kHalfFullTank, { "-H", "0.3", "-Q", "0", "-t", "1 day" })),
-            { "New Height: 0.3000 m", "Vol Out: 0.0000 m3" } },
+            { "New Height: 0.3000 m", "Vol Out: 0.0000 m3", "Capacity: 0.7854 m3" } },
         ResultCase { "InchesAsEnteredAreShownAsIn",
             With(
                 { "new-height" }, With(kHalfFullTank, { "-H", "20 inches", "-Q", "0", "-t", "5" })),
-            { "New Height: 20.0000 in", "Vol Out: 0.0000 m3" } },
+            { "New Height: 20.0000 in", "Vol Out: 0.0000 m3", "Capacity: 0.7854 m3" } },
         ResultCase { "FullVerticalTank",
             { "volume", "--vertical", "-L", "3", "-D", "2", "-b", "0.5", "-H", "4" },
-            { "Volume: 11.5192 m3" } },
+            { "Volume: 11.5192 m3", "Capacity: 11.5192 m3" } },
         // The typed full height counts as full although 2b + L and the
         // conversion of 70 cm round a hair below and above it.
         ResultCase { "FullVerticalTankAsTyped",
             { "volume", "--vertical", "-L", "0.7", "-D", "1", "-b", "0.1", "-H", "0.9" },
-            { "Volume: 0.6545 m3" } },
+            { "Volume: 0.6545 m3", "Capacity: 0.6545 m3" } },
         ResultCase { "FullHorizontalTankInAnotherUnit",
             { "volume", "-L", "1", "-D", "0.7", "-b", "0.2", "-H", "70 cm" },
-            { "Volume: 0.4875 m3" } },
+            { "Volume: 0.4875 m3", "Capacity: 0.4875 m3" } },
         ResultCase { "FlatEndedVerticalTank",
             { "height", "--vertical", "-L", "3", "-D", "2", "-b", "0", "-V", "3.14159265" },
-            { "Height: 1.0000 m" } }),
+            { "Height: 1.0000 m", "Capacity: 9.4248 m3" } },
+        // Exact unit factors: two routes to 1000 m3 agree to the last shown
+        // digit, and 100 US gallons a minute for a day are 144000 US gallons.
+        ResultCase { "CubicMetresPerHour",
+            { "new-height", "-L", "100", "-D", "10", "-b", "0", "-H", "10", "-Q", "1 m3/h", "-t",
+                "1000 hour" },
+            { "New Height: 8.1502 m", "Vol Out: 1000.0000 m3", "Capacity: 7853.9816 m3" } },
+        ResultCase { "LitresPerHour",
+            { "new-height", "-L", "100", "-D", "10", "-b", "0", "-H", "10", "-Q", "1000 l/h", "-t",
+                "1000 hour" },
+            { "New Height: 8.1502 m", "Vol Out: 1000.0000 m3", "Capacity: 7853.9816 m3" } },
+        ResultCase { "UsGallonsPerMinute",
+            { "new-height", "-L", "100", "-D", "10", "-b", "0", "-H", "10", "-Q", "100 usgpm", "-t",
+                "1 day", "--flow-volume-unit", "US gal" },
+            { "New Height: 8.7830 m", "Vol Out: 144000.0000 US gal", "Capacity: 7853.9816 m3" } },
+        ResultCase { "ImperialGallonsPerMinute",
+            { "new-height", "-L", "100", "-D", "10", "-b", "0", "-H", "10", "-Q", "100 gpm", "-t",
+                "1 day", "--flow-volume-unit", "UK gal" },
+            { "New Height: 8.6200 m", "Vol Out: 144000.0000 UK gal", "Capacity: 7853.9816 m3" } },
+        ResultCase { "OneCubicMetreInUsGallons",
+            { "volume", "-L", "1", "-D", "1", "-b", "0", "-H", "1", "-u", "US gal" },
+            { "Volume: 207.4802 US gal", "Capacity: 207.4802 US gal" } }),
     kCaseName);
 
 TEST(Cli, FailedCheckWarnsOnStderrPrintsNothingAndExitsOne)
@@ -110,7 +131,7 @@ TEST(Cli, OverCapacityPrintsTheFullHeightWithAnErrorAndExitsThree)
     const CliRun run = RunCli(
         { "height", "--vertical", "-L", "3", "-D", "2", "-b", "0.5", "-V", "50000 litres" });
     EXPECT_EQ(run.exitCode, 3);
-    EXPECT_EQ(run.OutLines(), Lines { "Height: 4.0000 m" });
+    EXPECT_EQ(run.OutLines(), (Lines { "Height: 4.0000 m", "Capacity: 11.5192 m3" }));
     EXPECT_EQ(run.err, "Error: Volume entered exceed total possible volume\n");
 }
 
@@ -119,7 +140,8 @@ TEST(Cli, InflowBeyondCapacityPrintsTheFullHeightAndTheInflow)
     const CliRun run = RunCli(
         With({ "new-height" }, With(kHalfFullTank, { "-H", "0.5", "-Q", "-1", "-t", "1 min" })));
     EXPECT_EQ(run.exitCode, 3);
-    EXPECT_EQ(run.OutLines(), (Lines { "New Height: 1.0000 m", "Vol In: 60.0000 m3" }));
+    EXPECT_EQ(run.OutLines(),
+        (Lines { "New Height: 1.0000 m", "Vol In: 60.0000 m3", "Capacity: 0.7854 m3" }));
     EXPECT_EQ(run.err, "Error: Volume entered exceed total possible volume\n");
 }
 
@@ -128,8 +150,8 @@ TEST(Cli, DrainingTooMuchPrintsZeroWithTankEmptyAndExitsThree)
     const CliRun run = RunCli(With(
         { "new-height" }, With(kHalfFullTank, { "-H", "0.5", "-Q", "1 m3/min", "-t", "1 hour" })));
     EXPECT_EQ(run.exitCode, 3);
-    // One m3/min is 0.0166667 m3/s as the flow list defines it.
-    EXPECT_EQ(run.OutLines(), (Lines { "New Height: 0.0000 m", "Vol Out: 60.0001 m3" }));
+    EXPECT_EQ(run.OutLines(),
+        (Lines { "New Height: 0.0000 m", "Vol Out: 60.0000 m3", "Capacity: 0.7854 m3" }));
     EXPECT_EQ(run.err, "Warning: Tank empty\n");
 }
 
@@ -154,8 +176,10 @@ TEST(CliJson, VolumeObjectHasTheContractMembersInOrder)
     std::vector<std::string> keys;
     for (const auto& item : json.items())
         keys.push_back(item.key());
-    EXPECT_EQ(
-        keys, (std::vector<std::string> { "mode", "orientation", "ok", "result", "messages" }));
+    EXPECT_EQ(keys,
+        (std::vector<std::string> {
+            "mode", "orientation", "method", "ok", "result", "capacity", "fill", "messages" }));
+    EXPECT_EQ(json["method"], "table");
     EXPECT_EQ(json["mode"], "volume");
     EXPECT_EQ(json["orientation"], "horizontal");
     EXPECT_EQ(json["ok"], true);
@@ -176,7 +200,8 @@ TEST(CliJson, NewHeightObjectCarriesTheFlowedVolumeAndTheMessage)
     for (const auto& item : ordered.items())
         keys.push_back(item.key());
     EXPECT_EQ(keys,
-        (std::vector<std::string> { "mode", "orientation", "ok", "result", "second", "messages" }));
+        (std::vector<std::string> { "mode", "orientation", "method", "ok", "result", "second",
+            "capacity", "fill", "messages" }));
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["mode"], "new-height");
     EXPECT_EQ(json["orientation"], "vertical");
@@ -185,6 +210,7 @@ TEST(CliJson, NewHeightObjectCarriesTheFlowedVolumeAndTheMessage)
             { "label", "New Height" }, { "value", 0.0 }, { "unit", "mm" }, { "text", "0.0000" } }));
     EXPECT_EQ(json["second"]["label"], "Vol Out");
     EXPECT_EQ(json["second"]["value"], 10.0);
+    EXPECT_EQ(json["fill"], 0.0); // drained empty
     EXPECT_EQ(json["messages"],
         (nlohmann::json::array({ { { "kind", "warning" }, { "text", "Tank empty" } } })));
 }
@@ -198,6 +224,9 @@ TEST(CliJson, FailedCheckStillPrintsAnObjectWithoutResults)
     EXPECT_EQ(json["ok"], false);
     EXPECT_FALSE(json.contains("result"));
     EXPECT_FALSE(json.contains("second"));
+    EXPECT_FALSE(json.contains("capacity"));
+    EXPECT_FALSE(json.contains("fill"));
+    EXPECT_EQ(json["method"], "table");
     EXPECT_EQ(json["messages"],
         (nlohmann::json::array({ { { "kind", "warning" }, { "text", "Check your inputs" } } })));
 }

@@ -1,0 +1,25 @@
+#pragma once
+// The closed-form geometry of the tank that the fraction tables approximate:
+// a cylindrical shell of length L and diameter D closed by two semi-ellipsoidal
+// heads of depth b (semi-axes D/2, D/2, b; flat ends for b = 0). Reads
+// Orientation, TankLength, TankDiameter and HeadDepth of the state; the tank
+// should have passed CheckInputs. Nothing here reports or throws.
+
+#include "Tank.h"
+
+namespace tankora {
+
+// The liquid volume, m3, held at `height` m above the tank's lowest point.
+// A height at or below 0 gives 0, one at or above FullHeight gives
+// FullVolume. Accurate to a few units of the last place over the whole
+// range, near empty included (no cancellation in the circular segment).
+double ExactVolumeAt(const TankState& tank, double height);
+
+// The liquid height, m, at which the tank holds `volume` m3: the inverse of
+// ExactVolumeAt, solved by Newton steps kept inside a shrinking bracket
+// (bisection when a step would leave it) until the height is settled to
+// full double precision. A volume at or below 0 gives 0, one at or above
+// FullVolume gives FullHeight.
+double ExactHeightFor(const TankState& tank, double volume);
+
+} // namespace tankora

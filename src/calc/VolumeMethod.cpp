@@ -1,0 +1,13 @@
+#include "VolumeMethod.h"
+
+#include "ExactGeometry.h"
+
+namespace tankora {
+
+double VolumeAtEnteredHeight(const TankState& state, VolumeMethod method)
+{
+    return method == VolumeMethod::Exact ? ExactVolumeAt(state, state.LiquidHeight)
+                                         : CalcVolume(state);
+}
+
+} // namespace tankora

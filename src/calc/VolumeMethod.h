@@ -1,0 +1,21 @@
+#pragma once
+// How a volume is obtained from a liquid height and back.
+
+#include "Tank.h"
+
+namespace tankora {
+
+enum class VolumeMethod {
+    // The window's method: the two fraction tables with linear interpolation,
+    // heights found by scanning them (Tank.h, LevelSolver.h).
+    Table,
+    // The closed-form geometry of the same tank, heights solved to full
+    // double precision (ExactGeometry.h, ExactLevelSolver.h).
+    Exact,
+};
+
+// The volume held at LiquidHeight by `method`. Needs a successful
+// CheckInputs: the table lookup reads the level split it leaves behind.
+double VolumeAtEnteredHeight(const TankState& state, VolumeMethod method);
+
+} // namespace tankora
