@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "DoubleEdit.h"
+#include "ResultText.h"
 #include "RzRadGrp.h"
 #include "WindowFonts.h"
 #include "WindowMessages.h"
@@ -58,7 +59,7 @@ int ExactEntryIndex(const TComboBox* list, const QString& name)
 }
 
 // A result with four decimals and the process decimal separator.
-QString ResultText(double value)
+QString FormattedResult(double value)
 {
     return tankora::AnsiToQString(tankora::FormatDecimals(value, 4));
 }
@@ -156,6 +157,10 @@ void TMainForm::Loaded()
     calculator.addFile(
         QStringLiteral(":/pictures/CalculatorDisabled.svg"), QSize(16, 16), QIcon::Disabled);
     BitBtn2->setIcon(calculator);
+
+    // The results are shown whole and can be selected and copied.
+    m_resultText = new TResultText(LResult);
+    m_flowVolumeText = new TResultText(eResult2);
 
     // Typed text that names no unit does not stay behind once the user
     // leaves the box: it gives way to the selected entry's name.
@@ -289,14 +294,14 @@ void TMainForm::ShowMainResult()
     // A kept result of the other quantity is not shown in this mode's units.
     const double value = m_lastResultQuantity == quantity ? m_tank.LastResult : 0.0;
     const std::string unit = SelectedEntry(CbResultUnits);
-    LResult->SetCaption(
-        ResultText(quantity == ResultQuantity::Volume ? tankora::CubicMetresToVolume(unit, value)
-                                                      : tankora::MetresToLength(unit, value)));
+    m_resultText->Show(FormattedResult(quantity == ResultQuantity::Volume
+            ? tankora::CubicMetresToVolume(unit, value)
+            : tankora::MetresToLength(unit, value)));
 }
 
 void TMainForm::ShowFlowVolume()
 {
-    eResult2->SetCaption(ResultText(
+    m_flowVolumeText->Show(FormattedResult(
         tankora::CubicMetresToVolume(SelectedEntry(cbResultunits2), m_tank.LastFlowVolume)));
 }
 

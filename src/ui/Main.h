@@ -5,7 +5,8 @@
 // The window only translates between its controls and the engine
 // (tankora::calc): it reads the seven numeric fields, converts them with the
 // texts of their unit lists, lets the engine check and compute, and shows the
-// results with four decimals in the units chosen beside them. Messages of
+// results with four decimals in the units chosen beside them, whole and
+// copyable (ResultText.h). Messages of
 // the engine ("Check your inputs", "Tank empty", ...) are translated and
 // shown in modal boxes through the application's message service.
 //
@@ -26,6 +27,7 @@
 #include "framework/Panel.h"
 
 class TDoubleEdit;
+class TResultText;
 class TRzRadioGroup;
 
 class TMainForm;
@@ -127,4 +129,7 @@ private:
 
     tankora::TankState m_tank;
     ResultQuantity m_lastResultQuantity = ResultQuantity::None;
+    // The texts of LResult and eResult2, which the user reads and copies.
+    TResultText* m_resultText = nullptr;
+    TResultText* m_flowVolumeText = nullptr;
 };

@@ -9,9 +9,13 @@
 #include "SeparatorScope.h"
 #include "calc/Units.h"
 #include "ui/DoubleEdit.h"
+#include "ui/ResultText.h"
 #include "ui/RzRadGrp.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLineEdit>
 #include <QPixmap>
@@ -78,6 +82,41 @@ protected:
     }
 
     QString Result() { return Form().LResult->Caption(); }
+
+    // The text the user reads and copies in a result panel.
+    static TResultText* Shown(TPanel* panel)
+    {
+        auto* text = panel->findChild<TResultText*>();
+        EXPECT_NE(text, nullptr) << panel->Name().toStdString();
+        return text;
+    }
+
+    // Selects a result by dragging the mouse across it, then presses Ctrl+C.
+    static QString CopyByMouseAndKeyboard(TPanel* panel)
+    {
+        QApplication::clipboard()->setText(QStringLiteral("nothing copied"));
+        panel->window()->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(panel->window()));
+        TResultText* text = Shown(panel);
+        const int y = text->height() / 2;
+        QTest::mousePress(text, Qt::LeftButton, {}, QPoint(1, y));
+        QTest::mouseMove(text, QPoint(text->width() / 2, y));
+        QTest::mouseMove(text, QPoint(text->width() - 1, y));
+        QTest::mouseRelease(text, Qt::LeftButton, {}, QPoint(text->width() - 1, y));
+        EXPECT_EQ(QApplication::focusWidget(), text); // the click gave it the keyboard
+        QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+        return QApplication::clipboard()->text();
+    }
+
+    // A vertical flat-ended tank that holds about 759 m3.
+    void EnterLargeTank()
+    {
+        Choose(Form().CbOrientation, "Vertical Cylindrical Tank");
+        Type(Form().dL, "10");
+        Type(Form().dD, "9.83");
+        Type(Form().db, "0");
+        Type(Form().eH, "10");
+    }
 
     SeparatorScope m_point { '.' };
     tankora::MessageLog m_messages;
@@ -400,6 +439,114 @@ TEST_F(MainFormTest, EveryUnitListOffersTheNamesTheConversionsKnow)
     EXPECT_EQ(Entries(Form().CbResultUnits), Names(tankora::kLengthResultUnits));
     ChooseMode(0);
     EXPECT_EQ(Entries(Form().CbResultUnits), Names(tankora::kVolumeUnits));
+}
+
+TEST_F(MainFormTest, ResultsCanBeSelectedAndCopied)
+{
+    EnterUnitTank();
+    Type(Form().eH, "0.5");
+    Calculate();
+    EXPECT_EQ(CopyByMouseAndKeyboard(Form().LResult), QStringLiteral("0.3927"));
+    Choose(Form().CbResultUnits, "litres");
+    EXPECT_EQ(CopyByMouseAndKeyboard(Form().LResult), QStringLiteral("392.6991"));
+
+    ChooseMode(2);
+    Type(Form().eH, "0.5");
+    Type(Form().eQ, "0.001");
+    Type(Form().eT, "60");
+    Calculate();
+    EXPECT_EQ(CopyByMouseAndKeyboard(Form().eResult2), QStringLiteral("0.0600"));
+
+    // The entry fields keep refusing the clipboard shortcuts.
+    Form().eT->setFocus();
+    Form().eT->selectAll();
+    QTest::keyClick(Form().eT, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("0.0600"));
+    EXPECT_EQ(Form().eT->Text(), QStringLiteral("60"));
+}
+
+TEST_F(MainFormTest, ShortResultsKeepThePanelFont)
+{
+    EnterUnitTank();
+    Type(Form().eH, "0.5");
+    Calculate();
+    TResultText* shown = Shown(Form().LResult);
+    EXPECT_EQ(shown->text(), QStringLiteral("0.3927"));
+    EXPECT_EQ(QFontInfo(shown->font()).pixelSize(), QFontInfo(Form().LResult->font()).pixelSize());
+    EXPECT_EQ(shown->palette().color(QPalette::WindowText), QColor(0x80, 0, 0)); // maroon
+    EXPECT_TRUE(shown->toolTip().isEmpty());
+}
+
+TEST_F(MainFormTest, AWideResultIsShownWholeInASmallerFont)
+{
+    EnterLargeTank();
+    Calculate();
+    Choose(Form().CbResultUnits, "mm3");
+    // pi/4 * 9.83^2 * 10 m3 in mm3: twelve digits before the separator.
+    EXPECT_EQ(Result(), QStringLiteral("758921605911.1570"));
+    TResultText* shown = Shown(Form().LResult);
+    EXPECT_FALSE(shown->IsElided());
+    EXPECT_EQ(shown->text(), Result());
+    EXPECT_LE(QFontMetrics(shown->font()).horizontalAdvance(shown->text()), shown->width());
+    EXPECT_GE(QFontInfo(shown->font()).pixelSize(), TResultText::kSmallestPixelSize);
+    EXPECT_LT(QFontInfo(shown->font()).pixelSize(), QFontInfo(Form().LResult->font()).pixelSize());
+    EXPECT_EQ(CopyByMouseAndKeyboard(Form().LResult), Result());
+
+    // Back to a short text, back to the panel's font.
+    Choose(Form().CbResultUnits, "m3");
+    EXPECT_EQ(shown->text(), QStringLiteral("758.9216"));
+    EXPECT_EQ(QFontInfo(shown->font()).pixelSize(), QFontInfo(Form().LResult->font()).pixelSize());
+}
+
+TEST_F(MainFormTest, AResultTooWideForAnyFontIsElidedVisiblyAndCopiedWhole)
+{
+    Type(Form().dL, "1E30");
+    Type(Form().dD, "1E30");
+    Type(Form().db, "0");
+    Type(Form().eH, "1E30");
+    Calculate();
+    Choose(Form().CbResultUnits, "mm3");
+    const QString whole = Result();
+    ASSERT_GT(whole.size(), 90);
+    EXPECT_TRUE(whole.startsWith(QStringLiteral("7853981633974")));
+    TResultText* shown = Shown(Form().LResult);
+    EXPECT_TRUE(shown->IsElided());
+    EXPECT_TRUE(shown->text().contains(QChar(0x2026))) << shown->text().toStdString();
+    EXPECT_TRUE(shown->text().startsWith(whole.left(3)));
+    EXPECT_TRUE(shown->text().endsWith(whole.right(3)));
+    EXPECT_EQ(shown->toolTip(), whole);
+    EXPECT_EQ(CopyByMouseAndKeyboard(Form().LResult), whole);
+}
+
+TEST_F(MainFormTest, UnitListsSpellOutTheirAbbreviations)
+{
+    const QString length = QStringLiteral("m: metres; cm: centimetres; mm: millimetres");
+    const QString volume = QStringLiteral(
+        "in3, ft3, yd3: cubic inches, feet, yards; US gal: US gallons; UK gal: imperial gallons");
+    const struct
+    {
+        TComboBox* list;
+        QString hint;
+    } lists[] = {
+        { Form().cbLu, length },
+        { Form().cbDu, length },
+        { Form().cbbu, length },
+        { Form().cbHu, length },
+        { Form().cbVu, volume },
+        { Form().cbResultunits2, volume },
+        { Form().CbResultUnits,
+            QStringLiteral("in: inches; in3, ft3, yd3: cubic inches, feet, yards; US gal, UK gal: "
+                           "US and imperial gallons") },
+        { Form().cbQu,
+            QStringLiteral("usgpm: US gallons per minute; gpm: UK (imperial) gallons per minute; "
+                           "m3/h: cubic metres per hour") },
+        { Form().cbtu, QStringLiteral("s: seconds; min: minutes") },
+    };
+    for (const auto& entry : lists) {
+        EXPECT_EQ(entry.list->Hint(), entry.hint) << entry.list->Name().toStdString();
+        EXPECT_TRUE(entry.list->EffectiveShowHint()) << entry.list->Name().toStdString();
+        EXPECT_EQ(entry.list->toolTip(), entry.hint) << entry.list->Name().toStdString();
+    }
 }
 
 TEST_F(MainFormTest, OrientationChangeSwitchesOnlyTheDiagram)
