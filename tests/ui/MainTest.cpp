@@ -463,6 +463,14 @@ TEST_F(MainFormTest, ResultsCanBeSelectedAndCopied)
     QTest::keyClick(Form().eT, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("0.0600"));
     EXPECT_EQ(Form().eT->Text(), QStringLiteral("60"));
+
+    // A click and Ctrl+A select the whole result too.
+    TResultText* height = Shown(Form().LResult);
+    QTest::mouseClick(height, Qt::LeftButton, {}, QPoint(height->width() / 2, 3));
+    QTest::keyClick(height, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(height, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("0.4399"));
+    EXPECT_EQ(Result(), QStringLiteral("0.4399"));
 }
 
 TEST_F(MainFormTest, ShortResultsKeepThePanelFont)
