@@ -4,6 +4,9 @@ TEST_BUILD ?= build/test
 GENERATOR  ?= Ninja
 # make run XVFB=1: run the window under xvfb-run on a machine without a display.
 XVFB       ?= 0
+# make run ARGS=N: open the window in the dictionary's language N instead of
+# the language of the user's locale (LANG=de_DE.UTF-8 make run: German).
+ARGS       ?=
 
 .PHONY: run test deps build-release build-test format clean
 
@@ -15,7 +18,7 @@ build-release: deps
 	cmake --build $(RUN_BUILD)
 
 run: build-release
-	XVFB=$(XVFB) bash scripts/run.sh $(RUN_BUILD)
+	XVFB=$(XVFB) bash scripts/run.sh $(RUN_BUILD) $(ARGS)
 
 build-test: deps
 	cmake -S . -B $(TEST_BUILD) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DTANKORA_SANITIZE=ON -DTANKORA_WERROR=ON

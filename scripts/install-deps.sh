@@ -11,6 +11,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   fonts-liberation fonts-dejavu-core fonts-dejavu-extra
+  # The shipped languages' scripts: DejaVu draws Greek, Cyrillic, Hebrew and
+  # Arabic; Noto CJK draws Japanese, Chinese and Korean.
+  fonts-noto-cjk
 )
 
 missing=()

@@ -1,19 +1,24 @@
 #!/usr/bin/env bash
 # Starts the calculator window from a build folder (see the README).
+# Usage: scripts/run.sh [build folder] [language index]
+# The window starts in the folder that holds the dictionary cylang.mld, so it
+# opens in the language of the user's locale (LANG, LC_MESSAGES, LC_ALL); a
+# language index, the program's first argument, picks a language instead.
 # Without a display it says so in one line and shows the calculator without a
 # window (tankora-cli) instead, unless XVFB=1 asks for a virtual display: the
 # window then runs there, unseen, until Ctrl+C.
 set -euo pipefail
-build=${1:-build/release}
+build=$(cd "${1:-build/release}" && pwd)
+shift || true
 app="$build/apps/tankora/tankora"
 cli="$build/apps/tankora-cli/tankora-cli"
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
-  exec "$app"
+  cd "$build/apps" && exec "$app" "$@"
 fi
 if [ "${XVFB:-0}" = 1 ]; then
   echo "No display: running the Tankora window under xvfb-run, unseen; stop it with Ctrl+C."
-  exec xvfb-run -a "$app"
+  cd "$build/apps" && exec xvfb-run -a "$app" "$@"
 fi
 echo "No display: the Tankora window needs one ('make run XVFB=1' runs it under xvfb-run); here is tankora-cli instead."
 echo

@@ -4,7 +4,12 @@
 // TANKORA_SCREENSHOT=<file.png> saves the window as it first shows to that
 // file and ends the program (exit code 1 when the file cannot be written);
 // scripts/screenshot.sh uses it on the offscreen platform.
+//
+// TANKORA_DUMP=<file> writes the window's state as JSON to that file once it
+// has started and shown, and ends the program (exit code 1 when the file
+// cannot be written).
 #include "ui/Main.h"
+#include "WindowDump.h"
 
 #include "framework/Application.h"
 
@@ -34,6 +39,17 @@ int main(int argc, char** argv)
             if (!saved)
                 std::fprintf(stderr, "tankora: cannot write %s\n", qPrintable(screenshot));
             QCoreApplication::exit(saved ? 0 : 1);
+        });
+    }
+    const QString dump = qEnvironmentVariable("TANKORA_DUMP");
+    if (!dump.isEmpty()) {
+        QTimer::singleShot(0, &application, [&application, &dump] {
+            std::string error;
+            const bool written
+                = WriteWindowState(*application.MainForm(), dump.toStdString(), error);
+            if (!written)
+                std::fprintf(stderr, "tankora: %s\n", error.c_str());
+            QCoreApplication::exit(written ? 0 : 1);
         });
     }
     return application.Run();

@@ -19,8 +19,6 @@
 #include <QIcon>
 #include <QLineEdit>
 
-#include <span>
-
 using tankora::CalcMode;
 
 namespace {
@@ -31,22 +29,7 @@ QString T(std::string_view text)
     return tankora::AnsiToQString(TranslateString(std::string(text)));
 }
 
-// The unit name a list shows (typed or selected), as the engine compares it.
-std::string ListText(const TComboBox* list)
-{
-    return tankora::QStringToAnsi(list->Text());
-}
-
-// The text of the selected entry of a list; empty when none is selected.
-std::string SelectedEntry(const TComboBox* list)
-{
-    const int index = list->ItemIndex();
-    if (index < 0 || index >= list->Items()->Count())
-        return {};
-    return tankora::QStringToAnsi(list->Items()->Strings(index));
-}
-
-// The index of the entry that is exactly `name` (letter case counts, as
+// The index of the entry shown exactly as `name` (letter case counts, as
 // unit names are compared); -1 when none is.
 int ExactEntryIndex(const TComboBox* list, const QString& name)
 {
@@ -62,16 +45,6 @@ int ExactEntryIndex(const TComboBox* list, const QString& name)
 QString FormattedResult(double value)
 {
     return tankora::AnsiToQString(tankora::FormatDecimals(value, 4));
-}
-
-void FillList(TComboBox* list, std::span<const std::string_view> names)
-{
-    TStrings* items = list->Items();
-    items->BeginUpdate();
-    items->Clear();
-    for (const std::string_view name : names)
-        items->Add(tankora::AnsiToQString(name));
-    items->EndUpdate();
 }
 
 // On: enabled on the window colour; off: disabled on the button face.
@@ -162,6 +135,11 @@ void TMainForm::Loaded()
     m_resultText = new TResultText(LResult);
     m_flowVolumeText = new TResultText(eResult2);
 
+    // The entry lists hold the native unit names now, before any dictionary
+    // translates them.
+    for (const TComboBox* list : { cbLu, cbDu, cbbu, cbHu, cbVu, cbQu, cbtu })
+        m_unitNames.Remember(list);
+
     // Typed text that names no unit does not stay behind once the user
     // leaves the box: it gives way to the selected entry's name.
     if (QLineEdit* typed = CbResultUnits->lineEdit())
@@ -170,12 +148,12 @@ void TMainForm::Loaded()
 
 void TMainForm::FillVolumeUnits(TComboBox* list)
 {
-    FillList(list, tankora::kVolumeUnits);
+    m_unitNames.Fill(list, tankora::kVolumeUnits);
 }
 
 void TMainForm::FillLengthUnits(TComboBox* list)
 {
-    FillList(list, tankora::kLengthResultUnits);
+    m_unitNames.Fill(list, tankora::kLengthResultUnits);
 }
 
 CalcMode TMainForm::Mode() const
@@ -245,13 +223,16 @@ void TMainForm::CalcOptionsClick(QObject*)
     } else {
         FillLengthUnits(CbResultUnits);
         stResult->SetCaption(T(tankora::ResultLabel(mode)));
-        const std::string_view heightUnit = tankora::ResultLengthUnitFor(ListText(cbHu));
+        const std::string heightUnit = m_unitNames.Selected(cbHu);
         CbResultUnits->SetItemIndex(
-            ExactEntryIndex(CbResultUnits, tankora::AnsiToQString(heightUnit)));
+            m_unitNames.IndexOf(CbResultUnits, tankora::ResultLengthUnitFor(heightUnit)));
     }
 
     const bool flowRow = mode == CalcMode::NewHeight;
     if (flowRow) {
+        // Filled here, not only in the stored layout, so that its names
+        // speak the same language as every other list.
+        FillVolumeUnits(cbResultunits2);
         stResult2->SetCaption(T(tankora::ResultLabel(CalcMode::Volume)));
         cbResultunits2->SetItemIndex(cbVu->ItemIndex());
         cbResultunits2->SetEnabled(true);
@@ -264,13 +245,14 @@ void TMainForm::CalcOptionsClick(QObject*)
 void TMainForm::ReadEntries()
 {
     using namespace tankora;
-    m_tank.TankLength = LengthToMetres(ListText(cbLu), dL->GetValue());
-    m_tank.TankDiameter = LengthToMetres(ListText(cbDu), dD->GetValue());
-    m_tank.HeadDepth = LengthToMetres(ListText(cbbu), db->GetValue());
-    m_tank.LiquidHeight = LengthToMetres(ListText(cbHu), eH->GetValue());
-    m_tank.LiquidVolume = VolumeToCubicMetres(ListText(cbVu), eV->GetValue());
-    m_tank.FlowRate = FlowToCubicMetresPerSecond(ListText(cbQu), eQ->GetValue());
-    m_tank.FlowTime = TimeToSeconds(ListText(cbtu), eT->GetValue());
+    const auto unit = [this](const TComboBox* list) { return m_unitNames.Selected(list); };
+    m_tank.TankLength = LengthToMetres(unit(cbLu), dL->GetValue());
+    m_tank.TankDiameter = LengthToMetres(unit(cbDu), dD->GetValue());
+    m_tank.HeadDepth = LengthToMetres(unit(cbbu), db->GetValue());
+    m_tank.LiquidHeight = LengthToMetres(unit(cbHu), eH->GetValue());
+    m_tank.LiquidVolume = VolumeToCubicMetres(unit(cbVu), eV->GetValue());
+    m_tank.FlowRate = FlowToCubicMetresPerSecond(unit(cbQu), eQ->GetValue());
+    m_tank.FlowTime = TimeToSeconds(unit(cbtu), eT->GetValue());
 }
 
 void TMainForm::BitBtn2Click(QObject*)
@@ -293,7 +275,7 @@ void TMainForm::ShowMainResult()
     const ResultQuantity quantity = ModeQuantity();
     // A kept result of the other quantity is not shown in this mode's units.
     const double value = m_lastResultQuantity == quantity ? m_tank.LastResult : 0.0;
-    const std::string unit = SelectedEntry(CbResultUnits);
+    const std::string unit = m_unitNames.Selected(CbResultUnits);
     m_resultText->Show(FormattedResult(quantity == ResultQuantity::Volume
             ? tankora::CubicMetresToVolume(unit, value)
             : tankora::MetresToLength(unit, value)));
@@ -302,7 +284,7 @@ void TMainForm::ShowMainResult()
 void TMainForm::ShowFlowVolume()
 {
     m_flowVolumeText->Show(FormattedResult(
-        tankora::CubicMetresToVolume(SelectedEntry(cbResultunits2), m_tank.LastFlowVolume)));
+        tankora::CubicMetresToVolume(m_unitNames.Selected(cbResultunits2), m_tank.LastFlowVolume)));
 }
 
 void TMainForm::CbResultUnitsChange(QObject*)

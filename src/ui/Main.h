@@ -4,7 +4,8 @@
 //
 // The window only translates between its controls and the engine
 // (tankora::calc): it reads the seven numeric fields, converts them with the
-// texts of their unit lists, lets the engine check and compute, and shows the
+// native names of the units chosen in their lists (the lists may show the
+// names translated), lets the engine check and compute, and shows the
 // results with four decimals in the units chosen beside them, whole and
 // copyable (ResultText.h). Messages of
 // the engine ("Check your inputs", "Tank empty", ...) are translated and
@@ -16,6 +17,7 @@
 // without recomputing, and only when the kept result is of the current
 // mode's quantity (a volume is never shown as a length).
 
+#include "UnitNames.h"
 #include "calc/Tank.h"
 
 #include "framework/BitBtn.h"
@@ -48,9 +50,11 @@ class TMainForm : public TForm
 public:
     explicit TMainForm(TComponentBase* owner = nullptr);
 
-    // Clears `list` and fills it with the volume unit names.
+    // Clears `list` and fills it with the volume unit names, shown through
+    // the dictionary.
     void FillVolumeUnits(TComboBox* list);
-    // Clears `list` and fills it with the result length unit names ("in").
+    // Clears `list` and fills it with the result length unit names ("in"),
+    // shown through the dictionary.
     void FillLengthUnits(TComboBox* list);
 
     // The tank state record the calculations use.
@@ -110,8 +114,9 @@ public slots:
     void CalcOptionsClick(QObject* Sender);
     // Orientation change: the diagram and the record's Orientation.
     void CbOrientationChange(QObject* Sender);
-    // The main result in the newly chosen unit. Typed text that names a unit
-    // exactly selects it; other typed text leaves the display as it was.
+    // The main result in the newly chosen unit. Typed text that is exactly
+    // the name of an entry as shown selects it; other typed text leaves the
+    // display as it was.
     void CbResultUnitsChange(QObject* Sender);
     // The flowed volume in the newly chosen unit.
     void cbResultunits2Change(QObject* Sender);
@@ -128,6 +133,7 @@ private:
     void RestoreResultUnitText();
 
     tankora::TankState m_tank;
+    TUnitNames m_unitNames;
     ResultQuantity m_lastResultQuantity = ResultQuantity::None;
     // The texts of LResult and eResult2, which the user reads and copies.
     TResultText* m_resultText = nullptr;

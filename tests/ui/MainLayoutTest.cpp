@@ -5,16 +5,20 @@
 
 #include "MessageLog.h"
 #include "SeparatorScope.h"
+#include "ShippedDictionary.h"
+#include "framework/Strings.h"
 #include "ui/DoubleEdit.h"
 #include "ui/RzRadGrp.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QMetaProperty>
 #include <QStyleOptionComboBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -80,13 +84,14 @@ void ExpectTidy(QWidget* parent, const std::string& state)
     }
 }
 
-TEST(MainLayout, NothingIsClippedOrOverlappingInAnyModeOrOrientation)
+// Runs every mode in both orientations with results as wide as the window
+// shows them in practice; `show` may change the texts after each step, as a
+// translator does.
+void ExpectTidyInEveryState(
+    const std::string& name, const std::function<void(TMainForm&)>& show = {})
 {
-    const SeparatorScope point('.');
-    tankora::MessageLog messages;
     std::unique_ptr<TMainForm> form(CreateMainForm());
     form->show();
-    // Results as wide as the window shows them in practice.
     form->dL->SetText(QStringLiteral("12.5"));
     form->dD->SetText(QStringLiteral("3.2"));
     form->db->SetText(QStringLiteral("0.8"));
@@ -101,17 +106,66 @@ TEST(MainLayout, NothingIsClippedOrOverlappingInAnyModeOrOrientation)
             form->eQ->SetText(QStringLiteral("0.01"));
             form->eT->SetText(QStringLiteral("60"));
             QTest::mouseClick(form->BitBtn2, Qt::LeftButton);
+            if (show)
+                show(*form);
             const std::string state
-                = std::string(orientation ? "vertical " : "horizontal ") + modes[mode];
+                = name + (orientation ? " vertical " : " horizontal ") + modes[mode];
             ExpectTidy(form.get(), state);
             if (!screenshots.isEmpty()) {
-                const QString file = QDir(screenshots)
-                                         .filePath(QString::fromStdString(state).replace(u' ', u'-')
-                                             + QStringLiteral(".png"));
+                QString file = QString::fromStdString(state).trimmed().replace(u' ', u'-');
+                file = QDir(screenshots).filePath(file + QStringLiteral(".png"));
                 EXPECT_TRUE(form->grab().save(file)) << file.toStdString();
             }
         }
     }
 }
+
+TEST(MainLayout, NothingIsClippedOrOverlappingInAnyModeOrOrientation)
+{
+    const SeparatorScope point('.');
+    tankora::MessageLog messages;
+    ExpectTidyInEveryState("native");
+}
+
+// Shows the captions and list entries of the window and of everything it
+// owns in `language`, as the window's translator does; texts without an
+// entry stay as they are.
+void ShowIn(TMainForm& form, const tankora::test::ShippedDictionary& dictionary,
+    const std::string& language)
+{
+    std::vector<QObject*> objects { &form };
+    for (int i = 0; i < form.ComponentCount(); ++i)
+        objects.push_back(form.Components(i)->Object());
+    for (QObject* object : objects) {
+        const QMetaObject* meta = object->metaObject();
+        if (const int index = meta->indexOfProperty("Caption"); index >= 0) {
+            const QString text = meta->property(index).read(object).toString();
+            if (const auto shown = dictionary.Translation(text, language))
+                meta->property(index).write(object, *shown);
+        }
+        if (const int index = meta->indexOfProperty("Items"); index >= 0) {
+            auto* items = meta->property(index).read(object).value<TStrings*>();
+            for (int i = 0; items && i < items->Count(); ++i) {
+                if (const auto shown = dictionary.Translation(items->Strings(i), language))
+                    items->Put(i, *shown);
+            }
+        }
+    }
+}
+
+class MainLayoutInLanguage : public ::testing::TestWithParam<std::string>
+{ };
+
+TEST_P(MainLayoutInLanguage, NothingIsClippedOrOverlapping)
+{
+    const SeparatorScope point('.');
+    tankora::MessageLog messages;
+    const tankora::test::ShippedDictionary dictionary;
+    ExpectTidyInEveryState(
+        GetParam(), [&](TMainForm& form) { ShowIn(form, dictionary, GetParam()); });
+}
+
+INSTANTIATE_TEST_SUITE_P(ShippedLanguages, MainLayoutInLanguage,
+    ::testing::ValuesIn(tankora::test::ShippedDictionary().Languages()));
 
 } // namespace

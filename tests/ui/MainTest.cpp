@@ -23,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <span>
 #include <string>
@@ -55,7 +56,7 @@ protected:
     // step that changes the entry reports a change.
     static void Choose(TComboBox* list, const char* name)
     {
-        const QString wanted = QString::fromLatin1(name);
+        const QString wanted = QString::fromUtf8(name);
         const int target = list->findText(wanted, Qt::MatchExactly | Qt::MatchCaseSensitive);
         ASSERT_GE(target, 0) << name;
         list->setFocus();
@@ -556,6 +557,93 @@ TEST_F(MainFormTest, UnitListsSpellOutTheirAbbreviations)
         EXPECT_EQ(entry.list->toolTip(), entry.hint) << entry.list->Name().toStdString();
     }
 }
+
+// The German names a dictionary shows for the units that have one.
+const std::map<QString, QString> kGermanUnits = {
+    { "inches", "Zoll" },
+    { "in", "Zoll" },
+    { "feet", "Fuß" },
+    { "yards", "Yard" },
+    { "litres", "Liter" },
+    { "hour", "Stunde" },
+    { "day", "Tag" },
+};
+
+// Shows the list's entries under their German names, in place, as the
+// window's translator does.
+void ShowInGerman(TComboBox* list)
+{
+    TStrings* items = list->Items();
+    for (int i = 0; i < items->Count(); ++i) {
+        if (const auto german = kGermanUnits.find(items->Strings(i)); german != kGermanUnits.end())
+            items->Put(i, german->second);
+    }
+}
+
+// The conversions know units by their native names only; a list showing a
+// translated name must still convert with the unit it stands for.
+class TranslatedUnitsTest : public MainFormTest, public ::testing::WithParamInterface<bool>
+{
+protected:
+    bool German() const { return GetParam(); }
+    const char* Unit(const char* native) const
+    {
+        if (!German())
+            return native;
+        static std::map<std::string, std::string> shown;
+        return (shown[native] = kGermanUnits.at(QString::fromUtf8(native)).toStdString()).c_str();
+    }
+    void ShowLists(std::initializer_list<TComboBox*> lists)
+    {
+        if (German()) {
+            for (TComboBox* list : lists)
+                ShowInGerman(list);
+        }
+    }
+};
+
+TEST_P(TranslatedUnitsTest, ResultsAreTheSameWhateverTheListsShow)
+{
+    ShowLists({ Form().cbLu, Form().cbDu, Form().cbbu, Form().cbHu, Form().cbVu, Form().cbtu });
+    Type(Form().dL, "10");
+    Choose(Form().cbLu, Unit("feet"));
+    Type(Form().dD, "60");
+    Choose(Form().cbDu, Unit("inches"));
+    Type(Form().db, "0.1");
+    Choose(Form().cbbu, Unit("yards"));
+
+    Choose(Form().cbHu, Unit("inches"));
+    ChooseMode(2); // the result list names the height's unit
+    ShowLists({ Form().CbResultUnits, Form().cbResultunits2 });
+    Type(Form().eH, "30");
+    Type(Form().eQ, "0.001");
+    Type(Form().eT, "0.5");
+    Choose(Form().cbtu, Unit("hour"));
+    Calculate();
+    EXPECT_EQ(Form().CbResultUnits->Text(), QString::fromUtf8(Unit("in")));
+    EXPECT_EQ(Result(), QStringLiteral("14.7108"));
+    Choose(Form().cbResultunits2, Unit("litres"));
+    EXPECT_EQ(Form().eResult2->Caption(), QStringLiteral("1800.0000"));
+
+    ChooseMode(1);
+    ShowLists({ Form().CbResultUnits });
+    Type(Form().eV, "500");
+    Choose(Form().cbVu, Unit("litres"));
+    Calculate();
+    EXPECT_EQ(Result(), QStringLiteral("8.5750"));
+
+    // A unit's name typed as the list shows it selects that unit.
+    QLineEdit* typed = Form().CbResultUnits->lineEdit();
+    ASSERT_NE(typed, nullptr);
+    typed->setFocus();
+    typed->selectAll();
+    QTest::keyClick(typed, Qt::Key_Backspace);
+    QTest::keyClicks(typed, QString::fromUtf8(Unit("feet")));
+    EXPECT_EQ(Form().CbResultUnits->ItemIndex(), 4);
+    EXPECT_EQ(Result(), QStringLiteral("0.7146"));
+}
+
+INSTANTIATE_TEST_SUITE_P(NativeAndGerman, TranslatedUnitsTest, ::testing::Bool());
 
 TEST_F(MainFormTest, OrientationChangeSwitchesOnlyTheDiagram)
 {

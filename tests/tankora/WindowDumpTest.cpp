@@ -1,0 +1,128 @@
+// tankora run as a process with TANKORA_DUMP, the way outside checks run it:
+// the window's state once it has started, as JSON, then the program ends.
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <set>
+
+namespace {
+
+using nlohmann::json;
+
+struct ProgramRun
+{
+    int exitCode = -1;
+    std::string err;
+};
+
+// Runs the program in `folder` (its current directory) with the dump going
+// to `dumpFile`.
+ProgramRun RunWithDump(const QString& folder, const QString& dumpFile)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TANKORA_DUMP"), dumpFile);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(folder);
+    program.start(QStringLiteral(TANKORA_PROGRAM), {});
+    if (!program.waitForFinished(60000))
+        program.kill();
+    return { program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+        program.readAllStandardError().toStdString() };
+}
+
+const json* Component(const json& state, const std::string& name)
+{
+    for (const json& component : state["components"]) {
+        if (component["name"] == name)
+            return &component;
+    }
+    return nullptr;
+}
+
+TEST(WindowDump, WritesTheWindowAsItStartedAndEnds)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString file = folder.filePath(QStringLiteral("state.json"));
+    const ProgramRun run = RunWithDump(folder.path(), file);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    std::ifstream in(file.toStdString());
+    const json state = json::parse(in);
+
+    EXPECT_EQ(state["readingDirection"], "ltr");
+    EXPECT_TRUE(state["dictionary"].is_null());
+    EXPECT_TRUE(state["translator"].is_null());
+    EXPECT_EQ(state["formatSettings"]["decimalSeparator"], ".");
+
+    const json& form = state["components"].at(0);
+    EXPECT_EQ(form["name"], "MainForm");
+    EXPECT_EQ(form["class"], "TMainForm");
+    EXPECT_EQ(form["owner"], "");
+    EXPECT_EQ(form["caption"], "Tankora");
+    EXPECT_EQ(form["visible"], true);
+    EXPECT_EQ(form["font"], json({ { "name", "MS Sans Serif" }, { "size", 8 }, { "charset", 1 } }));
+
+    // Every component once, in the order the window owns them, each followed
+    // by what it owns itself (the radio group's unnamed buttons).
+    std::vector<std::string> names;
+    for (const json& component : state["components"])
+        names.push_back(component["name"]);
+    EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 5),
+        std::vector<std::string>({ "MainForm", "Panel1", "BitBtn1", "BitBtn2", "GroupBox1" }));
+    EXPECT_EQ(names.back(), "VerticalImg");
+    const auto group = std::find(names.begin(), names.end(), "CalcOptions");
+    ASSERT_NE(group, names.end());
+    const std::size_t groupIndex = std::size_t(group - names.begin());
+    for (std::size_t i = 1; i <= 3; ++i) {
+        const json& button = state["components"][groupIndex + i];
+        EXPECT_EQ(button["owner"], "CalcOptions");
+        EXPECT_EQ(button["parent"], "CalcOptions");
+        EXPECT_EQ(button["name"], "");
+    }
+    names.erase(std::remove(names.begin(), names.end(), ""), names.end());
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
+    EXPECT_EQ(names.size(), 38u);
+
+    const json* units = Component(state, "CbResultUnits");
+    ASSERT_NE(units, nullptr);
+    EXPECT_EQ(units->at("class"), "TComboBox");
+    EXPECT_EQ(units->at("parent"), "GroupBox3");
+    EXPECT_EQ(json::array(
+                  { units->at("left"), units->at("top"), units->at("width"), units->at("height") }),
+        json::array({ 151, 36, 73, 21 }));
+    EXPECT_EQ(units->at("text"), "m3");
+    EXPECT_EQ(units->at("itemIndex"), 0);
+    EXPECT_EQ(units->at("items").size(), 9u);
+    EXPECT_FALSE(units->contains("caption"));
+
+    const json* height = Component(state, "eH");
+    ASSERT_NE(height, nullptr);
+    EXPECT_EQ(height->at("hint"), "Use any value between 0 to 1E100");
+    EXPECT_EQ(height->at("text"), "0.0");
+    EXPECT_FALSE(height->contains("items"));
+    const json* secondResult = Component(state, "stResult2");
+    ASSERT_NE(secondResult, nullptr);
+    EXPECT_EQ(secondResult->at("visible"), false);
+    EXPECT_EQ(secondResult->at("caption"), "Result: ");
+}
+
+TEST(WindowDump, AFileThatCannotBeWrittenEndsTheProgramWithAnError)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString file = folder.filePath(QStringLiteral("missing/state.json"));
+    const ProgramRun run = RunWithDump(folder.path(), file);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("missing/state.json"), std::string::npos) << run.err;
+}
+
+} // namespace
