@@ -7,6 +7,7 @@
 #include "calc/CalcMessages.h"
 #include "calc/Calculation.h"
 #include "calc/Units.h"
+#include "framework/ResStrings.h"
 #include "framework/Strings.h"
 #include "ui/DoubleEdit.h"
 #include "ui/Main.h"
@@ -64,8 +65,8 @@ std::set<QString> ProgramTexts()
         = { tankora::kCheckInputsText, tankora::kOverCapacityText, tankora::kTankEmptyText,
               // the two fragments of a numeric field's range hint
               "Use any value between", "to",
-              // message box captions
-              "Warning", "Error",
+              // the message boxes' captions and button
+              SMsgDlgWarning.Text, SMsgDlgError.Text, SOKButton.Text,
               // the window's system menu
               "&Restore", "&Move", "&Size", "Mi&nimize", "Ma&ximize", "&Close\tAlt+F4", "&Close" };
     for (const tankora::CalcMode mode :
