@@ -2,6 +2,8 @@
 // The code page, character set, reading-order and euro rules that
 // dictionaries and translators apply to a locale id.
 
+#include "IvDictioEnums.h"
+
 #include <chrono>
 #include <cstdint>
 #include <optional>
@@ -47,8 +49,7 @@ int EuroDatePhase();
 // Makes EuroDatePhase answer for this date instead of today; nullopt restores today.
 void SetEuroDateForTesting(std::optional<std::chrono::year_month_day> date);
 
-// The process-wide euro mode values (see TIvLocale::CurrencySymbol).
-enum TIvEuro { iveNormal, iveBusiness, iveIgnore };
+// The process-wide euro mode values (TIvEuro) are in IvDictioEnums.h.
 
 // The euro sign of code page 1252.
 inline const std::string kEuroSign = "\x80";
