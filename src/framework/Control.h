@@ -75,6 +75,10 @@ public:
 
     void Loaded() override;
 
+    // Whether the control has a window of its own; graphic controls (labels,
+    // images) are drawn on their parent's and answer false.
+    virtual bool IsWindowed() const { return true; }
+
 protected:
     // Applies the colour to the widget; the default paints the window and
     // base roles and fills the background.

@@ -31,6 +31,7 @@ public:
 
     // Where the picture is drawn within the control.
     QRectF PictureRect() const;
+    bool IsWindowed() const override { return false; }
 
 signals:
     void OnClick(QObject* Sender);

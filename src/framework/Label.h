@@ -34,6 +34,7 @@ public:
 
     // The size of an auto-sized label follows its text and font.
     bool IsPropertyStored(const char* name) const override;
+    bool IsWindowed() const override { return false; }
 
 signals:
     void OnClick(QObject* Sender);

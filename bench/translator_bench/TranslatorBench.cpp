@@ -1,0 +1,225 @@
+// Re-translating an open window into another language: a window of labels
+// (caption and hint) and list boxes (100 lines each) holding n texts, its
+// translator (default options) opened once, then each iteration switches the dictionary's
+// language and so re-translates every text from its remembered native text.
+//
+// Baselines in the same run:
+//  - WriteTexts/n: the floor. The same native texts looked up in the same
+//    dictionary, switched to the other language each iteration as well, and
+//    written into the same properties without a translator.
+//  - ScanTable/n: what a look-up by scanning the table from its first item
+//    would cost for one pass (the table scan alone, no property work).
+// Compare Retranslate/n with WriteTexts/n (the ratio should not grow with n)
+// and the per-text time ("per_text") across n (it should stay flat).
+
+#include "l10n/IvDictio.h"
+#include "l10n/IvMultiTargets.h"
+#include "l10n/IvMultiTranslator.h"
+
+#include "framework/Forms.h"
+#include "framework/Label.h"
+#include "framework/ListBox.h"
+#include "nls/GuiText.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+constexpr int kLinesPerList = 100;
+
+// Native texts in memory, two languages: 1 and 2 ("en:" and "de:" prefixes).
+class TBenchDictionary : public TIvDictionary
+{
+public:
+    explicit TBenchDictionary(const std::vector<std::string>& natives)
+    {
+        for (const std::string& native : natives) {
+            m_entries[1][native] = "en:" + native;
+            m_entries[2][native] = "de:" + native;
+        }
+        SetCheckLevel(ivclNone);
+        SetOptions(TIvDictionaryOptions(ivdoAutoTranslate));
+    }
+
+    int GetLanguageCount() override { return 3; }
+    void GetLanguage(int index, TIvLanguage& target) override
+    {
+        static const int primaries[] = { 0, 9, 7 };
+        target.Assign(TIvLanguage(primaries[index], 1, 1252, index == 0 ? "" : "1",
+            index == 0 ? "Native" : "Language", "", "", 0, 0));
+    }
+    int GetLocaleCount() override { return 0; }
+    void GetLocale(int, TIvLocale&) override { }
+    bool TranslateWithContext(const std::string& nativeText, const std::string&, const std::string&,
+        std::string& translation) override
+    {
+        const auto& entries = m_entries[LanguageIndex() == 1 ? 1 : 2];
+        const auto found = entries.find(nativeText);
+        if (found == entries.end())
+            return false;
+        translation = found->second;
+        return true;
+    }
+
+private:
+    std::unordered_map<std::string, std::string> m_entries[3];
+};
+
+// A window holding texts native texts: a quarter of them label captions, a
+// quarter label hints, half of them list lines.
+struct TBenchWindow
+{
+    explicit TBenchWindow(int texts)
+    {
+        form.SetName("BenchForm");
+        const int labels = texts / 4;
+        for (int i = 0; i < labels; ++i) {
+            auto* label = new TLabel(&form);
+            label->SetParent(&form);
+            label->SetCaption(Native("Caption", i));
+            label->SetHint(Native("Hint", i));
+            this->labels.push_back(label);
+        }
+        const int lists = (texts - 2 * labels) / kLinesPerList;
+        for (int i = 0; i < lists; ++i) {
+            auto* list = new TListBox(&form);
+            list->SetParent(&form);
+            QStringList lines;
+            for (int line = 0; line < kLinesPerList; ++line)
+                lines.append(Native("Line", i * kLinesPerList + line));
+            list->Items()->SetStrings(lines);
+            this->lists.push_back(list);
+        }
+    }
+
+    QString Native(const char* kind, int i)
+    {
+        std::string text = std::string(kind) + " " + std::to_string(i);
+        natives.push_back(text);
+        return tankora::AnsiToQString(text);
+    }
+
+    int TextCount() const
+    {
+        return static_cast<int>(labels.size()) * 2 + static_cast<int>(lists.size()) * kLinesPerList;
+    }
+
+    TForm form;
+    std::vector<TLabel*> labels;
+    std::vector<TListBox*> lists;
+    std::vector<std::string> natives;
+};
+
+void SetPerTextCounter(benchmark::State& state, int texts)
+{
+    state.counters["per_text"] = benchmark::Counter(static_cast<double>(texts),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void Retranslate(benchmark::State& state)
+{
+    TBenchWindow window(static_cast<int>(state.range(0)));
+    TBenchDictionary dictionary(window.natives);
+    auto* translator = new TIvTranslator(&window.form);
+    for (const char* property : { "Caption", "Hint", "Items" })
+        translator->Targets().Add(TIvTargetProperty("", ivtkInclude, property));
+    dictionary.SetLanguage(1);
+    translator->SetDictionary(&dictionary);
+    translator->Open();
+
+    int language = 1;
+    for (auto _ : state) {
+        language = 3 - language;
+        dictionary.SetLanguage(language);
+    }
+    if (window.labels.front()->Caption() != (language == 1 ? "en:Caption 0" : "de:Caption 0"))
+        state.SkipWithError("the window was not re-translated");
+    SetPerTextCounter(state, window.TextCount());
+}
+
+void WriteTexts(benchmark::State& state)
+{
+    TBenchWindow window(static_cast<int>(state.range(0)));
+    TBenchDictionary dictionary(window.natives);
+    dictionary.SetLanguage(1);
+    dictionary.Open();
+    const auto translate = [&](const QString& native) {
+        return tankora::AnsiToQString(TranslateText(&dictionary, tankora::QStringToAnsi(native)));
+    };
+    std::vector<QString> captions, hints;
+    std::vector<QStringList> lines;
+    for (TLabel* label : window.labels) {
+        captions.push_back(label->Caption());
+        hints.push_back(label->Hint());
+    }
+    for (TListBox* list : window.lists)
+        lines.push_back(list->Items()->ToStringList());
+
+    int language = 1;
+    for (auto _ : state) {
+        language = 3 - language;
+        dictionary.SetLanguage(language);
+        for (std::size_t i = 0; i < window.labels.size(); ++i) {
+            window.labels[i]->setProperty("Caption", translate(captions[i]));
+            window.labels[i]->setProperty("Hint", translate(hints[i]));
+        }
+        for (std::size_t i = 0; i < window.lists.size(); ++i) {
+            TStrings& items = *window.lists[i]->Items();
+            items.BeginUpdate();
+            for (int line = 0; line < items.Count(); ++line)
+                items.Put(line, translate(lines[i][line]));
+            items.EndUpdate();
+        }
+    }
+    SetPerTextCounter(state, window.TextCount());
+}
+
+// One pass of look-ups that each scan the table from its first item.
+void ScanTable(benchmark::State& state)
+{
+    const int texts = static_cast<int>(state.range(0));
+    QObject control;
+    TIvTranslatorTable table;
+    for (int i = 0; i < texts; ++i)
+        table.Add(&control, "", "Items", "Line " + std::to_string(i), "x" + std::to_string(i));
+    std::vector<std::string> currents;
+    for (int i = 0; i < texts; ++i)
+        currents.push_back(table.Items(i).Current());
+
+    for (auto _ : state) {
+        for (const std::string& current : currents) {
+            for (int i = 0; i < table.Count(); ++i) {
+                const TIvTranslatorTableItem& item = table.Items(i);
+                if (item.Control == &control && item.PropertyName == "Items"
+                    && item.Current() == current)
+                    break;
+            }
+        }
+    }
+    SetPerTextCounter(state, texts);
+}
+
+} // namespace
+
+BENCHMARK(Retranslate)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(WriteTexts)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ScanTable)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

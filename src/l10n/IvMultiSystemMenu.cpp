@@ -1,0 +1,94 @@
+#include "IvMultiSystemMenu.h"
+
+#include "IvDictio.h"
+
+#include "framework/SystemMenu.h"
+#include "nls/GuiText.h"
+
+#include <string>
+
+namespace {
+
+// The longest text a menu item takes from the translator (the item buffer
+// holds 256 characters with the terminator).
+constexpr std::size_t kMaxMenuText = 255;
+
+// The English text of a standard window command, or null.
+const char* EnglishCommandText(unsigned commandId)
+{
+    switch (commandId) {
+    case scSize:
+        return "&Size";
+    case scMove:
+        return "&Move";
+    case scMinimize:
+        return "Mi&nimize";
+    case scMaximize:
+        return "Ma&ximize";
+    case scNextWindow:
+        return "&Next";
+    case scPrevWindow:
+        return "&Previous";
+    case scClose:
+        return "&Close\tAlt+F4";
+    case scVScroll:
+        return "&Vertical Scroll";
+    case scHScroll:
+        return "&Horizontal Scroll";
+    case scMouseMenu:
+        return "&Mouse";
+    case scKeyMenu:
+        return "&Key";
+    case scArrange:
+        return "&Arrange";
+    case scRestore:
+        return "&Restore";
+    case scTaskList:
+        return "&Task List";
+    case scScreenSave:
+        return "&Screen Saver";
+    case scHotKey:
+        return "&Hot Key";
+    case scDefault:
+        return "&Default";
+    case scMonitorPower:
+        return "&Monitor Power";
+    default:
+        return nullptr;
+    }
+}
+
+std::string TranslatedCommandText(
+    TIvDictionary* dictionary, unsigned commandId, const char* english)
+{
+    std::string text = TranslateText(dictionary, english);
+    // Dictionaries that keep the shortcut apart translate only "&Close".
+    if (commandId == scClose && text.empty())
+        text = TranslateText(dictionary, "&Close") + "\tAlt+F4";
+    return text;
+}
+
+} // namespace
+
+void TranslateWindowSystemMenu(QWidget* window, TIvDictionary* dictionary)
+{
+    if (!dictionary || !window)
+        return;
+    TSystemMenu* menu = GetSystemMenu(*window);
+    if (!menu)
+        return;
+    const int count = menu->ItemCount();
+    for (int position = 0; position < count; ++position) {
+        TMenuItemInfo item;
+        if (!menu->GetItem(position, item) || item.Type == TMenuItemType::mftSeparator)
+            continue;
+        const char* english = EnglishCommandText(item.CommandId);
+        if (!english)
+            continue;
+        std::string text = TranslatedCommandText(dictionary, item.CommandId, english);
+        if (text.size() > kMaxMenuText)
+            text.resize(kMaxMenuText);
+        item.Text = tankora::AnsiToQString(text);
+        menu->SetItem(position, item);
+    }
+}
