@@ -15,6 +15,8 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
+constexpr int kUtf8CodePage = 65001;
+
 json LanguageJson(const TIvLanguage& language, int nativeNameCodePage)
 {
     json subLanguages = json::array();
@@ -156,8 +158,12 @@ json DumpMld(const std::string& fileName, const DumpOptions& options)
     dump["locales"] = locales;
 
     // Column 0 is the native text, read in the active ANSI code page.
-    const auto columnCodePage = [&completed](int column) {
-        return column == 0 ? 0 : completed[static_cast<std::size_t>(column)].CodePage;
+    const bool unicodeColumns = options.exactUnicode && reader.AnsiStrings() == 0;
+    const auto columnCodePage = [&completed, unicodeColumns](int column) {
+        if (column == 0)
+            return 0;
+        return unicodeColumns ? kUtf8CodePage
+                              : completed[static_cast<std::size_t>(column)].CodePage;
     };
     json entries = json::array();
     const int first = options.all ? 0 : options.column;

@@ -14,6 +14,9 @@ struct DumpOptions
     int column = 0; // entries read for this column
     bool raw = false; // languages as stored instead of completed
     bool all = false; // every entry with all columns 1..L-1
+    // UTF-16 images: translations as stored instead of through their column's
+    // code page, so tools see characters the code page would lose.
+    bool exactUnicode = false;
 };
 
 // The image as one JSON object (strings UTF-8), members in record order. Throws the reader's

@@ -3,7 +3,11 @@
 #include "nls/CodePages.h"
 #include "nls/Nls.h"
 
+#include "Utf8.h"
+
 #include <QString>
+
+#include <cstdio>
 
 namespace tankora::mld {
 
@@ -23,6 +27,36 @@ std::string Utf8FromCodePage(const std::string& bytes, int codePage)
 std::string CodePageFromUtf8(const std::string& utf8, int codePage)
 {
     return tankora::EncodeToCodePage(Utf16FromUtf8(utf8), EffectiveCodePage(codePage));
+}
+
+std::optional<char32_t> FirstUnfitCharacter(const std::string& utf8, int codePage)
+{
+    const int effective = EffectiveCodePage(codePage);
+    const auto fits = [effective](const std::string& text) {
+        const std::u16string wide = Utf16FromUtf8(text);
+        return tankora::DecodeFromCodePage(tankora::EncodeToCodePage(wide, effective), effective)
+            == wide;
+    };
+    if (fits(utf8))
+        return std::nullopt;
+    for (const char32_t character : DecodeUtf8(utf8).value_or(std::u32string {})) {
+        if (!fits(EncodeUtf8(character)))
+            return character;
+    }
+    return std::nullopt;
+}
+
+bool HasUndecodableBytes(const std::string& utf8)
+{
+    return utf8.find("\xEF\xBF\xBD") != std::string::npos;
+}
+
+std::string DescribeCharacter(char32_t character)
+{
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(character));
+    const bool printable = character >= 0x20 && character != 0x7F;
+    return (printable ? "'" + EncodeUtf8(character) + "' (" : "(") + code + ")";
 }
 
 std::u16string Utf16FromUtf8(const std::string& utf8)

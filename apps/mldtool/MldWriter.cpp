@@ -166,7 +166,7 @@ public:
         for (std::size_t i = 0; i < m_languages->size(); ++i) {
             const std::string path = "languages[" + std::to_string(i) + "]";
             WriteRecord((*m_languages)[i], kLanguageFields, path);
-            columnCodePages.push_back(ColumnCodePage((*m_languages)[i], path));
+            columnCodePages.push_back(CompletedCodePage((*m_languages)[i], path));
         }
         const std::uint32_t translationOffset = Offset();
         for (std::size_t i = 0; i < m_entries->size(); ++i)
@@ -330,26 +330,6 @@ private:
         }
     }
 
-    // The code page a column's translations are read in: the language's own,
-    // as completion leaves it.
-    static int ColumnCodePage(const json& record, const std::string& path)
-    {
-        TIvLanguage language;
-        language.PrimaryLanguage
-            = static_cast<int>(Integer(Member(record, "primaryLanguage", path), 0, 0xFFFF, path));
-        language.DefaultSubLanguage = static_cast<int>(
-            Integer(Member(record, "defaultSubLanguage", path), 0, 0xFFFF, path));
-        // As the reader keeps them: ids below 1 are dropped.
-        for (const json& sub : Array(Member(record, "subLanguages", path), path)) {
-            if (const long long id = Integer(sub, 0, 0xFFFF, path); id >= 1)
-                language.SubLanguages.push_back(std::to_string(id));
-        }
-        language.CodePage
-            = static_cast<int>(Integer(Member(record, "codePage", path), 0, 0xFFFF, path));
-        language.Complete();
-        return language.CodePage;
-    }
-
     void WriteEntry(
         const json& entry, const std::vector<int>& columnCodePages, const std::string& path)
     {
@@ -385,6 +365,24 @@ private:
 };
 
 } // namespace
+
+int CompletedCodePage(const json& record, const std::string& path)
+{
+    TIvLanguage language;
+    language.PrimaryLanguage
+        = static_cast<int>(Integer(Member(record, "primaryLanguage", path), 0, 0xFFFF, path));
+    language.DefaultSubLanguage
+        = static_cast<int>(Integer(Member(record, "defaultSubLanguage", path), 0, 0xFFFF, path));
+    // As the reader keeps them: ids below 1 are dropped.
+    for (const json& sub : Array(Member(record, "subLanguages", path), path)) {
+        if (const long long id = Integer(sub, 0, 0xFFFF, path); id >= 1)
+            language.SubLanguages.push_back(std::to_string(id));
+    }
+    language.CodePage
+        = static_cast<int>(Integer(Member(record, "codePage", path), 0, 0xFFFF, path));
+    language.Complete();
+    return language.CodePage;
+}
 
 std::string BuildMldImage(const json& description)
 {

@@ -27,4 +27,8 @@ public:
 // a string that does not fit its field, or more than 65,535 records in a table.
 std::string BuildMldImage(const nlohmann::json& description);
 
+// The code page a raw language record's column is read in: the record's own
+// code page as completion leaves it. path names the record in errors.
+int CompletedCodePage(const nlohmann::json& rawLanguage, const std::string& path);
+
 } // namespace tankora::mld

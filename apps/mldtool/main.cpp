@@ -1,76 +1,69 @@
-// mldtool: shows an MLD dictionary image (dump) or builds one from JSON (build).
-// Exit codes: 0 success, 1 a reader or build error (one line on stderr),
-// 2 a usage error.
+// mldtool: shows MLD dictionary images (dump), builds them from JSON (build),
+// and carries their texts to and from translators' PO files (extract,
+// export-po, import-po) and checks them (check).
+// Exit codes: 0 success, 1 an error of the input (one line on stderr) or, for
+// check, a finding of the error class, 2 a usage error.
 
+#include "AtomicFile.h"
+#include "Extract.h"
+#include "MldCheck.h"
 #include "MldDump.h"
 #include "MldWriter.h"
+#include "PoExport.h"
+#include "PoImport.h"
+#include "PoWriter.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
-#include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <stdexcept>
 
 namespace {
 
-int Dump(const std::string& file, const tankora::mld::DumpOptions& options, bool asJson)
+using namespace tankora::mld;
+
+int Dump(const std::string& file, const DumpOptions& options, bool asJson)
 {
-    const auto dump = tankora::mld::DumpMld(file, options);
+    const auto dump = DumpMld(file, options);
     if (asJson)
         std::cout << dump.dump(2) << "\n";
     else
-        tankora::mld::PrintMldText(dump, std::cout);
+        PrintMldText(dump, std::cout);
     return 0;
-}
-
-// Writes beside the target and renames, so a failed build leaves no half file.
-void WriteFileAtomically(const std::string& path, const std::string& bytes)
-{
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::remove(temporary.c_str());
-            throw std::runtime_error("Cannot create file " + path);
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        throw std::runtime_error("Cannot create file " + path);
-    }
 }
 
 int Build(const std::string& input, const std::string& output)
 {
-    std::ifstream in(input, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("Cannot open file " + input);
-    std::stringstream text;
-    text << in.rdbuf();
     nlohmann::json description;
     try {
-        description = nlohmann::json::parse(text.str());
+        description = nlohmann::json::parse(ReadWholeFile(input));
     } catch (const nlohmann::json::parse_error& error) {
         throw std::runtime_error(input + ": not valid JSON: " + error.what());
     }
-    WriteFileAtomically(output, tankora::mld::BuildMldImage(description));
+    WriteFileAtomically(output, BuildMldImage(description));
     return 0;
+}
+
+int Check(const std::string& file, const CheckOptions& options, bool asJson)
+{
+    const auto report = CheckMld(file, options);
+    if (asJson)
+        std::cout << report.dump(2) << "\n";
+    else
+        PrintCheckText(report, std::cout);
+    return report["errors"].get<int>() > 0 ? 1 : 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    CLI::App app { "Shows and builds MLD dictionary images" };
+    CLI::App app { "Shows, builds, translates and checks MLD dictionary images" };
     app.require_subcommand(1);
 
     std::string file;
-    tankora::mld::DumpOptions options;
+    DumpOptions options;
     bool asJson = false;
     auto* dump = app.add_subcommand("dump", "Print the header, languages, locales and entries");
     dump->add_option("FILE", file, "MLD image")->required();
@@ -84,6 +77,43 @@ int main(int argc, char** argv)
     build->add_option("INPUT", input, "JSON description")->required();
     build->add_option("-o", output, "Output image")->required();
 
+    ExtractOptions extractOptions;
+    std::vector<std::string> keywords;
+    auto* extract
+        = app.add_subcommand("extract", "Write the program's translatable texts as a PO template");
+    extract->add_option("PATHS", extractOptions.paths, "Folders or files of layouts and sources");
+    extract->add_option("-o", output, "Output template (.pot)")->required();
+    extract
+        ->add_option("--context-kind", extractOptions.contextKind,
+            "Context kind of the dictionary the texts are for (0 none, 1 both, 2 component, 3 form "
+            "class)")
+        ->check(CLI::Range(0, 3));
+    extract->add_option(
+        "--keyword", keywords, "Another function whose literal arguments are texts");
+
+    int language = 0;
+    auto* exportPo
+        = app.add_subcommand("export-po", "Write one language of an MLD image as a PO file");
+    exportPo->add_option("FILE", file, "MLD image")->required();
+    exportPo->add_option("--language", language, "Language index (1 .. L-1)")->required();
+    exportPo->add_option("-o", output, "Output PO file")->required();
+
+    std::vector<std::string> poFiles;
+    ImportOptions importOptions;
+    auto* importPo = app.add_subcommand("import-po", "Merge PO files into an MLD image");
+    importPo->add_option("FILE", file, "MLD image")->required();
+    importPo->add_option("PO", poFiles, "PO files, one language each")->required();
+    importPo->add_flag("--add-languages", importOptions.addLanguages,
+        "Add a language the image does not have yet");
+    importPo->add_option("-o", output, "Output image")->required();
+
+    CheckOptions checkOptions;
+    auto* check = app.add_subcommand("check", "Report coverage and problems per language");
+    check->add_option("FILE", file, "MLD image")->required();
+    check->add_flag("--json", asJson, "One JSON object");
+    check->add_option("--template", checkOptions.templateFile,
+        "PO template (from extract) whose texts the dictionary should hold");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -96,7 +126,25 @@ int main(int argc, char** argv)
     try {
         if (dump->parsed())
             return Dump(file, options, asJson);
-        return Build(input, output);
+        if (build->parsed())
+            return Build(input, output);
+        if (extract->parsed()) {
+            if (extractOptions.paths.empty())
+                extractOptions.paths = { "resources/forms", "src" };
+            extractOptions.keywords.insert(
+                extractOptions.keywords.end(), keywords.begin(), keywords.end());
+            WriteFileAtomically(output, tankora::po::WritePo(Extract(extractOptions)));
+            return 0;
+        }
+        if (exportPo->parsed()) {
+            WriteFileAtomically(output, tankora::po::WritePo(ExportPo(file, language)));
+            return 0;
+        }
+        if (importPo->parsed()) {
+            WriteFileAtomically(output, ImportPo(file, poFiles, importOptions));
+            return 0;
+        }
+        return Check(file, checkOptions, asJson);
     } catch (const std::out_of_range& error) {
         std::cerr << "mldtool: " << error.what() << "\n";
         return 2;

@@ -1,49 +1,17 @@
 // mldtool run as a process, against its command-line contract.
 
 #include "MldTestImages.h"
-
-#include <QProcess>
-#include <QStringList>
+#include "MldToolRunner.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
-#include <sstream>
 
 using namespace tankora::test;
 using nlohmann::json;
 
 namespace {
-
-struct ToolRun
-{
-    int exitCode;
-    std::string out, err;
-};
-
-ToolRun Mldtool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(TANKORA_BINARY_DIR "/apps/mldtool/mldtool"), arguments);
-    process.waitForFinished(60000);
-    return { process.exitCode(), process.readAllStandardOutput().toStdString(),
-        process.readAllStandardError().toStdString() };
-}
-
-QString WriteTemp(const std::string& name, const std::string& bytes)
-{
-    const std::string path = TempPath(name);
-    std::ofstream(path, std::ios::binary) << bytes;
-    return QString::fromStdString(path);
-}
-
-std::string ReadFile(const QString& path)
-{
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // An image with every part: contexts, locales, UTF-16 Cyrillic, version 3, big-endian.
 json RichDescription()

@@ -1,0 +1,44 @@
+#pragma once
+// What `mldtool check` finds in an MLD image, per language: coverage
+// (translated, empty, and, against a template, missing texts) and problems.
+//
+// Errors (the program would show something wrong):
+//   "unrepresentable"   a text its code page cannot hold (bytes that are no
+//                       characters of it, or, in UTF-16 images, characters
+//                       that would turn into "?")
+//   "placeholders"      printf directives that differ from the native text's
+//   "duplicate"         one text and context stored more than once with
+//                       different translations (which one answers is chance)
+//   "locale-code-page"  a locale record whose code page is not the one of the
+//                       language it belongs to
+// Warnings (worth a look):
+//   "blanks"            leading or trailing blanks that differ
+//   "punctuation"       final punctuation that differs
+//   "missing"           a template text the dictionary has no entry for
+//
+// The report is one JSON object:
+//   {"file", "errors", "warnings",
+//    "languages": [{"index", "englishName", "nativeName", "codePage",
+//                   "translated", "empty", "missing" (null without template)}],
+//    "findings": [{"severity", "check", "language" (index or null),
+//                  "entry" (index or null), "native", "translation", "detail"}]}
+
+#include <nlohmann/json_fwd.hpp>
+
+#include <iosfwd>
+#include <string>
+
+namespace tankora::mld {
+
+struct CheckOptions
+{
+    std::string templateFile; // a PO template (extract's output); empty: none
+};
+
+// Throws the reader's errors and po::PoSyntaxError for a malformed template.
+nlohmann::ordered_json CheckMld(const std::string& mldFile, const CheckOptions& options);
+
+// The report as lines for people.
+void PrintCheckText(const nlohmann::ordered_json& report, std::ostream& out);
+
+} // namespace tankora::mld
