@@ -9,6 +9,7 @@ packages=(
   libicu-dev
   libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  gettext
   xvfb xauth
   fonts-liberation fonts-dejavu-core fonts-dejavu-extra
   # The shipped languages' scripts: DejaVu draws Greek, Cyrillic, Hebrew and
