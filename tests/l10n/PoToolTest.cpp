@@ -99,6 +99,18 @@ QStringList ExportAll(const QString& image, int languages, const std::string& st
     return files;
 }
 
+// Imports the PO files into an image with the description's languages and no entries.
+QString ImportIntoEmptyCopy(json description, const QStringList& pos)
+{
+    description["entries"] = json::array();
+    const QString fresh = WriteTemp("fresh.mld", Build(description));
+    const QString imported = QString::fromStdString(TempPath("imported.mld"));
+    const ToolRun run
+        = Mldtool(QStringList { "import-po", fresh } + pos + QStringList { "-o", imported });
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    return imported;
+}
+
 std::string PoFile(const std::string& language, const std::string& body)
 {
     return "msgid \"\"\nmsgstr \"\"\n\"Language: " + language
@@ -141,13 +153,7 @@ TEST(PoTools, EveryLanguageExportedAndImportedIntoAFreshFileAnswersAlike)
         const QString image = WriteTemp("original.mld", original);
         const QStringList pos = ExportAll(image, 6, "lang");
 
-        json empty = description;
-        empty["entries"] = json::array();
-        const QString fresh = WriteTemp("fresh.mld", Build(empty));
-        const QString imported = QString::fromStdString(TempPath("imported.mld"));
-        const ToolRun run
-            = Mldtool(QStringList { "import-po", fresh } + pos + QStringList { "-o", imported });
-        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const QString imported = ImportIntoEmptyCopy(description, pos);
         EXPECT_EQ(DumpAll(imported)["entries"], DumpAll(image)["entries"]);
         EXPECT_EQ(ReadFile(imported), original);
     }
@@ -465,12 +471,53 @@ TEST_F(ShippedDictionary, AnswersAlikeAfterExportAndImportIntoAFreshFile)
     const QStringList pos
         = ExportAll(m_image, static_cast<int>(original["languages"].size()), "cylang");
     const ToolRun raw = Mldtool({ "dump", m_image, "--raw", "--all", "--json" });
-    json empty = json::parse(raw.out);
-    empty["entries"] = json::array();
-    const QString fresh = WriteTemp("fresh.mld", Build(empty));
-    const QString imported = QString::fromStdString(TempPath("imported.mld"));
-    const ToolRun run
-        = Mldtool(QStringList { "import-po", fresh } + pos + QStringList { "-o", imported });
-    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const QString imported = ImportIntoEmptyCopy(json::parse(raw.out), pos);
     EXPECT_EQ(DumpAll(imported)["entries"], original["entries"]);
+}
+
+TEST(PoTools, BytesOutsideTheCodePageAreReportedAndNeverRewritten)
+{
+    json d = ExampleDescription();
+    d["languages"][1] = LanguageDescription(17, 1, { 1 }, 932, "Japanese", "J", "ja", "JP");
+    d["entries"] = { Entry("Calculate", { "Q" }) };
+    std::string bytes = Build(d);
+    bytes[bytes.rfind('Q')] = '\x82'; // a lead byte without its trail byte
+    const QString image = WriteTemp("lone.mld", bytes);
+    const QString output = WriteTemp("out", "previous");
+
+    const ToolRun exported = Mldtool({ "export-po", image, "--language", "1", "-o", output });
+    EXPECT_EQ(exported.exitCode, 1);
+    EXPECT_EQ(exported.err,
+        image.toStdString()
+            + ": entry 0 (\"Calculate\"): bytes that are not characters of the text's code page\n");
+
+    const QString po = WriteTemp("ja.po", PoFile("ja", "msgid \"Tank\"\nmsgstr \"タンク\"\n"));
+    const ToolRun imported = Mldtool({ "import-po", image, po, "-o", output });
+    EXPECT_EQ(imported.exitCode, 1);
+    EXPECT_NE(imported.err.find(": entry 0 holds bytes that are not characters of its code page"),
+        std::string::npos)
+        << imported.err;
+    EXPECT_EQ(ReadFile(output), "previous");
+
+    const ToolRun check = Mldtool({ "check", image, "--json" });
+    EXPECT_EQ(check.exitCode, 1);
+    const json findings = json::parse(check.out)["findings"];
+    ASSERT_EQ(findings.size(), 1u) << findings.dump(2);
+    EXPECT_EQ(findings[0]["check"], "unrepresentable");
+    EXPECT_EQ(findings[0]["detail"], "bytes that are not characters of code page 932");
+}
+
+TEST(PoTools, ExportRefusesAContextAMsgctxtCannotKeepApart)
+{
+    json d = ContextDescription();
+    d["entries"] = { Entry("Calculate", { "a", "b", "c", "d", "e" }, "T|Form", "Button") };
+    const QString image = WriteTemp("bar.mld", Build(d));
+    const QString output = WriteTemp("out.po", "previous");
+    const ToolRun run = Mldtool({ "export-po", image, "--language", "1", "-o", output });
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err,
+        image.toStdString()
+            + ": entry 0 (\"Calculate\"): the context \"T|Form\" holds \"|\", which a msgctxt "
+              "cannot keep apart\n");
+    EXPECT_EQ(ReadFile(output), "previous");
 }
