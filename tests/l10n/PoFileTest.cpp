@@ -1,10 +1,15 @@
 // The PO reader and writer: what editors write is read, what is malformed is
 // refused with its file and line, and what the writer writes reads back.
 
+#include "ExercisePoReader.h"
 #include "PoReader.h"
 #include "PoWriter.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 using namespace tankora::po;
 
@@ -161,4 +166,19 @@ TEST(PoWriter, WritesWhatTheReaderTakesBackUnchanged)
     EXPECT_TRUE(read.entries[1].obsolete);
     EXPECT_EQ(read.entries[1].id, obsolete.id);
     EXPECT_EQ(WritePo(read), written);
+}
+
+// The fuzz target's seeds: each is read (or refused) and, when read, written
+// back to the same catalog.
+TEST(PoReader, FuzzSeedsReadAndWriteBack)
+{
+    int read = 0, refused = 0;
+    for (const auto& seed : std::filesystem::directory_iterator(TANKORA_PO_SEEDS_DIR)) {
+        std::ifstream in(seed.path(), std::ios::binary);
+        std::stringstream bytes;
+        bytes << in.rdbuf();
+        (ExercisePoReader(bytes.str()) ? read : refused) += 1;
+    }
+    EXPECT_GE(read, 2);
+    EXPECT_GE(refused, 1);
 }
