@@ -23,14 +23,14 @@ namespace {
 
 using namespace tankora::mld;
 
-int Dump(const std::string& file, const DumpOptions& options, bool asJson)
+// A report as one JSON object, or as text for people.
+void Print(const nlohmann::ordered_json& report, bool asJson,
+    void (*printText)(const nlohmann::ordered_json&, std::ostream&))
 {
-    const auto dump = DumpMld(file, options);
     if (asJson)
-        std::cout << dump.dump(2) << "\n";
+        std::cout << report.dump(2) << "\n";
     else
-        PrintMldText(dump, std::cout);
-    return 0;
+        printText(report, std::cout);
 }
 
 int Build(const std::string& input, const std::string& output)
@@ -43,16 +43,6 @@ int Build(const std::string& input, const std::string& output)
     }
     WriteFileAtomically(output, BuildMldImage(description));
     return 0;
-}
-
-int Check(const std::string& file, const CheckOptions& options, bool asJson)
-{
-    const auto report = CheckMld(file, options);
-    if (asJson)
-        std::cout << report.dump(2) << "\n";
-    else
-        PrintCheckText(report, std::cout);
-    return report["errors"].get<int>() > 0 ? 1 : 0;
 }
 
 } // namespace
@@ -124,8 +114,10 @@ int main(int argc, char** argv)
     }
 
     try {
-        if (dump->parsed())
-            return Dump(file, options, asJson);
+        if (dump->parsed()) {
+            Print(DumpMld(file, options), asJson, PrintMldText);
+            return 0;
+        }
         if (build->parsed())
             return Build(input, output);
         if (extract->parsed()) {
@@ -144,7 +136,9 @@ int main(int argc, char** argv)
             WriteFileAtomically(output, ImportPo(file, poFiles, importOptions));
             return 0;
         }
-        return Check(file, checkOptions, asJson);
+        const auto report = CheckMld(file, checkOptions);
+        Print(report, asJson, PrintCheckText);
+        return report["errors"].get<int>() > 0 ? 1 : 0;
     } catch (const std::out_of_range& error) {
         std::cerr << "mldtool: " << error.what() << "\n";
         return 2;
