@@ -42,8 +42,9 @@ std::string TrailingBlanks(const std::string& text)
 }
 
 // The final punctuation of a text, in one spelling for all scripts: "." for
-// "." and "。", "?" for "?", "？", "؟" and the Greek question mark, "..." for
-// "..." and "…"; empty when the text ends in no punctuation.
+// "." and "。", "?" for "?", "？", "؟" and the Greek question mark, and so on;
+// empty when the text ends in no punctuation. An ellipsis counts as none:
+// whether a caption keeps one is a convention of each language's interface.
 std::string FinalPunctuation(const std::string& text)
 {
     const std::u32string points = DecodeUtf8(text).value_or(std::u32string {});
@@ -54,8 +55,8 @@ std::string FinalPunctuation(const std::string& text)
         --end;
     if (end == 0)
         return {};
-    if (end >= 3 && points.substr(end - 3, 3) == U"...")
-        return "...";
+    if ((end >= 3 && points.substr(end - 3, 3) == U"...") || points[end - 1] == U'\u2026')
+        return {};
     static const std::map<char32_t, std::string> kMarks = {
         { U'.', "." },
         { U'\u3002', "." },
@@ -75,10 +76,33 @@ std::string FinalPunctuation(const std::string& text)
         { U'\u060C', "," },
         { U'\u3001', "," },
         { U'\uFF0C', "," },
-        { U'\u2026', "..." },
     };
     const auto it = kMarks.find(points[end - 1]);
     return it == kMarks.end() ? std::string {} : it->second;
+}
+
+// Whether the text's last character is a full-width punctuation mark, which
+// carries its own spacing, so a blank after it is left out in CJK text.
+bool EndsInFullWidthPunctuation(const std::string& text)
+{
+    const std::u32string points = DecodeUtf8(text).value_or(std::u32string {});
+    if (points.empty())
+        return false;
+    const char32_t last = points.back();
+    return (last >= 0x3000 && last <= 0x303F) || (last >= 0xFF01 && last <= 0xFF0F)
+        || (last >= 0xFF1A && last <= 0xFF20);
+}
+
+// Leading and trailing blanks agree; a single trailing blank may go after
+// full-width punctuation.
+bool SameBlanks(const std::string& native, const std::string& translation)
+{
+    if (LeadingBlanks(native) != LeadingBlanks(translation))
+        return false;
+    const std::string trailing = TrailingBlanks(translation);
+    return TrailingBlanks(native) == trailing
+        || (TrailingBlanks(native) == " " && trailing.empty()
+            && EndsInFullWidthPunctuation(translation));
 }
 
 std::string Directives(const std::string& text)
@@ -189,13 +213,15 @@ private:
                 Add("error", "placeholders", index, i, e, translation,
                     "placeholders differ: native " + Directives(native) + ", translation "
                         + Directives(translation));
-            if (LeadingBlanks(native) != LeadingBlanks(translation)
-                || TrailingBlanks(native) != TrailingBlanks(translation))
+            if (!SameBlanks(native, translation))
                 Add("warning", "blanks", index, i, e, translation,
                     "leading or trailing blanks differ from the native text's");
-            if (FinalPunctuation(native) != FinalPunctuation(translation))
+            // Only punctuation the native text ends in is asked for: a
+            // translation may add a period (an abbreviation) or a colon (a label).
+            if (const std::string mark = FinalPunctuation(native);
+                !mark.empty() && mark != FinalPunctuation(translation))
                 Add("warning", "punctuation", index, i, e, translation,
-                    "the final punctuation differs from the native text's");
+                    "the native text ends in \"" + mark + "\", the translation does not");
         }
         m_report["languages"].push_back(
             { { "index", column }, { "englishName", language["englishName"] },

@@ -12,8 +12,11 @@
 //   "locale-code-page"  a locale record whose code page is not the one of the
 //                       language it belongs to
 // Warnings (worth a look):
-//   "blanks"            leading or trailing blanks that differ
-//   "punctuation"       final punctuation that differs
+//   "blanks"            leading or trailing blanks that differ (one blank
+//                       may go after full-width punctuation)
+//   "punctuation"       final punctuation of the native text that the
+//                       translation lacks or changes (an added period or
+//                       colon, and ellipses, are translators' choices)
 //   "missing"           a template text the dictionary has no entry for
 //
 // The report is one JSON object:

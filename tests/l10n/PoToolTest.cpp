@@ -52,6 +52,9 @@ json FiveLanguageDescription()
                 "  أبعاد الخزان " }),
         Entry("Line one\nLine two", { "Zeile eins\nZeile zwei", "", "", "", "" }),
         Entry("Say \"hi\" \\ now:", { "Sag \"hallo\" \\ jetzt:", "", "", "今：", "" }),
+        // Translators' choices check accepts: an abbreviation's period, no blank after "："
+        Entry("Flow", { "Durchfl.", "Przepływ", "Поток", "流量", "التدفق" }),
+        Entry("Result: ", { "Ergebnis: ", "Wynik: ", "Результат: ", "結果：", "النتيجة: " }),
     };
     return d;
 }
@@ -133,7 +136,7 @@ TEST(PoTools, ExportWritesOneLanguageAsUtf8Po)
 
     const auto catalog = tankora::po::ReadPo(text, "ru.po");
     EXPECT_EQ(catalog.HeaderField("Language"), "ru_RU");
-    ASSERT_EQ(catalog.entries.size(), 7u);
+    ASSERT_EQ(catalog.entries.size(), 9u);
     EXPECT_EQ(catalog.entries[1].id, "Tank empty");
     EXPECT_EQ(catalog.entries[1].Translation(), "Бак пуст");
     EXPECT_TRUE(catalog.entries[3].HasFlag("c-format"));
@@ -275,15 +278,15 @@ TEST(PoTools, CheckFindsNothingInACleanImage)
     EXPECT_EQ(report["findings"], json::array()) << report.dump(2);
     EXPECT_EQ(report["errors"], 0);
     ASSERT_EQ(report["languages"].size(), 5u);
-    EXPECT_EQ(report["languages"][0]["translated"], 7);
+    EXPECT_EQ(report["languages"][0]["translated"], 9);
     EXPECT_EQ(report["languages"][3]["englishName"], "Japanese");
-    EXPECT_EQ(report["languages"][3]["translated"], 5);
+    EXPECT_EQ(report["languages"][3]["translated"], 7);
     EXPECT_EQ(report["languages"][3]["empty"], 2);
     EXPECT_TRUE(report["languages"][3]["missing"].is_null());
 
     const ToolRun text = Mldtool({ "check", image });
     EXPECT_EQ(text.exitCode, 0);
-    EXPECT_NE(text.out.find("Japanese (日本語), language 4, code page 932: 5 translated, 2 empty"),
+    EXPECT_NE(text.out.find("Japanese (日本語), language 4, code page 932: 7 translated, 2 empty"),
         std::string::npos)
         << text.out;
     EXPECT_NE(text.out.find("0 errors, 0 warnings"), std::string::npos);
