@@ -4,9 +4,9 @@
 #include "MldText.h"
 #include "TargetSelection.h"
 
-#include "FormText.h"
-#include "MemoryStream.h"
-#include "Reader.h"
+#include "framework/FormText.h"
+#include "framework/MemoryStream.h"
+#include "framework/Reader.h"
 
 #include <stdexcept>
 

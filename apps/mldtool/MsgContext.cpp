@@ -1,6 +1,6 @@
 #include "MsgContext.h"
 
-#include "IvDictio.h"
+#include "l10n/IvDictioRecords.h"
 
 namespace tankora::mld {
 

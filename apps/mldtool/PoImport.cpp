@@ -6,7 +6,7 @@
 #include "MsgContext.h"
 #include "PoReader.h"
 
-#include "Nls.h"
+#include "nls/Nls.h"
 
 #include <nlohmann/json.hpp>
 

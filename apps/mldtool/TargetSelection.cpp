@@ -1,6 +1,6 @@
 #include "TargetSelection.h"
 
-#include "Reader.h"
+#include "framework/Reader.h"
 
 #include <algorithm>
 #include <stdexcept>
