@@ -2,11 +2,11 @@
 
 #include "AtomicFile.h"
 #include "MldText.h"
-#include "TargetSelection.h"
 
 #include "framework/FormText.h"
 #include "framework/MemoryStream.h"
 #include "framework/Reader.h"
+#include "l10n/IvMultiTargets.h"
 
 #include <stdexcept>
 
@@ -40,7 +40,7 @@ public:
     }
 
     const std::vector<StoredText>& Texts() const { return m_texts; }
-    const TargetSelection& Targets() const { return m_targets; }
+    const TIvTargetProperties& Targets() const { return m_targets; }
     const std::string& RootClass() const { return m_rootClass; }
 
 private:
@@ -62,7 +62,7 @@ private:
         const std::string name = m_reader.ReadStr();
         const TValueType kind = m_reader.NextValue();
         if (name == "TargetsData" && kind == TValueType::vaList) {
-            ReadTargetsData(m_reader, m_targets);
+            m_targets.ReadTargetsData(m_reader);
             return;
         }
         if (IsString(kind) && name.find('.') == std::string::npos) {
@@ -90,9 +90,17 @@ private:
 
     TReader& m_reader;
     std::vector<StoredText> m_texts;
-    TargetSelection m_targets;
+    TIvTargetProperties m_targets;
     std::string m_rootClass;
 };
+
+// What a form without a translator is taken to show: captions, hints, list
+// items, memo lines and texts of every class.
+void SelectDefaultTargets(TIvTargetProperties& targets)
+{
+    for (const char* property : { "Caption", "Hint", "Items", "Lines", "Text" })
+        targets.Add(TIvTargetProperty("", ivtkInclude, property));
+}
 
 } // namespace
 
@@ -111,8 +119,10 @@ std::vector<FormText> ReadFormTexts(const std::string& path)
         TReader reader(binary);
         LayoutWalker walker(reader);
         walker.Walk();
-        const TargetSelection targets
-            = walker.Targets().Empty() ? TargetSelection::Default() : walker.Targets();
+        TIvTargetProperties defaults;
+        SelectDefaultTargets(defaults);
+        const TIvTargetProperties& targets
+            = walker.Targets().Count() == 0 ? defaults : walker.Targets();
         for (const StoredText& stored : walker.Texts()) {
             if (stored.text.empty() || !targets.IsTarget(stored.className, stored.property))
                 continue;

@@ -1,7 +1,8 @@
 #pragma once
 // The translatable texts of a stored layout: the string and string-list
-// properties that the form's own translator selects ("TargetsData"), or the
-// default selection of TargetSelection when the form has no translator.
+// properties that the form's own translator selects ("TargetsData", read
+// and matched by the translator's own target list), or captions, hints, list
+// items, memo lines and texts of every class when the form has no translator.
 
 #include <string>
 #include <vector>
