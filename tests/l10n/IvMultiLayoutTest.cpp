@@ -11,6 +11,7 @@
 #include "framework/Panel.h"
 #include "framework/SystemMenu.h"
 #include "framework/WindowHandles.h"
+#include "nls/Nls.h"
 
 #include <gtest/gtest.h>
 
@@ -272,4 +273,20 @@ TEST_F(Layout, SystemMenuSpeaksTheLanguageOnceTheWindowExists)
     }
     ASSERT_TRUE(menu->GetItem(5, item));
     EXPECT_EQ(item.Type, TMenuItemType::mftSeparator);
+}
+
+TEST_F(Layout, SystemMenuTextIsNeverCutThroughADoubleByteCharacter)
+{
+    tankora::ScopedMachineLocale machine({ std::nullopt, std::nullopt, 932 });
+    const std::string hiragana = "\x82\xA0"; // one character, two bytes
+    dictionary->AddEntry("&Move", std::string(253, 'm') + hiragana); // 255 bytes: fits
+    dictionary->AddEntry("Mi&nimize", std::string(254, 'm') + hiragana); // 256 bytes
+    form->show();
+    OpenIn(kEnglish);
+    TSystemMenu* menu = GetSystemMenu(*form);
+    TMenuItemInfo item;
+    ASSERT_TRUE(menu->GetItem(1, item));
+    EXPECT_EQ(item.Text, QString(253, 'm') + QChar(0x3042));
+    ASSERT_TRUE(menu->GetItem(3, item));
+    EXPECT_EQ(item.Text, QString(254, 'm'));
 }
