@@ -3,6 +3,7 @@
 #include "IvDictio.h"
 
 #include "framework/SystemMenu.h"
+#include "nls/CodePages.h"
 #include "nls/GuiText.h"
 
 #include <string>
@@ -68,6 +69,20 @@ std::string TranslatedCommandText(
     return text;
 }
 
+// text cut to the item buffer, never through a double-byte character: a cut
+// that leaves a lead byte alone would show a wrong last character.
+std::string CutToMenuText(const std::string& text)
+{
+    if (text.size() <= kMaxMenuText)
+        return text;
+    std::string cut = text.substr(0, kMaxMenuText);
+    const std::u16string whole = tankora::DecodeFromCodePage(text, 0);
+    const std::u16string part = tankora::DecodeFromCodePage(cut, 0);
+    if (whole.compare(0, part.size(), part) != 0)
+        cut.pop_back();
+    return cut;
+}
+
 } // namespace
 
 void TranslateWindowSystemMenu(QWidget* window, TIvDictionary* dictionary)
@@ -85,9 +100,8 @@ void TranslateWindowSystemMenu(QWidget* window, TIvDictionary* dictionary)
         const char* english = EnglishCommandText(item.CommandId);
         if (!english)
             continue;
-        std::string text = TranslatedCommandText(dictionary, item.CommandId, english);
-        if (text.size() > kMaxMenuText)
-            text.resize(kMaxMenuText);
+        const std::string text
+            = CutToMenuText(TranslatedCommandText(dictionary, item.CommandId, english));
         item.Text = tankora::AnsiToQString(text);
         menu->SetItem(position, item);
     }

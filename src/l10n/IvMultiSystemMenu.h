@@ -10,5 +10,6 @@ class TIvDictionary;
 // "Mi&nimize", "&Close\tAlt+F4", ...); other items and separators keep
 // theirs. The close command falls back to the translation of "&Close" with
 // "\tAlt+F4" appended when its whole text translates to nothing. Texts are
-// cut to 255 characters. Nothing happens without a dictionary or a window.
+// cut to 255 bytes, never through a double-byte character. Nothing happens without a dictionary or
+// a window.
 void TranslateWindowSystemMenu(QWidget* window, TIvDictionary* dictionary);

@@ -2,6 +2,7 @@
 // font, character sets, multibyte scaling, right-to-left mirroring and the
 // system menu, switched by the dictionary's language changes.
 #include "MemoryDictionary.h"
+#include "l10n/IvMultiModules.h"
 #include "l10n/IvMultiTargets.h"
 #include "l10n/IvMultiTranslator.h"
 
@@ -11,12 +12,44 @@
 #include "framework/Panel.h"
 #include "framework/SystemMenu.h"
 #include "framework/WindowHandles.h"
+#include "nls/Nls.h"
 
 #include <gtest/gtest.h>
 
 #include <QRect>
 
 #include <memory>
+
+// A module that moves one control itself and records what it is told.
+class TMirrorModule : public TIvModule
+{
+    Q_OBJECT
+
+public:
+    explicit TMirrorModule(QWidget* handled)
+        : m_handled(handled)
+    {
+        TIvModules::Instance().RegisterModule(this);
+    }
+    bool MirrorControl(TIvCustomTranslator*, QWidget* control, TIvBidirectionalState&) override
+    {
+        return control == m_handled;
+    }
+    bool UnmirrorControl(TIvCustomTranslator*, QWidget* control, TIvBidirectionalState&) override
+    {
+        return control == m_handled;
+    }
+    bool ReadingOrderChanged(TIvCustomTranslator*, QObject* component) override
+    {
+        told.push_back(component);
+        return true;
+    }
+
+    std::vector<QObject*> told;
+
+private:
+    QWidget* m_handled;
+};
 
 namespace {
 
@@ -273,3 +306,39 @@ TEST_F(Layout, SystemMenuSpeaksTheLanguageOnceTheWindowExists)
     ASSERT_TRUE(menu->GetItem(5, item));
     EXPECT_EQ(item.Type, TMenuItemType::mftSeparator);
 }
+
+TEST_F(Layout, SystemMenuTextIsNeverCutThroughADoubleByteCharacter)
+{
+    tankora::ScopedMachineLocale machine({ std::nullopt, std::nullopt, 932 });
+    const std::string hiragana = "\x82\xA0"; // one character, two bytes
+    dictionary->AddEntry("&Move", std::string(253, 'm') + hiragana); // 255 bytes: fits
+    dictionary->AddEntry("Mi&nimize", std::string(254, 'm') + hiragana); // 256 bytes
+    form->show();
+    OpenIn(kEnglish);
+    TSystemMenu* menu = GetSystemMenu(*form);
+    TMenuItemInfo item;
+    ASSERT_TRUE(menu->GetItem(1, item));
+    EXPECT_EQ(item.Text, QString(253, 'm') + QChar(0x3042));
+    ASSERT_TRUE(menu->GetItem(3, item));
+    EXPECT_EQ(item.Text, QString(254, 'm'));
+}
+
+TEST_F(Layout, ModulesMayMirrorAControlThemselvesAndAreToldOfReadingOrderChanges)
+{
+    TMirrorModule module(panel);
+    OpenIn(kEnglish);
+    module.told.clear();
+    dictionary->SetLanguage(kArabic);
+    EXPECT_EQ(panel->Left(), 20) << "the module moved it (not at all)";
+    EXPECT_EQ(label->Left(), 300 - 50 - 200);
+    // Every control whose reading order changed, the form last; the
+    // translator itself has no reading order and is always told.
+    EXPECT_EQ(module.told, (std::vector<QObject*> { panel, edit, label, translator, form.get() }));
+
+    module.told.clear();
+    translator->Open();
+    EXPECT_EQ(module.told, (std::vector<QObject*> { panel, translator }))
+        << "the panel's record never took the new order";
+}
+
+#include "IvMultiLayoutTest.moc"
