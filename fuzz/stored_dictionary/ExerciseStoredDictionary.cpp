@@ -1,0 +1,84 @@
+#include "ExerciseStoredDictionary.h"
+
+#include "IvAMultiEntries.h"
+#include "IvDictio.h"
+#include "IvReader.h"
+
+#include "Exceptions.h"
+#include "MemoryStream.h"
+
+#include <QByteArray>
+
+#include <algorithm>
+
+namespace {
+
+// Keeps a run short on data whose counts lie.
+constexpr int kMaxItems = 64;
+
+template <typename Operation> void Try(std::vector<std::string>& messages, Operation operation)
+{
+    try {
+        operation();
+    } catch (const Exception& error) {
+        messages.emplace_back(error.what());
+    }
+}
+
+void ReadLanguages(TReader& reader)
+{
+    int version = 0;
+    const int count = std::min(ReadStoredListHeader(reader, "language", version), kMaxItems);
+    TIvLanguage language;
+    for (int i = 0; i < count; ++i)
+        ReadStoredLanguageItem(reader, version, language);
+    reader.ReadListEnd();
+}
+
+void ReadLocales(TReader& reader)
+{
+    int version = 0;
+    const int count = std::min(ReadStoredListHeader(reader, "locale", version), kMaxItems);
+    TIvLocale locale;
+    for (int i = 0; i < count; ++i)
+        ReadStoredLocaleItem(reader, version, locale);
+    reader.ReadListEnd();
+}
+
+void ReadTranslations(TReader& reader)
+{
+    int flags = 0;
+    const int count = std::min(ReadStoredTranslationsHeader(reader, flags), kMaxItems);
+    TIvEntryTable table;
+    for (int i = 0; i < count; ++i)
+        ReadStoredTranslationItem(reader, flags, 3, 1, &table);
+    reader.ReadListEnd();
+    table.SortEntries(flags != 0);
+}
+
+} // namespace
+
+std::vector<std::string> ExerciseStoredDictionary(const std::string& bytes)
+{
+    std::vector<std::string> messages;
+    TCustomMemoryStream stream(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    const auto inLayout = [&](const char* property, void (*read)(TReader&)) {
+        Try(messages, [&] {
+            stream.SetPosition(0);
+            TIvReader reader(stream);
+            reader.FindStoredProperty("TIvBinaryDictionary", "Dictionary1", property);
+            read(reader);
+        });
+    };
+    inLayout("Languages", ReadLanguages);
+    inLayout("Translations", ReadTranslations);
+    inLayout("Locales", ReadLocales);
+    for (void (*read)(TReader&) : { ReadLanguages, ReadTranslations, ReadLocales }) {
+        Try(messages, [&] {
+            stream.SetPosition(0);
+            TIvReader reader(stream);
+            read(reader);
+        });
+    }
+    return messages;
+}
