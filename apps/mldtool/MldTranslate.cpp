@@ -18,24 +18,23 @@ namespace {
 
 using nlohmann::json;
 
-std::string Utf8Char(char c)
-{
-    return c == 0 ? std::string {} : Utf8FromCodePage(std::string(1, c), 0);
-}
-
-json FormatSettingsJson()
+// The process settings hold the active locale's texts in its code page.
+json FormatSettingsJson(int codePage)
 {
     const FormatSettings& s = ProcessFormatSettings();
+    const auto text
+        = [codePage](const std::string& bytes) { return Utf8FromCodePage(bytes, codePage); };
+    const auto character = [&text](char c) { return c == 0 ? std::string {} : text({ c }); };
     return {
-        { "decimalSeparator", Utf8Char(s.DecimalSeparator) },
-        { "thousandSeparator", Utf8Char(s.ThousandSeparator) },
-        { "currencyString", Utf8FromCodePage(s.CurrencyString, 0) },
-        { "shortDateFormat", Utf8FromCodePage(s.ShortDateFormat, 0) },
-        { "longDateFormat", Utf8FromCodePage(s.LongDateFormat, 0) },
-        { "shortTimeFormat", Utf8FromCodePage(s.ShortTimeFormat, 0) },
-        { "longTimeFormat", Utf8FromCodePage(s.LongTimeFormat, 0) },
-        { "timeAMString", Utf8FromCodePage(s.TimeAMString, 0) },
-        { "timePMString", Utf8FromCodePage(s.TimePMString, 0) },
+        { "decimalSeparator", character(s.DecimalSeparator) },
+        { "thousandSeparator", character(s.ThousandSeparator) },
+        { "currencyString", text(s.CurrencyString) },
+        { "shortDateFormat", text(s.ShortDateFormat) },
+        { "longDateFormat", text(s.LongDateFormat) },
+        { "shortTimeFormat", text(s.ShortTimeFormat) },
+        { "longTimeFormat", text(s.LongTimeFormat) },
+        { "timeAMString", text(s.TimeAMString) },
+        { "timePMString", text(s.TimePMString) },
     };
 }
 
@@ -54,7 +53,7 @@ json DictionaryJson(TIvBinaryDictionary& dictionary)
         { "activeLocale", dictionary.ActiveLocale() },
         { "contextSensitive", dictionary.ContextSensitive() },
         { "readingDirection", language.BiDiKind() == 2 ? "rtl" : "ltr" },
-        { "formatSettings", FormatSettingsJson() },
+        { "formatSettings", FormatSettingsJson(dictionary.CurrentLocale().CodePage) },
     };
 }
 

@@ -1,8 +1,10 @@
-// mldtool: shows an MLD dictionary image (dump) or builds one from JSON (build).
+// mldtool: shows an MLD dictionary image (dump), builds one from JSON (build),
+// or prints what a dictionary answers on this machine (translate).
 // Exit codes: 0 success, 1 a reader or build error (one line on stderr),
 // 2 a usage error.
 
 #include "MldDump.h"
+#include "MldTranslate.h"
 #include "MldWriter.h"
 
 #include <CLI/CLI.hpp>
@@ -11,6 +13,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <sstream>
 #include <stdexcept>
 
@@ -84,6 +87,34 @@ int main(int argc, char** argv)
     build->add_option("INPUT", input, "JSON description")->required();
     build->add_option("-o", output, "Output image")->required();
 
+    tankora::mld::TranslateOptions translateOptions;
+    std::string localeText;
+    auto* translate
+        = app.add_subcommand("translate", "Print what the dictionary answers for texts");
+    translate->add_option("FILE", translateOptions.file, "MLD file")->required();
+    translate->add_option(
+        "--language", translateOptions.language, "Language index (-1, -2 or an index)");
+    translate->add_option("--locale", localeText, "Locale id, decimal or 0x hexadecimal");
+    translate
+        ->add_option(
+            "--binding", translateOptions.binding, "How language and locale follow each other")
+        ->transform(CLI::CheckedTransformer(std::map<std::string, TIvBinding> {
+            { "none", ivbiNone }, { "locale-to-language", ivbiLocaleToLanguage },
+            { "language-to-locale", ivbiLanguageToLocale } }));
+    translate
+        ->add_option("--check-level", translateOptions.checkLevel, "How strictly to check support")
+        ->transform(CLI::CheckedTransformer(std::map<std::string, TIvCheckLevel> {
+            { "none", ivclNone }, { "system", ivclSystem }, { "codepage", ivclCodePage } }));
+    translate->add_option("--missing", translateOptions.missing, "What a missing translation gives")
+        ->transform(CLI::CheckedTransformer(std::map<std::string, TIvMissingTranslation> {
+            { "use-native", ivmtUseNative }, { "use-null", ivmtUseNull },
+            { "tag-native", ivmtTagNative }, { "raise", ivmtRaiseException } }));
+    translate->add_option("--context", translateOptions.context, "Context of the lookup");
+    translate->add_option(
+        "--sub-context", translateOptions.subContext, "Sub-context of the lookup");
+    translate->add_flag("--json", translateOptions.json, "One JSON object");
+    translate->add_option("TEXT", translateOptions.texts, "Texts (default: lines of stdin)");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -91,6 +122,18 @@ int main(int argc, char** argv)
     } catch (const CLI::ParseError& e) {
         std::cerr << "mldtool: " << e.what() << "\n";
         return 2;
+    }
+
+    if (translate->parsed()) {
+        if (!localeText.empty()) {
+            const auto localeId = tankora::mld::ParseLocaleId(localeText);
+            if (!localeId) {
+                std::cerr << "mldtool: --locale: not a locale id: " << localeText << "\n";
+                return 2;
+            }
+            translateOptions.localeId = *localeId;
+        }
+        return tankora::mld::RunTranslate(translateOptions, std::cin, std::cout, std::cerr);
     }
 
     try {
