@@ -25,24 +25,26 @@ template <typename Operation> void Try(std::vector<std::string>& messages, Opera
     }
 }
 
-void ReadLanguages(TReader& reader)
+// A stored list of items of one kind, as the dictionary reads it whole.
+template <typename Item, void (*ReadItem)(TReader&, int, Item&)>
+void ReadList(TReader& reader, const char* kind)
 {
     int version = 0;
-    const int count = std::min(ReadStoredListHeader(reader, "language", version), kMaxItems);
-    TIvLanguage language;
+    const int count = std::min(ReadStoredListHeader(reader, kind, version), kMaxItems);
+    Item item;
     for (int i = 0; i < count; ++i)
-        ReadStoredLanguageItem(reader, version, language);
+        ReadItem(reader, version, item);
     reader.ReadListEnd();
+}
+
+void ReadLanguages(TReader& reader)
+{
+    ReadList<TIvLanguage, ReadStoredLanguageItem>(reader, "language");
 }
 
 void ReadLocales(TReader& reader)
 {
-    int version = 0;
-    const int count = std::min(ReadStoredListHeader(reader, "locale", version), kMaxItems);
-    TIvLocale locale;
-    for (int i = 0; i < count; ++i)
-        ReadStoredLocaleItem(reader, version, locale);
-    reader.ReadListEnd();
+    ReadList<TIvLocale, ReadStoredLocaleItem>(reader, "locale");
 }
 
 void ReadTranslations(TReader& reader)

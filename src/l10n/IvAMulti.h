@@ -87,6 +87,8 @@ public:
     }
     // Bytes held by the entries (their texts, records and index).
     std::size_t EntryMemoryUsage() const { return m_entries.MemoryUsage(); }
+    // Bytes of the entries' texts (native texts, contexts, translations).
+    std::size_t EntryTextBytes() const { return m_entries.TextBytes(); }
 
     // Fills the entries with those of the language at LanguageIndex, sets
     // ContextSensitive and sorts them. A failure leaves the entries as they

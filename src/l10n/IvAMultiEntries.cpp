@@ -67,11 +67,6 @@ int CompareWithSeparator(std::string_view entry, std::string_view text)
     return static_cast<unsigned char>(entry[common]) < separator ? -1 : 1;
 }
 
-int Sign(int value)
-{
-    return (value > 0) - (value < 0);
-}
-
 } // namespace
 
 std::uint64_t IvEntryHash(std::string_view text)
@@ -435,7 +430,9 @@ int TIvEntryTable::LookupWithContext(
 // ---------------------------------------------------------------------------
 // Binary searches
 
-int TIvEntryTable::FindEntry(std::string_view text) const
+// lo = 0, hi = count - 1, mid = (lo + hi) div 2: an equal entry ends the
+// search, a smaller one moves lo above mid, a larger one hi below it.
+template <typename Compare> int TIvEntryTable::BinarySearch(Compare compare) const
 {
     if (!m_indexed)
         return -1;
@@ -443,9 +440,7 @@ int TIvEntryTable::FindEntry(std::string_view text) const
     int hi = Count() - 1;
     while (lo <= hi) {
         const int mid = (lo + hi) / 2;
-        const std::string_view native = NativeOf(m_records[static_cast<std::size_t>(mid)]);
-        const int order
-            = m_contextSensitive ? CompareWithSeparator(native, text) : Sign(native.compare(text));
+        const int order = compare(m_records[static_cast<std::size_t>(mid)]);
         if (order == 0)
             return mid;
         if (order < 0)
@@ -456,29 +451,23 @@ int TIvEntryTable::FindEntry(std::string_view text) const
     return -1;
 }
 
+int TIvEntryTable::FindEntry(std::string_view text) const
+{
+    return BinarySearch([this, text](const TRecord& record) {
+        const std::string_view native = NativeOf(record);
+        return m_contextSensitive ? CompareWithSeparator(native, text) : native.compare(text);
+    });
+}
+
 int TIvEntryTable::FindEntryWithContext(
     std::string_view text, std::string_view context, std::string_view subContext) const
 {
     if (!m_contextSensitive)
         return FindEntry(text);
-    if (!m_indexed)
-        return -1;
     std::string key;
     key.reserve(text.size() + 1 + context.size() + subContext.size());
     key.append(text).append(1, kContextSeparator).append(context).append(subContext);
-    int lo = 0;
-    int hi = Count() - 1;
-    while (lo <= hi) {
-        const int mid = (lo + hi) / 2;
-        const int order = KeyOf(m_records[static_cast<std::size_t>(mid)]).compare(key);
-        if (order == 0)
-            return mid;
-        if (order < 0)
-            lo = mid + 1;
-        else
-            hi = mid - 1;
-    }
-    return -1;
+    return BinarySearch([this, &key](const TRecord& record) { return KeyOf(record).compare(key); });
 }
 
 std::size_t TIvEntryTable::MemoryUsage() const

@@ -97,6 +97,8 @@ private:
     std::string_view ContextsOf(const TRecord& record) const; // context + sub-context
     void SortRecords();
     void BuildIndex();
+    // compare(record) < 0: the record is below the key searched for.
+    template <typename Compare> int BinarySearch(Compare compare) const;
     // First index of the run of entries whose native text is text, or -1.
     int FindGroup(std::string_view text) const;
 

@@ -3,11 +3,8 @@
 
 #include "IvBinDic.h"
 
+#include "GermanMachine.h"
 #include "MldTestImages.h"
-
-#include "Application.h"
-#include "FormatSettings.h"
-#include "Nls.h"
 
 #include <gtest/gtest.h>
 
@@ -24,8 +21,7 @@ class FileDictionary : public ::testing::Test
 {
 protected:
     FileDictionary()
-        : m_machine(tankora::MachineLocale { 0x0407, 0x0407, 1252 })
-        , m_previous(std::filesystem::current_path())
+        : m_previous(std::filesystem::current_path())
         , m_folder(TempPath("folder"))
     {
         std::filesystem::create_directories(m_folder);
@@ -35,14 +31,12 @@ protected:
     {
         std::filesystem::current_path(m_previous);
         std::filesystem::remove_all(m_folder);
-        tankora::ResetProcessFormatSettings();
-        SetApplicationBiDiMode(tankora::bdLeftToRight);
     }
 
     std::string Folder() const { return std::filesystem::canonical(m_folder).string(); }
 
 private:
-    tankora::ScopedMachineLocale m_machine;
+    TGermanMachine m_machine;
     std::filesystem::path m_previous;
     std::filesystem::path m_folder;
 };

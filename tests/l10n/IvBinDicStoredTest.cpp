@@ -4,20 +4,18 @@
 
 #include "IvBinDic.h"
 
+#include "GermanMachine.h"
 #include "MldTestImages.h"
 #include "StoredDictionaryHost.h"
 
 #include "IvReader.h"
 
-#include "Application.h"
 #include "ComponentRegistry.h"
 #include "Exceptions.h"
 #include "FormReader.h"
 #include "FormWriter.h"
-#include "FormatSettings.h"
 #include "MemoryStream.h"
 #include "MessageBoxes.h"
-#include "Nls.h"
 #include "Reader.h"
 #include "Writer.h"
 
@@ -30,29 +28,10 @@ using namespace tankora::test;
 
 namespace {
 
-std::string ErrorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const std::exception& error) {
-        return error.what();
-    }
-    return {};
-}
-
 class StoredDictionary : public ::testing::Test
 {
 protected:
-    StoredDictionary()
-        : m_machine(tankora::MachineLocale { 0x0407, 0x0407, 1252 })
-    {
-        RegisterClass<TIvBinaryDictionary>();
-    }
-    ~StoredDictionary() override
-    {
-        tankora::ResetProcessFormatSettings();
-        SetApplicationBiDiMode(tankora::bdLeftToRight);
-    }
+    StoredDictionary() { RegisterClass<TIvBinaryDictionary>(); }
 
     // The host read from its stored layout, and its dictionary.
     TIvBinaryDictionary& LoadHost()
@@ -81,7 +60,7 @@ protected:
     }
 
 private:
-    tankora::ScopedMachineLocale m_machine;
+    TGermanMachine m_machine;
     TStoredDictionaryHost m_host;
 };
 

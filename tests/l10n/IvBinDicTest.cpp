@@ -3,14 +3,12 @@
 
 #include "IvBinDic.h"
 
+#include "GermanMachine.h"
 #include "MemoryDictionary.h"
 #include "MldTestImages.h"
 
-#include "Application.h"
 #include "CodePages.h"
 #include "Exceptions.h"
-#include "FormatSettings.h"
-#include "Nls.h"
 
 #include <gtest/gtest.h>
 
@@ -24,34 +22,9 @@ using nlohmann::json;
 
 namespace {
 
-using tankora::MachineLocale;
-using tankora::ScopedMachineLocale;
-
-std::string ErrorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const std::exception& error) {
-        return error.what();
-    }
-    return {};
-}
-
-// German machine, code page 1252; the process settings restored after.
 class BinaryDictionary : public ::testing::Test
 {
 protected:
-    BinaryDictionary()
-        : m_machine(MachineLocale { 0x0407, 0x0407, 1252 })
-    {
-        tankora::ResetProcessFormatSettings();
-    }
-    ~BinaryDictionary() override
-    {
-        tankora::ResetProcessFormatSettings();
-        SetApplicationBiDiMode(tankora::bdLeftToRight);
-    }
-
     std::string WriteImage(const std::string& name, const json& description)
     {
         const std::string path = TempPath(name);
@@ -60,7 +33,7 @@ protected:
     }
 
 private:
-    ScopedMachineLocale m_machine;
+    TGermanMachine m_machine;
 };
 
 // native, German, Russian (1251); two entries; no locales.

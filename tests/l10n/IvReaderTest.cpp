@@ -1,5 +1,7 @@
 #include "IvReader.h"
 
+#include "MldTestImages.h"
+
 #include "IvDictio.h"
 
 #include "Exceptions.h"
@@ -10,17 +12,9 @@
 
 #include <functional>
 
-namespace {
+using tankora::test::ErrorOf;
 
-std::string ErrorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const std::exception& error) {
-        return error.what();
-    }
-    return {};
-}
+namespace {
 
 // A form: root properties of several kinds, a label with a grandchild of the
 // dictionary's class and name, then the dictionary itself.
