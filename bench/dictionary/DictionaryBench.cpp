@@ -3,8 +3,11 @@
 // Load: opening on one language (entries sorted and indexed) and switching
 // language, each iteration beside reading the file's bytes into a freshly
 // allocated buffer; "xRead" is load time / read time over the same
-// iterations. "held" is the memory the loaded language keeps, "xText" that
+// iterations (CPU time of the thread). "held" is the memory the loaded language keeps, "xText" that
 // over its text bytes, "peak" the most allocated at once while opening.
+//
+// Rejecting a crafted image of 65,534 unsupported languages (its size in
+// "bytes") shows the language selection's work is linear in the image.
 //
 // Lookup: TranslateString (and TranslateWithContext on context-sensitive
 // images) of random present and absent texts; "baseline_ns" is the same
@@ -18,21 +21,25 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <malloc.h>
 #include <new>
 #include <random>
 #include <string>
+#include <time.h>
 #include <vector>
 
 // ---------------------------------------------------------------------------
 // Allocation accounting: bytes live now and the peak since the last reset.
 
+// Counted only while g_counting, so that lookups are timed without it.
+
 namespace {
-std::size_t g_live = 0;
-std::size_t g_peak = 0;
+bool g_counting = false;
+long long g_live = 0;
+long long g_peak = 0;
 } // namespace
 
 void* operator new(std::size_t size)
@@ -40,15 +47,17 @@ void* operator new(std::size_t size)
     void* p = std::malloc(size == 0 ? 1 : size);
     if (!p)
         throw std::bad_alloc();
-    g_live += malloc_usable_size(p);
-    g_peak = std::max(g_peak, g_live);
+    if (g_counting) {
+        g_live += static_cast<long long>(malloc_usable_size(p));
+        g_peak = std::max(g_peak, g_live);
+    }
     return p;
 }
 
 void operator delete(void* p) noexcept
 {
-    if (p)
-        g_live -= malloc_usable_size(p);
+    if (p && g_counting)
+        g_live -= static_cast<long long>(malloc_usable_size(p));
     std::free(p);
 }
 
@@ -60,7 +69,14 @@ void operator delete(void* p, std::size_t) noexcept
 namespace {
 
 using namespace tankora::bench;
-using Clock = std::chrono::steady_clock;
+// CPU time of this thread (user and system): what the benchmark library's
+// CPU column shows, and fair on a machine that other work shares.
+double ThreadSeconds()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
 
 ImageForm FormOf(const benchmark::State& state)
 {
@@ -80,9 +96,9 @@ void ReadFileBytes(const std::string& path)
 double TimedRead(benchmark::State& state, const std::string& path)
 {
     state.PauseTiming();
-    const auto start = Clock::now();
+    const double start = ThreadSeconds();
     ReadFileBytes(path);
-    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    const double seconds = ThreadSeconds() - start;
     state.ResumeTiming();
     return seconds;
 }
@@ -106,17 +122,19 @@ void OpenDictionary(benchmark::State& state)
 {
     const std::string path = ImagePath(FormOf(state));
     double readSeconds = 0, loadSeconds = 0;
-    std::size_t held = 0, text = 0, peak = 0;
+    std::size_t held = 0, text = 0;
+    long long peak = 0;
     for (auto _ : state) {
         readSeconds += TimedRead(state, path);
-        const auto start = Clock::now();
-        g_peak = g_live;
-        const std::size_t before = g_live;
+        const double start = ThreadSeconds();
+        g_counting = true;
+        g_live = g_peak = 0;
         TIvBinaryDictionary dictionary;
         Configure(dictionary, path, kRussianColumn);
         dictionary.Open();
-        loadSeconds += std::chrono::duration<double>(Clock::now() - start).count();
-        peak = g_peak - before;
+        g_counting = false;
+        loadSeconds += ThreadSeconds() - start;
+        peak = g_peak;
         held = dictionary.EntryMemoryUsage();
         text = dictionary.EntryTextBytes();
         state.PauseTiming(); // closing and freeing are not opening
@@ -141,12 +159,28 @@ void SwitchLanguage(benchmark::State& state)
     for (auto _ : state) {
         readSeconds += TimedRead(state, path);
         language = language == kRussianColumn ? kUkrainianColumn : kRussianColumn;
-        const auto start = Clock::now();
+        const double start = ThreadSeconds();
         dictionary.SetLanguage(language);
-        loadSeconds += std::chrono::duration<double>(Clock::now() - start).count();
+        loadSeconds += ThreadSeconds() - start;
     }
     state.counters["xRead"] = loadSeconds / readSeconds;
     state.SetLabel(FormLabel(FormOf(state)));
+}
+
+// Rejecting an image of 65,534 languages the machine does not support
+// ("System does not support any language of the dicitonary!").
+void RejectManyLanguages(benchmark::State& state)
+{
+    const std::string path = ManyLanguagesImagePath();
+    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
+    for (auto _ : state) {
+        TIvBinaryDictionary dictionary;
+        dictionary.SetFileName(path);
+        try {
+            dictionary.Open();
+            state.SkipWithError("opened");
+        } catch (const EIvMulti&) { }
+    }
 }
 
 // Random probes: present texts (with their contexts) or absent ones.
@@ -175,7 +209,7 @@ double BaselineNanoseconds(const std::vector<Probe>& probes)
     std::sort(table.begin(), table.end());
     std::size_t found = 0;
     constexpr int kRounds = 50;
-    const auto start = Clock::now();
+    const double start = ThreadSeconds();
     for (int round = 0; round < kRounds; ++round) {
         for (const Probe& probe : probes) {
             const auto it = std::lower_bound(table.begin(), table.end(), probe.text,
@@ -186,8 +220,7 @@ double BaselineNanoseconds(const std::vector<Probe>& probes)
         }
     }
     benchmark::DoNotOptimize(found);
-    return std::chrono::duration<double, std::nano>(Clock::now() - start).count()
-        / (kRounds * static_cast<double>(probes.size()));
+    return (ThreadSeconds() - start) * 1e9 / (kRounds * static_cast<double>(probes.size()));
 }
 
 // range(2): 1 present texts, 0 absent; range(3): 1 TranslateWithContext.
@@ -232,6 +265,7 @@ BENCHMARK(OpenDictionary)
     ->Args({ 1, 1 })
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(SwitchLanguage)->Args({ 1, 0 })->Args({ 0, 0 })->Unit(benchmark::kMillisecond);
+BENCHMARK(RejectManyLanguages)->Unit(benchmark::kMillisecond);
 BENCHMARK(Lookup)
     ->Args({ 1, 0, 1, 0 })
     ->Args({ 1, 0, 0, 0 })

@@ -76,6 +76,34 @@ void WriteImage(ImageForm form, const std::string& path)
 
 } // namespace
 
+std::string ManyLanguagesImagePath()
+{
+    using nlohmann::json;
+    static const std::string path = [] {
+        const std::string file
+            = (std::filesystem::temp_directory_path() / "tankora_bench_many_languages.mld")
+                  .string();
+        json languages = json::array();
+        for (int i = 0; i < 65535; ++i) {
+            const bool native = i == 0;
+            languages.push_back({ { "primaryLanguage", native ? 0 : 25 },
+                { "isoLanguageName", "ru" }, { "defaultSubLanguage", 1 },
+                { "isoCountryName", "RU" }, { "subLanguages", json::array() },
+                { "subLanguageNames", json::array() }, { "charset", 0 },
+                { "codePage", native ? 1252 : 1251 }, { "flags", 0 }, { "englishName", "Russian" },
+                { "nativeName", "" }, { "fontName", "" }, { "fontSize", 0 } });
+        }
+        const json description = { { "header",
+                                       { { "version", 2 }, { "littleEndian", true },
+                                           { "ansiStrings", true }, { "contextKind", 0 } } },
+            { "languages", languages }, { "locales", json::array() },
+            { "entries", json::array() } };
+        std::ofstream(file, std::ios::binary) << tankora::mld::BuildMldImage(description);
+        return file;
+    }();
+    return path;
+}
+
 std::string NativeText(int i)
 {
     return Numbered(kBenchLanguages[0].word, i);

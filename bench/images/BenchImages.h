@@ -21,6 +21,10 @@ struct ImageForm
 
 // The path of the image, written on first use.
 std::string ImagePath(ImageForm form);
+// An image of the native language and 65,534 languages in code page 1251
+// (unsupported on a machine whose code page is 1252), no entries: what a
+// crafted dictionary can make the selection of a language work through.
+std::string ManyLanguagesImagePath();
 // "8-bit" / "UTF-16", with " contexts" for context-sensitive images.
 std::string FormLabel(ImageForm form);
 // Native text of entry i.

@@ -7,6 +7,7 @@
 #include <bit>
 #include <cstring>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -42,12 +43,11 @@ std::uint64_t Mix(std::uint64_t value)
 // numbers order as the bytes do.
 std::uint64_t Chunk(std::string_view key, std::size_t depth)
 {
-    unsigned char bytes[8] = {};
-    if (depth < key.size())
-        std::memcpy(bytes, key.data() + depth, std::min<std::size_t>(8, key.size() - depth));
     std::uint64_t value = 0;
-    for (unsigned char byte : bytes)
-        value = (value << 8) | byte;
+    if (depth < key.size())
+        std::memcpy(&value, key.data() + depth, std::min<std::size_t>(8, key.size() - depth));
+    if constexpr (std::endian::native == std::endian::little)
+        value = __builtin_bswap64(value);
     return value;
 }
 
@@ -202,13 +202,24 @@ std::string_view TIvEntryTable::Key(int index) const
 void TIvEntryTable::SortEntries(bool contextSensitive)
 {
     m_contextSensitive = contextSensitive;
-    SortRecords();
+    // Hashed in arena order, where reading the texts is sequential; the
+    // hashes then travel with their records through the sort.
+    std::vector<std::uint64_t> hashes;
+    hashes.reserve(m_records.size());
+    m_separatorInNative = false;
+    for (const TRecord& record : m_records) {
+        const std::string_view native = NativeOf(record);
+        hashes.push_back(IvEntryHash(native));
+        if (contextSensitive && native.find(kContextSeparator) != std::string_view::npos)
+            m_separatorInNative = true;
+    }
+    SortRecords(hashes);
     // Growth left slack; a quarter more than needed is worth one copy.
     if (m_arena.capacity() > m_arena.size() + m_arena.size() / 4)
         m_arena.shrink_to_fit();
     if (m_records.capacity() > m_records.size() + m_records.size() / 4)
         m_records.shrink_to_fit();
-    BuildIndex();
+    BuildIndex(hashes);
 }
 
 // ---------------------------------------------------------------------------
@@ -231,7 +242,7 @@ public:
     template <typename KeyOf>
     TKeySorter(std::vector<TSortItem>& items, KeyOf keyOf)
         : m_items(items)
-        , m_scratch(items.size())
+        , m_scratch(new TSortItem[items.size()]) // written before it is read
     {
         m_keys.reserve(items.size());
         for (const TSortItem& item : items)
@@ -295,7 +306,7 @@ private:
                 ++counts[static_cast<std::size_t>(b)][(item.Chunk >> (8 * b)) & 0xFF];
         }
         TSortItem* from = m_items.data() + begin;
-        TSortItem* to = m_scratch.data();
+        TSortItem* to = m_scratch.get();
         for (int b = 0; b < 8; ++b) {
             auto& histogram = counts[static_cast<std::size_t>(b)];
             if (histogram[(from[0].Chunk >> (8 * b)) & 0xFF] == count)
@@ -315,34 +326,39 @@ private:
     }
 
     std::vector<TSortItem>& m_items;
-    std::vector<TSortItem> m_scratch;
+    std::unique_ptr<TSortItem[]> m_scratch;
     std::vector<std::string_view> m_keys;
 };
 
 } // namespace
 
-void TIvEntryTable::SortRecords()
+void TIvEntryTable::SortRecords(std::vector<std::uint64_t>& hashes)
 {
     if (m_records.size() < 2)
         return;
-    std::vector<TSortItem> items(m_records.size());
-    for (std::size_t i = 0; i < items.size(); ++i)
-        items[i].Record = static_cast<std::uint32_t>(i);
+    std::vector<TSortItem> items;
+    items.reserve(m_records.size());
+    for (std::size_t i = 0; i < m_records.size(); ++i)
+        items.push_back({ 0, static_cast<std::uint32_t>(i) });
     TKeySorter(items, [this](std::uint32_t record) { return KeyOf(m_records[record]); }).Sort();
     std::vector<TRecord> sorted;
+    std::vector<std::uint64_t> sortedHashes;
     sorted.reserve(m_records.size());
-    for (const TSortItem& item : items)
+    sortedHashes.reserve(m_records.size());
+    for (const TSortItem& item : items) {
         sorted.push_back(m_records[item.Record]);
+        sortedHashes.push_back(hashes[item.Record]);
+    }
     m_records.swap(sorted);
+    hashes.swap(sortedHashes);
 }
 
 // ---------------------------------------------------------------------------
 // Index
 
-void TIvEntryTable::BuildIndex()
+void TIvEntryTable::BuildIndex(const std::vector<std::uint64_t>& hashes)
 {
     m_slots.clear();
-    m_separatorInNative = false;
     const std::size_t count = m_records.size();
     m_indexBits = std::bit_width(count + 1);
     // At most half full: probes stay short for hits and misses alike.
@@ -351,15 +367,12 @@ void TIvEntryTable::BuildIndex()
     const std::size_t mask = capacity - 1;
     const int tagBits = 32 - m_indexBits;
     const std::uint32_t tagMask = tagBits >= 32 ? 0xFFFFFFFFu : ((1u << tagBits) - 1);
-    std::string_view previous;
     for (std::size_t i = 0; i < count; ++i) {
-        const std::string_view native = NativeOf(m_records[i]);
-        if (m_contextSensitive && native.find(kContextSeparator) != std::string_view::npos)
-            m_separatorInNative = true;
-        if (i > 0 && native == previous)
+        const std::uint64_t hash = hashes[i];
+        // A native text that is not new starts no group; the hashes tell most
+        // apart without reading the texts.
+        if (i > 0 && hash == hashes[i - 1] && NativeOf(m_records[i]) == NativeOf(m_records[i - 1]))
             continue;
-        previous = native;
-        const std::uint64_t hash = IvEntryHash(native);
         const std::uint32_t tag = static_cast<std::uint32_t>(hash) & tagMask;
         std::size_t slot = static_cast<std::size_t>(hash >> 32) & mask;
         while (m_slots[slot] != 0)

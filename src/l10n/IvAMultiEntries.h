@@ -95,8 +95,9 @@ private:
     std::string_view NativeOf(const TRecord& record) const;
     std::string_view KeyOf(const TRecord& record) const;
     std::string_view ContextsOf(const TRecord& record) const; // context + sub-context
-    void SortRecords();
-    void BuildIndex();
+    // Sorts the records, permuting the hashes of their native texts with them.
+    void SortRecords(std::vector<std::uint64_t>& hashes);
+    void BuildIndex(const std::vector<std::uint64_t>& hashes);
     // compare(record) < 0: the record is below the key searched for.
     template <typename Compare> int BinarySearch(Compare compare) const;
     // First index of the run of entries whose native text is text, or -1.

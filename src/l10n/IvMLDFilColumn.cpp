@@ -13,6 +13,7 @@
 #include "Nls.h"
 #include "Stream.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <unordered_map>
@@ -114,8 +115,9 @@ public:
             m_end = reinterpret_cast<const unsigned char*>(bytes.constData()) + bytes.size();
             m_exhausted = true;
         } else {
-            m_buffer.resize(kBufferSize);
-            m_next = m_end = m_buffer.data();
+            // Not value-initialised: every byte is read before it is looked at.
+            m_buffer.reset(new unsigned char[kBufferSize]);
+            m_next = m_end = m_buffer.get();
         }
     }
 
@@ -136,25 +138,25 @@ private:
         if (m_exhausted)
             throw EReadError();
         const std::size_t kept = static_cast<std::size_t>(m_end - m_next);
-        std::memmove(m_buffer.data(), m_next, kept);
+        std::memmove(m_buffer.get(), m_next, kept);
         std::size_t filled = kept;
-        while (filled < m_buffer.size()) {
+        while (filled < kBufferSize) {
             const std::int64_t got = m_stream.Read(
-                m_buffer.data() + filled, static_cast<std::int64_t>(m_buffer.size() - filled));
+                m_buffer.get() + filled, static_cast<std::int64_t>(kBufferSize - filled));
             if (got <= 0) {
                 m_exhausted = true;
                 break;
             }
             filled += static_cast<std::size_t>(got);
         }
-        m_next = m_buffer.data();
-        m_end = m_buffer.data() + filled;
+        m_next = m_buffer.get();
+        m_end = m_buffer.get() + filled;
         if (filled < count)
             throw EReadError();
     }
 
     TStream& m_stream;
-    std::vector<unsigned char> m_buffer;
+    std::unique_ptr<unsigned char[]> m_buffer;
     const unsigned char* m_next = nullptr;
     const unsigned char* m_end = nullptr;
     bool m_exhausted = false;
@@ -169,6 +171,15 @@ void TIvMLDFile::ReadColumn(TIvEntryTable& table, int column, int codePage)
     SeekTranslations();
     if (count > 0 && (column < 0 || (column > 0 && column >= columns)))
         throw ERangeError();
+
+    // The arena gets the native texts, the contexts and one column: about
+    // that share of the table's bytes, reserved once instead of grown.
+    const int contexts = (HasContext() ? 1 : 0) + (HasSubContext() ? 1 : 0);
+    const std::int64_t tableBytes = std::max<std::int64_t>(0, m_streamSize - Stream().Position());
+    const auto share = static_cast<std::size_t>(tableBytes / std::max(1, columns + contexts));
+    table.Reserve(static_cast<std::size_t>(std::max(0, count)),
+        share * static_cast<std::size_t>(1 + contexts + (column > 0 ? 1 : 0))
+            / (m_header.AnsiStrings ? 1 : 2));
 
     TByteWindow window(Stream());
     const bool littleEndian = m_header.LittleEndian != 0;
