@@ -2,10 +2,10 @@
 
 #include "MldText.h"
 
-#include "IvBinDic.h"
+#include "l10n/IvBinDic.h"
 
-#include "Exceptions.h"
-#include "FormatSettings.h"
+#include "framework/Exceptions.h"
+#include "nls/FormatSettings.h"
 
 #include <nlohmann/json.hpp>
 

@@ -15,8 +15,8 @@
 // the ratio.
 
 #include "BenchImages.h"
-#include "IvBinDic.h"
-#include "IvMultiStrings.h"
+#include "l10n/IvBinDic.h"
+#include "l10n/IvMultiStrings.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,11 +1,11 @@
 #include "ExerciseStoredDictionary.h"
 
-#include "IvAMultiEntries.h"
-#include "IvDictio.h"
-#include "IvReader.h"
+#include "l10n/IvAMultiEntries.h"
+#include "l10n/IvDictio.h"
+#include "l10n/IvReader.h"
 
-#include "Exceptions.h"
-#include "MemoryStream.h"
+#include "framework/Exceptions.h"
+#include "framework/MemoryStream.h"
 
 #include <QByteArray>
 

@@ -1,7 +1,7 @@
 #include "IvAMulti.h"
 
-#include "Exceptions.h"
-#include "FileNames.h"
+#include "framework/Exceptions.h"
+#include "framework/FileNames.h"
 
 #include <QFile>
 

@@ -13,7 +13,7 @@
 // sub-context in a context-sensitive dictionary.
 
 #include "IvAMultiEntries.h"
-#include "IvDictioDictionary.h"
+#include "IvDictio.h"
 
 #include <QObject>
 #include <QString>

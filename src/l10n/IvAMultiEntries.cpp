@@ -1,6 +1,6 @@
 #include "IvAMultiEntries.h"
 
-#include "Exceptions.h"
+#include "framework/Exceptions.h"
 
 #include <algorithm>
 #include <array>

@@ -3,13 +3,13 @@
 #include "IvMLDFil.h"
 #include "IvReader.h"
 
-#include "Exceptions.h"
-#include "FileNames.h"
-#include "FileStream.h"
-#include "Filer.h"
-#include "MessageBoxes.h"
-#include "ResourceStream.h"
-#include "Writer.h"
+#include "framework/Exceptions.h"
+#include "framework/FileNames.h"
+#include "framework/FileStream.h"
+#include "framework/Filer.h"
+#include "framework/MessageBoxes.h"
+#include "framework/ResourceStream.h"
+#include "framework/Writer.h"
 
 namespace {
 

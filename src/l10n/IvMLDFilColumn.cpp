@@ -7,11 +7,12 @@
 #include "IvMLDFil.h"
 
 #include "IvAMultiEntries.h"
+#include "IvDictioPlatform.h"
 
-#include "Exceptions.h"
-#include "MemoryStream.h"
-#include "Nls.h"
-#include "Stream.h"
+#include "framework/Exceptions.h"
+#include "framework/MemoryStream.h"
+#include "framework/Stream.h"
+#include "nls/Nls.h"
 
 #include <algorithm>
 #include <cstring>

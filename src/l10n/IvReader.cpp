@@ -3,8 +3,8 @@
 #include "IvAMultiEntries.h"
 #include "IvDictio.h"
 
-#include "Exceptions.h"
-#include "Writer.h"
+#include "framework/Exceptions.h"
+#include "framework/Writer.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 // error", "Invalid property value", "Invalid stream format"), EResNotFound
 // "Could not find the property", "Unknown <kind> data version: N".
 
-#include "Reader.h"
+#include "framework/Reader.h"
 
 #include <string>
 

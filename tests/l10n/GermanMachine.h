@@ -3,9 +3,9 @@
 // code page 1252); the process format settings and the application's reading
 // direction, which opening a dictionary changes, are restored after it.
 
-#include "Application.h"
-#include "FormatSettings.h"
-#include "Nls.h"
+#include "framework/Application.h"
+#include "nls/FormatSettings.h"
+#include "nls/Nls.h"
 
 class TGermanMachine
 {

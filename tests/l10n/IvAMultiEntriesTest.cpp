@@ -1,4 +1,4 @@
-#include "IvAMultiEntries.h"
+#include "l10n/IvAMultiEntries.h"
 
 #include <gtest/gtest.h>
 

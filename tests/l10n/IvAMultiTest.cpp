@@ -1,7 +1,7 @@
 // The file dictionary base, through the binary dictionary: the resolving
 // file name and the lookups over the loaded entries.
 
-#include "IvBinDic.h"
+#include "l10n/IvBinDic.h"
 
 #include "GermanMachine.h"
 #include "MldTestImages.h"

@@ -2,22 +2,22 @@
 // at design time from an MLD file, loaded with the form, answering exactly as
 // the file does.
 
-#include "IvBinDic.h"
+#include "l10n/IvBinDic.h"
 
 #include "GermanMachine.h"
 #include "MldTestImages.h"
 #include "StoredDictionaryHost.h"
 
-#include "IvReader.h"
+#include "l10n/IvReader.h"
 
-#include "ComponentRegistry.h"
-#include "Exceptions.h"
-#include "FormReader.h"
-#include "FormWriter.h"
-#include "MemoryStream.h"
-#include "MessageBoxes.h"
-#include "Reader.h"
-#include "Writer.h"
+#include "framework/ComponentRegistry.h"
+#include "framework/Exceptions.h"
+#include "framework/FormReader.h"
+#include "framework/FormWriter.h"
+#include "framework/MemoryStream.h"
+#include "framework/MessageBoxes.h"
+#include "framework/Reader.h"
+#include "framework/Writer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // The binary dictionary over MLD files and the linked-in image: what it
 // reads, how it fails, and what a failed open leaves behind.
 
-#include "IvBinDic.h"
+#include "l10n/IvBinDic.h"
 
 #include "GermanMachine.h"
 #include "MemoryDictionary.h"
 #include "MldTestImages.h"
 
-#include "CodePages.h"
-#include "Exceptions.h"
+#include "framework/Exceptions.h"
+#include "nls/CodePages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // The one-pass column reader must give, record for record, what reading the
 // records one at a time gives: the same texts and the same first error.
 
-#include "IvAMultiEntries.h"
-#include "IvMLDFil.h"
+#include "l10n/IvAMultiEntries.h"
+#include "l10n/IvMLDFil.h"
 
 #include "MldTestImages.h"
 
-#include "Exceptions.h"
-#include "FileStream.h"
-#include "Nls.h"
+#include "framework/Exceptions.h"
+#include "framework/FileStream.h"
+#include "nls/Nls.h"
 
 #include <gtest/gtest.h>
 

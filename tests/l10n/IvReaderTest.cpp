@@ -1,12 +1,13 @@
-#include "IvReader.h"
+#include "l10n/IvReader.h"
 
 #include "MldTestImages.h"
 
-#include "IvDictio.h"
+#include "l10n/IvDictio.h"
 
-#include "Exceptions.h"
-#include "MemoryStream.h"
-#include "Writer.h"
+#include "framework/Exceptions.h"
+#include "framework/MemoryStream.h"
+#include "framework/ResStrings.h"
+#include "framework/Writer.h"
 
 #include <gtest/gtest.h>
 
@@ -101,7 +102,7 @@ TEST(StoredProperty, LayoutWithoutSignatureIsAnInvalidStream)
     stream.WriteBuffer("TPF1", 4);
     stream.SetPosition(0);
     TIvReader reader(stream);
-    EXPECT_EQ(ErrorOf([&] { reader.FindStoredProperty("A", "B", "C"); }), kInvalidStreamFormat);
+    EXPECT_EQ(ErrorOf([&] { reader.FindStoredProperty("A", "B", "C"); }), SInvalidImage.Text);
 }
 
 TEST(StoredItems, LanguageAndLocaleRoundTripAndComplete)

@@ -4,12 +4,12 @@
 
 #include "ExerciseStoredDictionary.h"
 
-#include "IvDictio.h"
-#include "IvReader.h"
+#include "l10n/IvDictio.h"
+#include "l10n/IvReader.h"
 
-#include "Exceptions.h"
-#include "MemoryStream.h"
-#include "Writer.h"
+#include "framework/Exceptions.h"
+#include "framework/MemoryStream.h"
+#include "framework/Writer.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // dictionary "Dictionary1" with "Languages", "Translations" and "Locales".
 // The layout is written at build time by StoredFormMaker.
 
-#include "Component.h"
+#include "framework/Component.h"
 
 class TStoredDictionaryHost : public TComponent
 {

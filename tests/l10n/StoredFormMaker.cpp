@@ -5,10 +5,10 @@
 
 #include "StoredDictionaryHost.h"
 
-#include "IvBinDic.h"
+#include "l10n/IvBinDic.h"
 
-#include "FormWriter.h"
-#include "MemoryStream.h"
+#include "framework/FormWriter.h"
+#include "framework/MemoryStream.h"
 
 #include <fstream>
 #include <iostream>
