@@ -32,3 +32,23 @@ function(tankora_add_forms target)
     tankora_add_resource(${target} RCDATA "${class}" "${binary}")
   endforeach()
 endfunction()
+
+# tankora_add_dictionary(<target> <file>)
+# Embeds an MLD image as ":/LANGBUNDLE/MlDictionary", the image that a binary
+# dictionary with Storage ivsResource reads. A .json file is a description in
+# the shape `mldtool build` takes and is built into an image first.
+function(tankora_add_dictionary target file)
+  get_filename_component(file "${file}" ABSOLUTE)
+  if(file MATCHES "\\.json$")
+    get_filename_component(stem "${file}" NAME_WE)
+    set(image "${CMAKE_CURRENT_BINARY_DIR}/dictionaries/${stem}.mld")
+    add_custom_command(OUTPUT "${image}"
+      COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_CURRENT_BINARY_DIR}/dictionaries"
+      COMMAND $<TARGET_FILE:mldtool> build "${file}" -o "${image}"
+      DEPENDS mldtool "${file}"
+      COMMENT "Building dictionary ${stem}"
+      VERBATIM)
+    set(file "${image}")
+  endif()
+  tankora_add_resource(${target} LANGBUNDLE MlDictionary "${file}")
+endfunction()

@@ -110,6 +110,18 @@ template <typename Visit> void ReadColumn(TIvMLDFile& reader, int column, int co
     }
 }
 
+// An entry's texts; member holds its translation or its translations.
+json EntryJson(const TIvTranslation& e, const char* member, json translation)
+{
+    json item = {
+        { "native", Utf8FromCodePage(e.NativeText, 0) },
+        { "context", Utf8FromCodePage(e.Context, 0) },
+        { "subContext", Utf8FromCodePage(e.SubContext, 0) },
+    };
+    item[member] = std::move(translation);
+    return item;
+}
+
 } // namespace
 
 json DumpMld(const std::string& fileName, const DumpOptions& options)
@@ -166,27 +178,28 @@ json DumpMld(const std::string& fileName, const DumpOptions& options)
                               : completed[static_cast<std::size_t>(column)].CodePage;
     };
     json entries = json::array();
-    const int first = options.all ? 0 : options.column;
-    ReadColumn(reader, first, columnCodePage(first), [&](std::size_t, const TIvTranslation& e) {
-        json item = {
-            { "native", Utf8FromCodePage(e.NativeText, 0) },
-            { "context", Utf8FromCodePage(e.Context, 0) },
-            { "subContext", Utf8FromCodePage(e.SubContext, 0) },
-        };
-        if (options.all)
-            item["translations"] = json::array();
-        else
-            item["translation"] = Utf8FromCodePage(e.Translation, columnCodePage(first));
-        entries.push_back(std::move(item));
-    });
     if (options.all) {
-        for (int column = 1; column < languageCount; ++column) {
-            const int codePage = columnCodePage(column);
-            ReadColumn(reader, column, codePage, [&](std::size_t i, const TIvTranslation& e) {
-                entries[i]["translations"].push_back(Utf8FromCodePage(e.Translation, codePage));
-            });
+        // One pass over the records, each column in its own code page: the
+        // work grows with the image, not with languages times records.
+        std::vector<int> codePages;
+        for (int column = 0; column < languageCount; ++column)
+            codePages.push_back(columnCodePage(column));
+        reader.SeekTranslations();
+        TIvTranslation entry({}, {}, {});
+        std::vector<std::string> columns;
+        for (int i = 0; i < reader.TranslationCount(); ++i) {
+            reader.ReadAllColumns(entry, codePages, columns);
+            json translations = json::array();
+            for (std::size_t column = 1; column < columns.size(); ++column)
+                translations.push_back(Utf8FromCodePage(columns[column], codePages[column]));
+            entries.push_back(EntryJson(entry, "translations", std::move(translations)));
         }
     } else {
+        const int codePage = columnCodePage(options.column);
+        ReadColumn(reader, options.column, codePage, [&](std::size_t, const TIvTranslation& e) {
+            entries.push_back(
+                EntryJson(e, "translation", Utf8FromCodePage(e.Translation, codePage)));
+        });
         dump["column"] = options.column;
     }
     dump["entries"] = entries;

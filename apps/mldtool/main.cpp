@@ -1,6 +1,7 @@
 // mldtool: shows MLD dictionary images (dump), builds them from JSON (build),
-// and carries their texts to and from translators' PO files (extract,
-// export-po, import-po) and checks them (check).
+// prints what a dictionary answers on this machine (translate), carries their
+// texts to and from translators' PO files (extract, export-po, import-po) and
+// checks them (check).
 // Exit codes: 0 success, 1 an error of the input (one line on stderr) or, for
 // check, a finding of the error class, 2 a usage error.
 
@@ -8,6 +9,7 @@
 #include "Extract.h"
 #include "MldCheck.h"
 #include "MldDump.h"
+#include "MldTranslate.h"
 #include "MldWriter.h"
 #include "PoExport.h"
 #include "PoImport.h"
@@ -17,6 +19,8 @@
 #include <nlohmann/json.hpp>
 
 #include <iostream>
+#include <map>
+#include <sstream>
 #include <stdexcept>
 
 namespace {
@@ -104,6 +108,34 @@ int main(int argc, char** argv)
     check->add_option("--template", checkOptions.templateFile,
         "PO template (from extract) whose texts the dictionary should hold");
 
+    tankora::mld::TranslateOptions translateOptions;
+    std::string localeText;
+    auto* translate
+        = app.add_subcommand("translate", "Print what the dictionary answers for texts");
+    translate->add_option("FILE", translateOptions.file, "MLD file")->required();
+    translate->add_option(
+        "--language", translateOptions.language, "Language index (-1, -2 or an index)");
+    translate->add_option("--locale", localeText, "Locale id, decimal or 0x hexadecimal");
+    translate
+        ->add_option(
+            "--binding", translateOptions.binding, "How language and locale follow each other")
+        ->transform(CLI::CheckedTransformer(std::map<std::string, TIvBinding> {
+            { "none", ivbiNone }, { "locale-to-language", ivbiLocaleToLanguage },
+            { "language-to-locale", ivbiLanguageToLocale } }));
+    translate
+        ->add_option("--check-level", translateOptions.checkLevel, "How strictly to check support")
+        ->transform(CLI::CheckedTransformer(std::map<std::string, TIvCheckLevel> {
+            { "none", ivclNone }, { "system", ivclSystem }, { "codepage", ivclCodePage } }));
+    translate->add_option("--missing", translateOptions.missing, "What a missing translation gives")
+        ->transform(CLI::CheckedTransformer(std::map<std::string, TIvMissingTranslation> {
+            { "use-native", ivmtUseNative }, { "use-null", ivmtUseNull },
+            { "tag-native", ivmtTagNative }, { "raise", ivmtRaiseException } }));
+    translate->add_option("--context", translateOptions.context, "Context of the lookup");
+    translate->add_option(
+        "--sub-context", translateOptions.subContext, "Sub-context of the lookup");
+    translate->add_flag("--json", translateOptions.json, "One JSON object");
+    translate->add_option("TEXT", translateOptions.texts, "Texts (default: lines of stdin)");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -111,6 +143,18 @@ int main(int argc, char** argv)
     } catch (const CLI::ParseError& e) {
         std::cerr << "mldtool: " << e.what() << "\n";
         return 2;
+    }
+
+    if (translate->parsed()) {
+        if (!localeText.empty()) {
+            const auto localeId = tankora::mld::ParseLocaleId(localeText);
+            if (!localeId) {
+                std::cerr << "mldtool: --locale: not a locale id: " << localeText << "\n";
+                return 2;
+            }
+            translateOptions.localeId = *localeId;
+        }
+        return tankora::mld::RunTranslate(translateOptions, std::cin, std::cout, std::cerr);
     }
 
     try {

@@ -62,6 +62,21 @@ int64_t TFileStream::Read(void* buffer, int64_t count)
     while (done < count) {
         const int64_t bufferEnd = m_bufferStart + static_cast<int64_t>(m_buffer.size());
         if (m_position < m_bufferStart || m_position >= bufferEnd) {
+            // A read of a buffer or more goes straight to its target: copying
+            // it through the buffer would only cost a second copy.
+            if (count - done >= kBufferSize) {
+                const ssize_t n
+                    = ::pread(m_fd, out + done, static_cast<size_t>(count - done), m_position);
+                if (n < 0 && errno == EINTR)
+                    continue;
+                if (n < 0)
+                    throw EReadError();
+                if (n == 0)
+                    break;
+                done += n;
+                m_position += n;
+                continue;
+            }
             if (!Fill())
                 break;
             continue;

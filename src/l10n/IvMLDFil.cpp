@@ -370,6 +370,23 @@ void TIvMLDFile::ReadTranslation(TIvTranslation& entry, int column, int codePage
         SkipCountedString();
 }
 
+void TIvMLDFile::ReadAllColumns(
+    TIvTranslation& entry, const std::vector<int>& codePages, std::vector<std::string>& columns)
+{
+    const int count = LanguageCount();
+    if (codePages.size() < static_cast<std::size_t>(count))
+        throw ERangeError();
+    columns.clear();
+    entry.NativeText = ReadCountedString(0);
+    entry.Context = HasContext() ? ReadCountedString(0) : std::string {};
+    entry.SubContext = HasSubContext() ? ReadCountedString(0) : std::string {};
+    entry.Translation = entry.NativeText;
+    if (count > 0)
+        columns.push_back(entry.NativeText);
+    for (int i = 1; i < count; ++i)
+        columns.push_back(ReadCountedString(codePages[static_cast<std::size_t>(i)]));
+}
+
 void TIvMLDFile::ReadRawTranslation(TIvContext& pair, std::vector<std::string>& strings)
 {
     pair.Clear();

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+class TIvEntryTable;
 class TStream;
 
 // The 42 header bytes as fields.
@@ -111,6 +112,17 @@ public:
     // stream at the next record. A column outside 0..LanguageCount()-1 (0 is
     // always allowed) raises ERangeError.
     void ReadTranslation(TIvTranslation& entry, int column, int codePage);
+    // Appends every translation record of the table to table (unsorted), each
+    // with column `column` as its translation, in one pass over the records:
+    // the answers and errors of ReadTranslation for each record in turn. A
+    // failure leaves the entries read so far (the last one incomplete), so
+    // the caller loads into a table of its own and keeps it only on success.
+    void ReadColumn(TIvEntryTable& table, int column, int codePage);
+    // Reads the translation record at the current position with every column
+    // converted in its own code page (codePages[i] for column i; column 0 is
+    // the native text): columns receives LanguageCount() texts.
+    void ReadAllColumns(TIvTranslation& entry, const std::vector<int>& codePages,
+        std::vector<std::string>& columns);
     // Reads the translation record at the current position as 8-bit texts
     // without conversion: every column into strings (appended), the context
     // texts into pair (cleared first). For images with 8-bit strings.

@@ -16,17 +16,6 @@ using nlohmann::json;
 
 namespace {
 
-// The message of what the call throws, or "" when it does not throw.
-std::string ErrorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const std::exception& error) {
-        return error.what();
-    }
-    return {};
-}
-
 TIvTranslation ReadEntry(TIvMLDFile& reader, int column, int codePage = 0)
 {
     TIvTranslation entry({}, {}, {});

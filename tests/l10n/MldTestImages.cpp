@@ -135,6 +135,16 @@ std::unique_ptr<TIvMLDFile> OpenImage(const std::string& bytes, TStream** stream
     return reader;
 }
 
+std::string ErrorOf(const std::function<void()>& call)
+{
+    try {
+        call();
+    } catch (const std::exception& error) {
+        return error.what();
+    }
+    return {};
+}
+
 std::string TempPath(const std::string& name)
 {
     const auto* test = testing::UnitTest::GetInstance()->current_test_info();

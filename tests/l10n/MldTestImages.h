@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -31,6 +32,9 @@ std::string Build(const nlohmann::json& description);
 // A reader over the bytes with its header read; stream (optional) receives the
 // stream the reader owns, to look at its position.
 std::unique_ptr<TIvMLDFile> OpenImage(const std::string& bytes, TStream** stream = nullptr);
+
+// The message of what call throws, or "" when it does not throw.
+std::string ErrorOf(const std::function<void()>& call);
 
 // A path in the temporary folder unique to the running test, so tests run
 // in parallel processes never share a file.
