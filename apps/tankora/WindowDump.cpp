@@ -6,6 +6,8 @@
 #include "framework/Font.h"
 #include "framework/Forms.h"
 #include "framework/Strings.h"
+#include "l10n/IvAMulti.h"
+#include "l10n/IvMultiTranslator.h"
 #include "nls/FormatSettings.h"
 #include "nls/GuiText.h"
 
@@ -106,6 +108,36 @@ void AddOwned(const TComponentBase& owner, json& components)
     }
 }
 
+// The first component the form owns that is a T, or null.
+template <typename T> T* OwnedOfClass(const TComponentBase& form)
+{
+    for (int i = 0; i < form.ComponentCount(); ++i) {
+        if (T* found = qobject_cast<T*>(form.Components(i)->Object()))
+            return found;
+    }
+    return nullptr;
+}
+
+json DictionaryState(TIvDictionary* dictionary)
+{
+    if (!dictionary)
+        return nullptr;
+    json state = { { "active", dictionary->Active() } };
+    if (auto* file = qobject_cast<TIvCustomFileDictionary*>(dictionary))
+        state["fileName"] = Utf8(std::string_view(file->FileName()));
+    state["languageIndex"] = dictionary->LanguageIndex();
+    state["activeLocale"] = dictionary->ActiveLocale();
+    return state;
+}
+
+json TranslatorState(const TIvCustomTranslator* translator)
+{
+    if (!translator)
+        return nullptr;
+    return { { "opened", translator->Opened() }, { "mirrored", translator->Mirrored() },
+        { "scaled", translator->Scaled() } };
+}
+
 json FormatSettingsState()
 {
     const tankora::FormatSettings& settings = tankora::ProcessFormatSettings();
@@ -130,9 +162,8 @@ json WindowState(const TCustomForm& form)
     AddOwned(form, components);
     return {
         { "readingDirection", ApplicationBiDiMode() == tankora::bdLeftToRight ? "ltr" : "rtl" },
-        // The window carries no dictionary or translator component yet.
-        { "dictionary", nullptr },
-        { "translator", nullptr },
+        { "dictionary", DictionaryState(OwnedOfClass<TIvDictionary>(form)) },
+        { "translator", TranslatorState(OwnedOfClass<TIvCustomTranslator>(form)) },
         { "formatSettings", FormatSettingsState() },
         { "components", components },
     };

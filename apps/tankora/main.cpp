@@ -23,16 +23,22 @@ int main(int argc, char** argv)
     TApplication application(argc, argv);
     application.Initialize();
     application.SetTitle(QStringLiteral("Tankora"));
+    const QString screenshot = qEnvironmentVariable("TANKORA_SCREENSHOT");
+    const QString dump = qEnvironmentVariable("TANKORA_DUMP");
     try {
         RegisterMainFormClasses();
         application.CreateForm<TMainForm>();
     } catch (const std::exception& error) {
+        // A window that cannot be created (an unusable cylang.mld in the
+        // current directory, say) ends the program: one line on stderr, and
+        // the error box for a user at the desktop, but not for a run that
+        // must never wait for input.
         std::fprintf(stderr, "tankora: %s\n", error.what());
-        HandleException(error);
+        if (screenshot.isEmpty() && dump.isEmpty())
+            HandleException(error);
         return 1;
     }
 
-    const QString screenshot = qEnvironmentVariable("TANKORA_SCREENSHOT");
     if (!screenshot.isEmpty()) {
         QTimer::singleShot(0, &application, [&application, &screenshot] {
             const bool saved = application.MainForm()->grab().save(screenshot);
@@ -41,7 +47,6 @@ int main(int argc, char** argv)
             QCoreApplication::exit(saved ? 0 : 1);
         });
     }
-    const QString dump = qEnvironmentVariable("TANKORA_DUMP");
     if (!dump.isEmpty()) {
         QTimer::singleShot(0, &application, [&application, &dump] {
             std::string error;

@@ -11,11 +11,16 @@
 #include "framework/Colors.h"
 #include "framework/ComponentRegistry.h"
 #include "framework/Exceptions.h"
+#include "framework/FileNames.h"
 #include "framework/FormReader.h"
+#include "l10n/IvBinDic.h"
 #include "l10n/IvMultiStrings.h"
+#include "l10n/IvMultiTranslator.h"
+#include "l10n/IvParser.h"
 #include "nls/GuiText.h"
 #include "nls/NumberText.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLineEdit>
 
@@ -65,6 +70,22 @@ template <typename T> T* Bind(const TComponentBase& form, const char* name)
     return control;
 }
 
+// The file name of the window's dictionary.
+constexpr const char* kDictionaryFileName = "cylang.mld";
+
+// `folder` without its last `count` characters (UTF-8 characters, so a
+// multibyte name is never cut inside a character); "" when it has fewer.
+std::string CutCharacters(const std::string& folder, int count)
+{
+    std::size_t end = folder.size();
+    for (; count > 0 && end > 0; --count) {
+        --end;
+        while (end > 0 && (static_cast<unsigned char>(folder[end]) & 0xC0) == 0x80)
+            --end;
+    }
+    return folder.substr(0, end);
+}
+
 } // namespace
 
 void RegisterMainFormClasses()
@@ -72,6 +93,8 @@ void RegisterMainFormClasses()
     InstallFontSubstitutes();
     RegisterClass<TDoubleEdit>();
     RegisterClass<TRzRadioGroup>();
+    RegisterClass<TIvTranslator>();
+    RegisterClass<TIvBinaryDictionary>();
 }
 
 TMainForm* CreateMainForm()
@@ -124,6 +147,8 @@ void TMainForm::Loaded()
     cbResultunits2 = Bind<TComboBox>(*this, "cbResultunits2");
     LResult = Bind<TPanel>(*this, "LResult");
     eResult2 = Bind<TPanel>(*this, "eResult2");
+    IvTranslator1 = Bind<TIvTranslator>(*this, "IvTranslator1");
+    IvBinaryDictionary1 = Bind<TIvBinaryDictionary>(*this, "IvBinaryDictionary1");
 
     // The calculator picture's own greyed variant, for a disabled button.
     QIcon calculator = BitBtn2->icon();
@@ -166,8 +191,34 @@ TMainForm::ResultQuantity TMainForm::ModeQuantity() const
     return Mode() == CalcMode::Volume ? ResultQuantity::Volume : ResultQuantity::Length;
 }
 
+void TMainForm::SelectStartupLanguage()
+{
+    try {
+        const QStringList arguments = QCoreApplication::arguments();
+        if (arguments.size() < 2 || arguments.at(1).isEmpty())
+            return;
+        // The program lives in a folder of seven characters; with the
+        // separator that makes eight, and the dictionary lies beside it.
+        const std::string path = CutCharacters(ProgramFolder(), 8) + kDictionaryFileName;
+        if (FileExists(path)) {
+            IvBinaryDictionary1->SetFileName(path);
+            IvBinaryDictionary1->SetLanguage(
+                TIvStringParser::ToInteger(tankora::QStringToAnsi(arguments.at(1))));
+        }
+        if (!IvBinaryDictionary1->Active()) {
+            IvBinaryDictionary1->Open();
+            IvTranslator1->Open();
+        }
+    } catch (...) {
+        // A missing or unreadable file, an argument that is no number or no
+        // language of the file: the window stays as the automatic opening
+        // left it, and the user is not bothered at start-up.
+    }
+}
+
 void TMainForm::FormCreate(QObject*)
 {
+    SelectStartupLanguage();
     CbOrientation->SetItemIndex(0);
     CbOrientationChange(this);
     for (TComboBox* list : { cbLu, cbVu, cbQu, cbtu, cbDu, cbbu, cbHu })

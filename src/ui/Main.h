@@ -16,6 +16,13 @@
 // switches the diagram. A result-unit change re-displays the kept result
 // without recomputing, and only when the kept result is of the current
 // mode's quantity (a volume is never shown as a length).
+//
+// Start-up language: the stored layout carries a translator and a binary
+// dictionary (cylang.mld relative to the current directory); the translator
+// opens them by itself once the layout has been read, in the language of the
+// user's locale, when that file exists. FormCreate then runs
+// SelectStartupLanguage, which may take the file beside the program's folder
+// and the language index given as the first argument.
 
 #include "UnitNames.h"
 #include "calc/Tank.h"
@@ -29,6 +36,8 @@
 #include "framework/Panel.h"
 
 class TDoubleEdit;
+class TIvBinaryDictionary;
+class TIvTranslator;
 class TResultText;
 class TRzRadioGroup;
 
@@ -99,12 +108,23 @@ public:
     TComboBox* CbResultUnits = nullptr;
     TLabel* stResult2 = nullptr;
     TComboBox* cbResultunits2 = nullptr;
+    TIvTranslator* IvTranslator1 = nullptr;
+    TIvBinaryDictionary* IvBinaryDictionary1 = nullptr;
     TPanel* LResult = nullptr;
     TPanel* eResult2 = nullptr;
 
+    // Step 1 of FormCreate. With a first command-line argument that is not
+    // empty: when a cylang.mld lies beside the program's folder (the
+    // folder's text with its last eight characters, final separator
+    // included, cut), the dictionary takes that file and the argument as its
+    // language index; a dictionary not yet open is then opened, with the
+    // translator. Never raises and never reports: any failure leaves the
+    // window as the automatic opening left it.
+    void SelectStartupLanguage();
+
 public slots:
-    // Sets the defaults: horizontal tank, first unit of every entry list,
-    // Volume mode.
+    // Selects the start-up language, then sets the defaults: horizontal tank, first unit of every
+    // entry list, Volume mode.
     void FormCreate(QObject* Sender);
     // OK: closes the window, which ends the program.
     void BitBtn1Click(QObject* Sender);

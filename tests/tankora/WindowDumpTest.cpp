@@ -1,51 +1,26 @@
 // tankora run as a process with TANKORA_DUMP, the way outside checks run it:
 // the window's state once it has started, as JSON, then the program ends.
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QTemporaryDir>
+#include "ProgramRun.h"
 
-#include <nlohmann/json.hpp>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <set>
 
 namespace {
 
 using nlohmann::json;
-
-struct ProgramRun
-{
-    int exitCode = -1;
-    std::string err;
-};
+using tankora::test::Component;
+using tankora::test::ProgramRun;
+using tankora::test::RunProgram;
 
 // Runs the program in `folder` (its current directory) with the dump going
 // to `dumpFile`.
 ProgramRun RunWithDump(const QString& folder, const QString& dumpFile)
 {
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("TANKORA_DUMP"), dumpFile);
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    program.setProcessEnvironment(environment);
-    program.setWorkingDirectory(folder);
-    program.start(QStringLiteral(TANKORA_PROGRAM), {});
-    if (!program.waitForFinished(60000))
-        program.kill();
-    return { program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
-        program.readAllStandardError().toStdString() };
-}
-
-const json* Component(const json& state, const std::string& name)
-{
-    for (const json& component : state["components"]) {
-        if (component["name"] == name)
-            return &component;
-    }
-    return nullptr;
+    return RunProgram({ .folder = folder, .dumpFile = dumpFile });
 }
 
 TEST(WindowDump, WritesTheWindowAsItStartedAndEnds)
@@ -55,12 +30,16 @@ TEST(WindowDump, WritesTheWindowAsItStartedAndEnds)
     const QString file = folder.filePath(QStringLiteral("state.json"));
     const ProgramRun run = RunWithDump(folder.path(), file);
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    std::ifstream in(file.toStdString());
-    const json state = json::parse(in);
+    ASSERT_TRUE(run.state);
+    const json& state = *run.state;
 
     EXPECT_EQ(state["readingDirection"], "ltr");
-    EXPECT_TRUE(state["dictionary"].is_null());
-    EXPECT_TRUE(state["translator"].is_null());
+    // No cylang.mld in the current directory and no language argument.
+    EXPECT_EQ(state["dictionary"],
+        json({ { "active", false }, { "fileName", "cylang.mld" }, { "languageIndex", -1 },
+            { "activeLocale", 0 } }));
+    EXPECT_EQ(state["translator"],
+        json({ { "opened", false }, { "mirrored", false }, { "scaled", false } }));
     EXPECT_EQ(state["formatSettings"]["decimalSeparator"], ".");
 
     const json& form = state["components"].at(0);
@@ -78,7 +57,9 @@ TEST(WindowDump, WritesTheWindowAsItStartedAndEnds)
         names.push_back(component["name"]);
     EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 5),
         std::vector<std::string>({ "MainForm", "Panel1", "BitBtn1", "BitBtn2", "GroupBox1" }));
-    EXPECT_EQ(names.back(), "VerticalImg");
+    // The translator and the dictionary come after every control.
+    EXPECT_EQ(std::vector<std::string>(names.end() - 3, names.end()),
+        std::vector<std::string>({ "VerticalImg", "IvTranslator1", "IvBinaryDictionary1" }));
     const auto group = std::find(names.begin(), names.end(), "CalcOptions");
     ASSERT_NE(group, names.end());
     const std::size_t groupIndex = std::size_t(group - names.begin());
@@ -90,7 +71,7 @@ TEST(WindowDump, WritesTheWindowAsItStartedAndEnds)
     }
     names.erase(std::remove(names.begin(), names.end(), ""), names.end());
     EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
-    EXPECT_EQ(names.size(), 38u);
+    EXPECT_EQ(names.size(), 40u);
 
     const json* units = Component(state, "CbResultUnits");
     ASSERT_NE(units, nullptr);

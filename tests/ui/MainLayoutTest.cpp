@@ -1,24 +1,26 @@
-// The window as a user sees it, in every mode and orientation: no text is
-// clipped, no control overlaps a sibling or leaves its parent. With
+// The window as a user sees it, in every mode and orientation, as written and
+// in every language of the shipped dictionary through the window's own
+// translator: no text is clipped, no control overlaps a sibling or leaves its
+// parent, and a right-to-left language mirrors the window. With
 // TANKORA_SCREENSHOT_DIR set, each state is also saved as a PNG to look at.
 #include "ui/Main.h"
 
 #include "MessageLog.h"
 #include "SeparatorScope.h"
-#include "ShippedDictionary.h"
-#include "framework/Strings.h"
+#include "StartedInLanguage.h"
+#include "framework/Application.h"
+#include "l10n/IvMultiTranslator.h"
+#include "nls/FormatSettings.h"
 #include "ui/DoubleEdit.h"
 #include "ui/RzRadGrp.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QMetaProperty>
 #include <QStyleOptionComboBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 
 namespace {
@@ -85,36 +87,34 @@ void ExpectTidy(QWidget* parent, const std::string& state)
 }
 
 // Runs every mode in both orientations with results as wide as the window
-// shows them in practice; `show` may change the texts after each step, as a
-// translator does.
-void ExpectTidyInEveryState(
-    const std::string& name, const std::function<void(TMainForm&)>& show = {})
+// shows them in practice, numbers typed with the window's decimal separator.
+void ExpectTidyInEveryState(const std::string& name, TMainForm& form)
 {
-    std::unique_ptr<TMainForm> form(CreateMainForm());
-    form->show();
-    form->dL->SetText(QStringLiteral("12.5"));
-    form->dD->SetText(QStringLiteral("3.2"));
-    form->db->SetText(QStringLiteral("0.8"));
+    const QChar separator = QChar::fromLatin1(tankora::ProcessFormatSettings().DecimalSeparator);
+    const auto number
+        = [&](const char* text) { return QString::fromLatin1(text).replace(u'.', separator); };
+    form.dL->SetText(number("12.5"));
+    form.dD->SetText(number("3.2"));
+    form.db->SetText(number("0.8"));
     const QString screenshots = qEnvironmentVariable("TANKORA_SCREENSHOT_DIR");
     const char* modes[] = { "volume", "height", "new-height" };
     for (int orientation = 0; orientation < 2; ++orientation) {
-        form->CbOrientation->SetItemIndex(orientation);
-        form->CbOrientationChange(form.get());
+        form.CbOrientation->SetItemIndex(orientation);
+        form.CbOrientationChange(&form);
         for (int mode = 0; mode < 3; ++mode) {
-            form->CalcOptions->SetItemIndex(mode);
-            (mode == 1 ? form->eV : form->eH)->SetText(QStringLiteral("1.5"));
-            form->eQ->SetText(QStringLiteral("0.01"));
-            form->eT->SetText(QStringLiteral("60"));
-            QTest::mouseClick(form->BitBtn2, Qt::LeftButton);
-            if (show)
-                show(*form);
+            form.CalcOptions->SetItemIndex(mode);
+            (mode == 1 ? form.eV : form.eH)->SetText(number("1.5"));
+            form.eQ->SetText(number("0.01"));
+            form.eT->SetText(QStringLiteral("60"));
+            QTest::mouseClick(form.BitBtn2, Qt::LeftButton);
             const std::string state
                 = name + (orientation ? " vertical " : " horizontal ") + modes[mode];
-            ExpectTidy(form.get(), state);
+            EXPECT_NE(form.LResult->Caption(), QStringLiteral("0")) << state << ": no result";
+            ExpectTidy(&form, state);
             if (!screenshots.isEmpty()) {
                 QString file = QString::fromStdString(state).trimmed().replace(u' ', u'-');
                 file = QDir(screenshots).filePath(file + QStringLiteral(".png"));
-                EXPECT_TRUE(form->grab().save(file)) << file.toStdString();
+                EXPECT_TRUE(form.grab().save(file)) << file.toStdString();
             }
         }
     }
@@ -124,48 +124,34 @@ TEST(MainLayout, NothingIsClippedOrOverlappingInAnyModeOrOrientation)
 {
     const SeparatorScope point('.');
     tankora::MessageLog messages;
-    ExpectTidyInEveryState("native");
+    std::unique_ptr<TMainForm> form(CreateMainForm());
+    form->show();
+    ExpectTidyInEveryState("native", *form);
 }
 
-// Shows the captions and list entries of the window and of everything it
-// owns in `language`, as the window's translator does; texts without an
-// entry stay as they are.
-void ShowIn(TMainForm& form, const tankora::test::ShippedDictionary& dictionary,
-    const std::string& language)
-{
-    std::vector<QObject*> objects { &form };
-    for (int i = 0; i < form.ComponentCount(); ++i)
-        objects.push_back(form.Components(i)->Object());
-    for (QObject* object : objects) {
-        const QMetaObject* meta = object->metaObject();
-        if (const int index = meta->indexOfProperty("Caption"); index >= 0) {
-            const QString text = meta->property(index).read(object).toString();
-            if (const auto shown = dictionary.Translation(text, language))
-                meta->property(index).write(object, *shown);
-        }
-        if (const int index = meta->indexOfProperty("Items"); index >= 0) {
-            auto* items = meta->property(index).read(object).value<TStrings*>();
-            for (int i = 0; items && i < items->Count(); ++i) {
-                if (const auto shown = dictionary.Translation(items->Strings(i), language))
-                    items->Put(i, *shown);
-            }
-        }
-    }
-}
-
-class MainLayoutInLanguage : public ::testing::TestWithParam<std::string>
+class MainLayoutInLanguage : public ::testing::TestWithParam<tankora::test::ShippedLanguage>
 { };
 
-TEST_P(MainLayoutInLanguage, NothingIsClippedOrOverlapping)
+TEST_P(MainLayoutInLanguage, NothingIsClippedOrOverlappingAndRightToLeftIsMirrored)
 {
-    const SeparatorScope point('.');
     tankora::MessageLog messages;
-    const tankora::test::ShippedDictionary dictionary;
-    ExpectTidyInEveryState(
-        GetParam(), [&](TMainForm& form) { ShowIn(form, dictionary, GetParam()); });
+    tankora::test::StartedInLanguage started(GetParam());
+    TMainForm& form = started.Form();
+    ASSERT_TRUE(form.IvTranslator1->Opened()) << "the dictionary was not opened";
+
+    const bool rightToLeft = GetParam().iso == "he" || GetParam().iso == "ar";
+    EXPECT_EQ(form.IvTranslator1->Mirrored(), rightToLeft);
+    EXPECT_EQ(form.layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    // OK sits at the right edge as written, at the left edge mirrored.
+    const int okLeft = form.BitBtn1->geometry().left();
+    EXPECT_EQ(okLeft, rightToLeft ? 464 - 369 - 90 : 369);
+    ExpectTidyInEveryState(GetParam().iso, form);
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedLanguages, MainLayoutInLanguage,
-    ::testing::ValuesIn(tankora::test::ShippedDictionary().Languages()));
+    ::testing::ValuesIn(tankora::test::ShippedLanguages()),
+    [](const ::testing::TestParamInfo<tankora::test::ShippedLanguage>& info) {
+        return info.param.iso;
+    });
 
 } // namespace
