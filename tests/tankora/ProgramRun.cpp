@@ -32,6 +32,20 @@ ProgramRun RunProgram(const ProgramStart& start)
     return run;
 }
 
+std::vector<std::string> ProgramLines(const std::string& err)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < err.size()) {
+        const std::size_t end = err.find('\n', start);
+        const std::string line = err.substr(start, end - start);
+        if (line.starts_with("tankora: "))
+            lines.push_back(line);
+        start = end == std::string::npos ? err.size() : end + 1;
+    }
+    return lines;
+}
+
 const nlohmann::json* Component(const nlohmann::json& state, const std::string& name)
 {
     for (const nlohmann::json& component : state["components"]) {

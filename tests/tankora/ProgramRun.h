@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tankora::test {
 
@@ -32,6 +33,10 @@ struct ProgramStart
 };
 
 ProgramRun RunProgram(const ProgramStart& start);
+
+// The lines the program itself wrote to stderr ("tankora: ..."), without
+// what Qt's platform plugins may log.
+std::vector<std::string> ProgramLines(const std::string& err);
 
 // The dumped component named `name`, or null.
 const nlohmann::json* Component(const nlohmann::json& state, const std::string& name);

@@ -6,6 +6,7 @@
 
 #include "MessageLog.h"
 #include "StartedInLanguage.h"
+#include "l10n/IvMultiTranslator.h"
 #include "nls/FormatSettings.h"
 #include "ui/DoubleEdit.h"
 #include "ui/RzRadGrp.h"
