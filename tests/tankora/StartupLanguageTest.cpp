@@ -73,10 +73,12 @@ protected:
 
     static void Place(FileIn where)
     {
-        if (where == FileIn::Parent || where == FileIn::Both)
+        if (where == FileIn::Parent || where == FileIn::Both) {
             ASSERT_TRUE(QFile::copy(QStringLiteral(TANKORA_DICTIONARY), ParentFile()));
-        if (where == FileIn::Cwd || where == FileIn::Both)
+        }
+        if (where == FileIn::Cwd || where == FileIn::Both) {
             ASSERT_TRUE(QFile::copy(QStringLiteral(TANKORA_DICTIONARY), CwdFile()));
+        }
     }
 
     static ProgramRun Run(const QStringList& arguments, const char* lang)
@@ -106,11 +108,13 @@ TEST_P(StartupLanguageTest, OpensTheExpectedFileInTheExpectedLanguage)
     const json& dictionary = state["dictionary"];
     EXPECT_EQ(dictionary["active"], c.active);
     EXPECT_EQ(state["translator"]["opened"], c.active);
-    if (c.active)
+    if (c.active) {
         EXPECT_EQ(dictionary["languageIndex"], c.language);
+    }
     const QString file = c.fromParent ? ParentFile() : c.active ? CwdFile() : QString();
-    if (!file.isEmpty())
+    if (!file.isEmpty()) {
         EXPECT_EQ(dictionary["fileName"], file.toStdString());
+    }
     EXPECT_EQ(state["formatSettings"]["decimalSeparator"], std::string(1, c.decimalSeparator));
 
     // The window's texts: a caption, a list item and a hint.

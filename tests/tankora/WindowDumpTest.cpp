@@ -20,7 +20,10 @@ using tankora::test::RunProgram;
 // to `dumpFile`.
 ProgramRun RunWithDump(const QString& folder, const QString& dumpFile)
 {
-    return RunProgram({ .folder = folder, .dumpFile = dumpFile });
+    tankora::test::ProgramStart start;
+    start.folder = folder;
+    start.dumpFile = dumpFile;
+    return RunProgram(start);
 }
 
 TEST(WindowDump, WritesTheWindowAsItStartedAndEnds)
@@ -36,7 +39,7 @@ TEST(WindowDump, WritesTheWindowAsItStartedAndEnds)
     EXPECT_EQ(state["readingDirection"], "ltr");
     // No cylang.mld in the current directory and no language argument.
     EXPECT_EQ(state["dictionary"],
-        json({ { "active", false }, { "fileName", "cylang.mld" }, { "languageIndex", -1 },
+        json({ { "active", false }, { "fileName", "cylang.mld" }, { "languageIndex", 0 },
             { "activeLocale", 0 } }));
     EXPECT_EQ(state["translator"],
         json({ { "opened", false }, { "mirrored", false }, { "scaled", false } }));

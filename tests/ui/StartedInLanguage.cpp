@@ -15,7 +15,8 @@ namespace tankora::test {
 
 std::vector<ShippedLanguage> ShippedLanguages()
 {
-    const nlohmann::json& languages = ShippedDictionary().Source()["languages"];
+    const ShippedDictionary dictionary;
+    const nlohmann::json& languages = dictionary.Source()["languages"];
     std::vector<ShippedLanguage> shipped;
     for (std::size_t i = 1; i < languages.size(); ++i) {
         const nlohmann::json& language = languages[i];
