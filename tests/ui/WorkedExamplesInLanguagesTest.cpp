@@ -75,8 +75,9 @@ TEST_P(WorkedExamplesInLanguage, GiveTheSameNumbersAsInEnglish)
 
     // The height that holds 0.3927 m3, in centimetres.
     TRzGroupButton* height = form.CalcOptions->Buttons().at(1);
-    QTest::mouseClick(
-        height, Qt::LeftButton, {}, QPoint(height->width() / 2, height->height() / 2));
+    // On the round mark, which sits at the other side in a mirrored window.
+    const int mark = height->isRightToLeft() ? height->width() - 6 : 6;
+    QTest::mouseClick(height, Qt::LeftButton, {}, QPoint(mark, height->height() / 2));
     ASSERT_EQ(form.CalcOptions->ItemIndex(), 1);
     Type(form.eV, "0.3927");
     QTest::mouseClick(form.BitBtn2, Qt::LeftButton);
