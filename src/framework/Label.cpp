@@ -63,15 +63,8 @@ void TLabel::SetWordWrap(bool wordWrap)
 
 void TLabel::AdjustSize()
 {
-    if (!m_autoSize || IsLoading())
-        return;
-    const QSize size = sizeHint();
-    // A right-to-left label grows and shrinks at its left edge: its right
-    // edge, where its text starts, stays, as the left edge does otherwise.
-    if (isRightToLeft())
-        setGeometry(geometry().right() + 1 - size.width(), y(), size.width(), size.height());
-    else
-        resize(size);
+    if (m_autoSize && !IsLoading())
+        resize(sizeHint());
 }
 
 bool TLabel::IsPropertyStored(const char* name) const
