@@ -2,6 +2,7 @@
 // whose locale comes from the environment.
 
 #include "MldTestImages.h"
+#include "MldToolRunner.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -15,12 +16,6 @@ using namespace tankora::test;
 using nlohmann::json;
 
 namespace {
-
-struct ToolRun
-{
-    int exitCode;
-    std::string out, err;
-};
 
 ToolRun Translate(const QStringList& arguments, const std::string& input = {},
     const QString& lang = QStringLiteral("de_DE.UTF-8"))
