@@ -360,7 +360,8 @@ private:
                 if (inQuotes)
                     out.push_back('\'');
                 inQuotes = false;
-                out += "#" + std::to_string(c);
+                out.push_back('#');
+                out += std::to_string(c);
             }
         }
         if (inQuotes)
