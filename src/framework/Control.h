@@ -79,6 +79,12 @@ public:
     // images) are drawn on their parent's and answer false.
     virtual bool IsWindowed() const { return true; }
 
+    // Set while the control stands mirrored in its parent (right-to-left
+    // layout): a control that sizes itself then keeps its right edge, where
+    // its text begins, instead of growing out of its mirrored place.
+    bool KeepsRightEdge() const { return m_keepsRightEdge; }
+    void SetKeepsRightEdge(bool keepsRightEdge) { m_keepsRightEdge = keepsRightEdge; }
+
 protected:
     // Applies the colour to the widget; the default paints the window and
     // base roles and fills the background.
@@ -113,6 +119,7 @@ private:
     int m_tabOrder = -1;
     bool m_tabStop = false;
     tankora::TAlign m_align = tankora::alNone;
+    bool m_keepsRightEdge = false;
     std::unique_ptr<TAlignWatcher> m_alignWatcher;
 };
 

@@ -63,8 +63,13 @@ void TLabel::SetWordWrap(bool wordWrap)
 
 void TLabel::AdjustSize()
 {
-    if (m_autoSize && !IsLoading())
-        resize(sizeHint());
+    if (!m_autoSize || IsLoading())
+        return;
+    const QSize size = sizeHint();
+    if (KeepsRightEdge())
+        setGeometry(x() + width() - size.width(), y(), size.width(), size.height());
+    else
+        resize(size);
 }
 
 bool TLabel::IsPropertyStored(const char* name) const

@@ -15,6 +15,15 @@ void MoveLeftTo(QWidget& widget, int left)
         widget.move(left, widget.y());
 }
 
+// A mirrored control that sizes itself (a label taking a longer caption)
+// must grow towards the inside of its mirrored place; unmirrored it grows to
+// the right again. The flag changes only here, so unmirroring stays exact.
+void KeepRightEdge(QWidget& widget, bool keep)
+{
+    if (TControl* control = AsControl(&widget))
+        control->SetKeepsRightEdge(keep);
+}
+
 // Child positions count from the parent's left edge, so the parent's whole
 // width is the room they are mirrored in.
 int MirroredLeft(const QWidget& widget, const QWidget& parent, int left)
@@ -31,6 +40,7 @@ void MirrorControlPosition(QWidget& control, TIvBidirectionalState& state)
     state.Mirrored = true;
     state.ReadingOrder = ivroRightToLeft;
     MoveLeftTo(control, MirroredLeft(control, *control.parentWidget(), control.x()));
+    KeepRightEdge(control, true);
 }
 
 void UnmirrorControlPosition(QWidget& control, TIvBidirectionalState& state)
@@ -39,6 +49,7 @@ void UnmirrorControlPosition(QWidget& control, TIvBidirectionalState& state)
         return;
     state.Mirrored = false;
     state.ReadingOrder = ivroLeftToRight;
+    KeepRightEdge(control, false);
     MoveLeftTo(control, state.DesignLeft);
 }
 

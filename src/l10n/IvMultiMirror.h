@@ -10,8 +10,9 @@ class QObject;
 class QWidget;
 
 // Moves control (the record's) to parent width - width - left and marks the
-// record mirrored, right to left. Nothing for a record already mirrored or
-// a control without a parent.
+// record mirrored, right to left; while mirrored, a control that sizes
+// itself keeps its right edge. Nothing for a record already mirrored or a
+// control without a parent.
 void MirrorControlPosition(QWidget& control, TIvBidirectionalState& state);
 
 // Moves a mirrored record's control back to its design left position and

@@ -160,6 +160,30 @@ TEST_F(Layout, RightToLeftLanguageMirrorsEveryControlButTheRootOnceAndBack)
     EXPECT_EQ(translator->BiDiStates().Count(), 4) << "one record per control, the form's too";
 }
 
+TEST_F(Layout, MirroredLabelThatSizesItselfKeepsItsRightEdgeAndUnmirrorsExactly)
+{
+    auto* result = Make<TLabel>("Result1", panel); // sizes itself to its caption
+    result->SetCaption("Level");
+    result->SetLeft(10);
+    OpenIn(kArabic);
+    const int mirroredRight = 100 - 10;
+    EXPECT_EQ(result->Left() + result->Width(), mirroredRight);
+
+    // The program gives it a longer caption while the window is mirrored.
+    const int shortWidth = result->Width();
+    result->SetCaption("Level after the outflow");
+    ASSERT_GT(result->Width(), shortWidth);
+    EXPECT_EQ(result->Left() + result->Width(), mirroredRight) << "grew out of its place";
+    translator->Open();
+    EXPECT_EQ(result->Left() + result->Width(), mirroredRight) << "moved by a second pass";
+
+    dictionary->SetLanguage(kEnglish);
+    EXPECT_EQ(result->Left(), 10);
+    result->SetCaption("Level");
+    EXPECT_EQ(result->Left(), 10) << "a left-to-right label keeps its left edge";
+    EXPECT_EQ(label->Left(), 200) << "a fixed-size label comes back as well";
+}
+
 TEST_F(Layout, MirroredControlsFollowTheirParentsNewWidthOnRequest)
 {
     OpenIn(kArabic);
