@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kCaptionInset = 8;
@@ -26,8 +28,17 @@ void PaintEtchedFrame(QPainter& painter, const QWidget& widget, const QString& c
     painter.drawRect(QRect(0, top, w, h));
     if (caption.isEmpty())
         return;
-    const QRect captionRect(kCaptionInset, 0, metrics.horizontalAdvance(caption), metrics.height());
-    painter.fillRect(captionRect, widget.palette().color(widget.backgroundRole()));
+    // Some letters reach above the font's line: Arabic marks over a tall
+    // letter, CJK glyphs drawn from a fallback font with a taller line. The
+    // baseline moves down just enough for their tops to show, and the band
+    // behind the caption reaches down to their bottoms; a caption within the
+    // font's line stays where it always was. The caption is drawn from its
+    // baseline rather than into a box, so no box clips its edges either.
+    const QRect ink = metrics.tightBoundingRect(caption);
+    const int baseline = std::max(metrics.ascent(), -ink.top());
+    const int bandHeight = std::max(metrics.height(), baseline + ink.bottom() + 1);
+    painter.fillRect(QRect(kCaptionInset, 0, metrics.horizontalAdvance(caption), bandHeight),
+        widget.palette().color(widget.backgroundRole()));
     painter.setPen(widget.palette().color(QPalette::WindowText));
-    painter.drawText(captionRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
+    painter.drawText(QPoint(kCaptionInset, baseline), caption);
 }

@@ -16,6 +16,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QPainter>
 #include <QStyleOptionComboBox>
 #include <QTest>
 
@@ -53,6 +54,57 @@ int ComboTextWidth(QComboBox* list)
         .width();
 }
 
+// Rows from the first to the last that hold a pixel other than background.
+int InkRows(const QImage& image, QRgb background)
+{
+    int first = image.height();
+    int last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != background) {
+                first = std::min(first, y);
+                last = y;
+                break;
+            }
+        }
+    }
+    return last - first + 1;
+}
+
+// The title of a captioned group (group box or radio group) is shown whole:
+// in the title's columns of the group as drawn, above its first control, its
+// ink spans as many rows as the title drawn alone with room on every side.
+// Letters that reach beyond the font's line (Arabic marks, CJK glyphs of a
+// fallback font) lose their top or bottom rows where the group's edge or the
+// band behind the title cuts them. Rows, not pixels, are compared: where
+// along a pixel the title starts changes its shading, not its height.
+void ExpectTitleShownWhole(QWidget* group, const QString& title, const std::string& where)
+{
+    if (title.trimmed().isEmpty())
+        return;
+    const QFontMetrics metrics(group->font());
+    const int width = metrics.horizontalAdvance(title);
+    int titleRows = group->height();
+    for (QWidget* child : Controls(group))
+        titleRows = std::min(titleRows, child->y());
+    // The title starts 8 pixels in; its band hides the frame's top line.
+    const QImage shown = group->grab(QRect(8, 0, width, titleRows)).toImage();
+
+    const QColor background = group->palette().color(group->backgroundRole());
+    const int room = 2 * metrics.height();
+    QImage alone(width + 2 * room, 2 * room, QImage::Format_RGB32);
+    alone.fill(background);
+    QPainter painter(&alone);
+    painter.setFont(group->font());
+    painter.setLayoutDirection(group->layoutDirection());
+    painter.setPen(group->palette().color(QPalette::WindowText));
+    painter.drawText(QPoint(room, room), title);
+    painter.end();
+
+    EXPECT_EQ(InkRows(shown, background.rgb()), InkRows(alone, background.rgb()))
+        << where << " title \"" << title.toStdString() << "\" is cut";
+}
+
 void ExpectTidy(QWidget* parent, const std::string& state)
 {
     const std::vector<QWidget*> controls = Controls(parent);
@@ -81,7 +133,10 @@ void ExpectTidy(QWidget* parent, const std::string& state)
         }
         if (auto* box = qobject_cast<QGroupBox*>(control)) {
             EXPECT_LT(metrics.horizontalAdvance(box->title()) + 8, box->width()) << where;
+            ExpectTitleShownWhole(box, box->title(), where);
         }
+        if (auto* group = qobject_cast<TRzCustomRadioGroup*>(control))
+            ExpectTitleShownWhole(group, group->Caption(), where);
         ExpectTidy(control, state);
     }
 }
