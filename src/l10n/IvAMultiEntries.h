@@ -2,10 +2,13 @@
 // TIvEntryTable: the entries of one language of a file dictionary, sorted
 // for lookups.
 //
-// The texts of all entries live in one arena of bytes (native text, the
-// character 127, context, sub-context, translation, entry after entry) and
-// each entry is a fixed record of offsets, so a load of tens of thousands of
-// entries makes a handful of allocations instead of four per entry.
+// The texts of all entries live in one arena of bytes, entry after entry: a
+// header of four lengths (LEB128: native text, context, sub-context, and the
+// translation's length + 1, or 0 for a translation equal to the native text,
+// which takes no bytes), then native text, the character 127, context,
+// sub-context and translation. An entry is its 4-byte arena offset, so a load
+// of tens of thousands of entries makes a handful of allocations and holds
+// little beside the texts themselves.
 //
 // Order: the sort key is the native text, or, in a context-sensitive table,
 // native text + character 127 + context + sub-context (which the arena holds
@@ -17,6 +20,9 @@
 // answers (with duplicate keys any one of them) through a hash index built
 // with the sort, in a constant number of probes.
 
+#include "IvAMultiArena.h"
+
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -38,29 +44,63 @@ public:
     // Character between the native text and the contexts in a composite key.
     static constexpr char kContextSeparator = '\x7F';
 
+    TIvEntryTable() = default;
+    TIvEntryTable(TIvEntryTable&& other) noexcept { Swap(other); }
+    TIvEntryTable& operator=(TIvEntryTable&& other) noexcept
+    {
+        Swap(other);
+        return *this;
+    }
+
     // Empties the table and gives its memory back.
     void Clear();
     void Swap(TIvEntryTable& other) noexcept;
 
     // Appending. The table is unsorted (and its lookups find nothing) from the
-    // first Append until SortEntries.
+    // first entry added until SortEntries; At gives the entries in the order
+    // they were added until then.
+    //
+    // An estimate of what is coming: entries, and the bytes of their texts.
     void Reserve(std::size_t entries, std::size_t textBytes);
     void Append(std::string_view nativeText, std::string_view context, std::string_view subContext,
         std::string_view translation);
-    // For loaders that convert texts straight into the arena: StartEntry, then
-    // the four texts (native, context, sub-context, translation) each appended
-    // to Arena() and closed with EndText. An entry is complete after its
-    // fourth EndText; a translation equal to the native text takes no bytes.
-    void StartEntry();
-    std::string& Arena() { return m_arena; }
-    void EndText();
+    // For loaders that convert texts straight into the arena: OpenEntry, then
+    // the native text, EndNative, the context, EndContext, the sub-context,
+    // EndSubContext, the translation, CloseEntry (or CloseEntryAsNative
+    // instead of writing a translation equal to the native text). Each text
+    // is written at Text() after MakeRoom for at most that many bytes, and
+    // taken with Commit.
+    void OpenEntry()
+    {
+        MakeRoom(kHeaderRoom + 1);
+        m_open.Start = m_arena.Size();
+        m_arena.Commit(kHeaderRoom);
+    }
+    void MakeRoom(std::size_t bytes)
+    {
+        if (m_arena.Room() < bytes)
+            Grow(bytes);
+    }
+    char* Text() { return m_arena.End(); }
+    void Commit(std::size_t bytes) { m_arena.Commit(bytes); }
+    void EndNative()
+    {
+        m_open.NativeEnd = m_arena.Size();
+        MakeRoom(1);
+        *m_arena.End() = kContextSeparator;
+        m_arena.Commit(1);
+    }
+    void EndContext() { m_open.ContextEnd = m_arena.Size(); }
+    void EndSubContext() { m_open.SubContextEnd = m_arena.Size(); }
+    void CloseEntry() { Close(false); }
+    void CloseEntryAsNative() { Close(true); }
 
     // Sorts by the key of the given kind and builds the lookup index.
     void SortEntries(bool contextSensitive);
     bool ContextSensitive() const { return m_contextSensitive; }
 
-    int Count() const { return static_cast<int>(m_records.size()); }
-    bool Empty() const { return m_records.empty(); }
+    int Count() const { return static_cast<int>(m_offsets.size()); }
+    bool Empty() const { return m_offsets.empty(); }
     // Entry index (0 .. Count()-1, unchecked).
     TIvEntryView At(int index) const;
     std::string_view Key(int index) const;
@@ -76,35 +116,35 @@ public:
     int LookupWithContext(
         std::string_view text, std::string_view context, std::string_view subContext) const;
 
-    // Bytes held: arena, records and index, by capacity.
+    // Bytes held: arena, entry offsets and index, by capacity.
     std::size_t MemoryUsage() const;
     // Bytes of the entries' texts (native, contexts and translations).
     std::size_t TextBytes() const { return m_textBytes; }
 
 private:
-    struct TRecord
-    {
-        std::uint32_t Offset; // of the native text in the arena
-        std::uint32_t NativeLength;
-        std::uint32_t ContextLength;
-        std::uint32_t SubContextLength;
-        std::uint32_t TranslationLength; // kSameAsNative: the native text
-    };
-    static constexpr std::uint32_t kSameAsNative = 0xFFFFFFFF;
+    // Header bytes an entry opens with; more when a length needs them.
+    static constexpr std::size_t kHeaderRoom = 4;
 
-    std::string_view NativeOf(const TRecord& record) const;
-    std::string_view KeyOf(const TRecord& record) const;
-    std::string_view ContextsOf(const TRecord& record) const; // context + sub-context
-    // Sorts the records, permuting the hashes of their native texts with them.
-    void SortRecords(std::vector<std::uint64_t>& hashes);
-    void BuildIndex(const std::vector<std::uint64_t>& hashes);
-    // compare(record) < 0: the record is below the key searched for.
+    struct TOpenEntry
+    {
+        std::size_t Start = 0, NativeEnd = 0, ContextEnd = 0, SubContextEnd = 0;
+    };
+
+    void Grow(std::size_t bytes);
+    void Close(bool sameAsNative);
+    void WriteLongHeader(const std::array<std::uint32_t, 4>& header);
+    std::string_view NativeAt(std::size_t index) const;
+    std::string_view KeyAt(std::size_t index) const;
+    // hashOf(i): the hash of the native text of sorted entry i.
+    template <typename HashOf> void BuildIndex(HashOf hashOf);
+    // compare(index) < 0: the entry is below the key searched for.
     template <typename Compare> int BinarySearch(Compare compare) const;
     // First index of the run of entries whose native text is text, or -1.
     int FindGroup(std::string_view text) const;
 
-    std::string m_arena;
-    std::vector<TRecord> m_records;
+    TIvTextArena m_arena;
+    // Arena offset of each entry's header, in sorted order once sorted.
+    std::vector<std::uint32_t> m_offsets;
     // Open addressing, linear probing: 0 empty, else (tag << m_indexBits) |
     // (index + 1) of the first entry of a native-text group.
     std::vector<std::uint32_t> m_slots;
@@ -115,11 +155,6 @@ private:
     // take the binary search instead of the index.
     bool m_separatorInNative = false;
     std::size_t m_textBytes = 0;
-    // Entry under construction.
-    int m_textsDone = 0;
-    std::uint32_t m_textStart = 0;
-    TRecord m_pending {};
+    std::size_t m_expectedEntries = 0; // Reserve's estimate, for growing
+    TOpenEntry m_open;
 };
-
-// The hash of the index (exposed for the tests that check its spread).
-std::uint64_t IvEntryHash(std::string_view text);

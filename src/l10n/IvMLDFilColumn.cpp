@@ -15,6 +15,7 @@
 #include "nls/Nls.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <memory>
 #include <unordered_map>
@@ -33,33 +34,46 @@ public:
         , m_units(0x10000, kUnknown)
     { }
 
-    void Append(std::string& out, const unsigned char* bytes, std::size_t count, bool littleEndian)
+    // Appends the count units at bytes, converted, to the text being written.
+    void Append(
+        TIvEntryTable& table, const unsigned char* bytes, std::size_t count, bool littleEndian)
     {
-        const std::size_t start = out.size();
-        out.resize(start + count * 3);
-        char* write = out.data() + start;
-        for (std::size_t i = 0; i < count; ++i, bytes += 2) {
-            const auto unit = static_cast<char16_t>(
-                littleEndian ? bytes[0] | (bytes[1] << 8) : (bytes[0] << 8) | bytes[1]);
-            std::uint32_t code = m_units[unit];
-            if (code == kUnknown)
-                code = m_units[unit] = Learn(unit);
-            if (code == kWholeText) {
-                out.resize(start);
-                AppendWhole(out, bytes - 2 * i, count, littleEndian);
-                return;
+        // Three bytes a unit at most, and one more for the four-byte store.
+        table.MakeRoom(count * 3 + 1);
+        char* const start = table.Text();
+        char* write = start;
+        // A local copy: stores through write may alias the vector's own fields.
+        std::uint32_t* const units = m_units.data();
+        for (std::size_t i = 0; i < count; ++i) {
+            const unsigned char* unitBytes = bytes + 2 * i;
+            const auto unit
+                = static_cast<char16_t>(littleEndian ? unitBytes[0] | (unitBytes[1] << 8)
+                                                     : (unitBytes[0] << 8) | unitBytes[1]);
+            std::uint32_t code = units[unit];
+            if (code == kUnknown || code == kWholeText) {
+                if (code == kUnknown)
+                    code = units[unit] = Learn(unit);
+                if (code == kWholeText) {
+                    AppendWhole(table, bytes, count, littleEndian);
+                    return;
+                }
             }
-            const unsigned length = code >> 24;
-            for (unsigned b = 0; b < length; ++b)
-                *write++ = static_cast<char>(code >> (8 * (length - 1 - b)));
+            if constexpr (std::endian::native == std::endian::little) {
+                std::memcpy(write, &code, 4); // the bytes, then the count: overwritten next
+            } else {
+                for (unsigned b = 0; b < (code >> 24); ++b)
+                    write[b] = static_cast<char>(code >> (8 * b));
+            }
+            write += code >> 24;
         }
-        out.resize(static_cast<std::size_t>(write - out.data()));
+        table.Commit(static_cast<std::size_t>(write - start));
     }
 
 private:
     static constexpr std::uint32_t kUnknown = 0;
     static constexpr std::uint32_t kWholeText = 0xFFFFFFFF;
 
+    // The unit's bytes, first byte lowest, with their count in the top byte.
     std::uint32_t Learn(char16_t unit) const
     {
         if (unit >= 0xD800 && unit <= 0xDFFF)
@@ -68,19 +82,23 @@ private:
         if (bytes.empty() || bytes.size() > 3)
             return kWholeText;
         std::uint32_t code = static_cast<std::uint32_t>(bytes.size()) << 24;
-        for (unsigned char byte : bytes)
-            code = (code & 0xFF000000u) | ((code << 8) & 0x00FFFFFFu) | byte;
+        for (std::size_t b = 0; b < bytes.size(); ++b)
+            code |= std::uint32_t { static_cast<unsigned char>(bytes[b]) } << (8 * b);
         return code;
     }
 
-    void AppendWhole(
-        std::string& out, const unsigned char* bytes, std::size_t count, bool littleEndian) const
+    void AppendWhole(TIvEntryTable& table, const unsigned char* bytes, std::size_t count,
+        bool littleEndian) const
     {
         std::u16string units(count, u'\0');
         for (std::size_t i = 0; i < count; ++i)
             units[i] = static_cast<char16_t>(littleEndian ? bytes[2 * i] | (bytes[2 * i + 1] << 8)
                                                           : (bytes[2 * i] << 8) | bytes[2 * i + 1]);
-        out += WideToCodePage(units, m_codePage);
+        const std::string text = WideToCodePage(units, m_codePage);
+        table.MakeRoom(text.size());
+        if (!text.empty())
+            std::memcpy(table.Text(), text.data(), text.size());
+        table.Commit(text.size());
     }
 
     int m_codePage;
@@ -100,9 +118,9 @@ TUnitEncoder& EncoderFor(int codePage)
     return *encoder;
 }
 
-// The bytes from the stream's position to its end, as a window that
-// Need() slides: the memory of a memory stream itself, else a buffer refilled
-// from the stream. A string is at most 2 * 65535 bytes, far below the buffer.
+// The bytes from the stream's position to its end, as a window that Refill
+// slides: the memory of a memory stream itself, else a buffer refilled from
+// the stream. A string is at most 2 * 65535 bytes, far below the buffer.
 class TByteWindow
 {
 public:
@@ -112,34 +130,27 @@ public:
         if (auto* memory = dynamic_cast<TCustomMemoryStream*>(&stream)) {
             const QByteArray& bytes = memory->Bytes();
             const std::int64_t position = std::min<std::int64_t>(stream.Position(), bytes.size());
-            m_next = reinterpret_cast<const unsigned char*>(bytes.constData()) + position;
+            m_begin = reinterpret_cast<const unsigned char*>(bytes.constData()) + position;
             m_end = reinterpret_cast<const unsigned char*>(bytes.constData()) + bytes.size();
             m_exhausted = true;
         } else {
             // Not value-initialised: every byte is read before it is looked at.
             m_buffer.reset(new unsigned char[kBufferSize]);
-            m_next = m_end = m_buffer.get();
+            m_begin = m_end = m_buffer.get();
         }
     }
 
-    // At least count bytes at Next(), or EReadError.
-    void Need(std::size_t count)
-    {
-        if (static_cast<std::size_t>(m_end - m_next) < count)
-            Refill(count);
-    }
-    const unsigned char* Next() const { return m_next; }
-    void Advance(std::size_t count) { m_next += count; }
+    const unsigned char* Begin() const { return m_begin; }
+    const unsigned char* End() const { return m_end; }
 
-private:
-    static constexpr std::size_t kBufferSize = 1 << 20;
-
-    void Refill(std::size_t count)
+    // At least count bytes from at (inside the window) on: where they are
+    // now, up to End(). EReadError when the stream ends first.
+    const unsigned char* Refill(const unsigned char* at, std::size_t count)
     {
         if (m_exhausted)
             throw EReadError();
-        const std::size_t kept = static_cast<std::size_t>(m_end - m_next);
-        std::memmove(m_buffer.get(), m_next, kept);
+        const std::size_t kept = static_cast<std::size_t>(m_end - at);
+        std::memmove(m_buffer.get(), at, kept);
         std::size_t filled = kept;
         while (filled < kBufferSize) {
             const std::int64_t got = m_stream.Read(
@@ -150,18 +161,102 @@ private:
             }
             filled += static_cast<std::size_t>(got);
         }
-        m_next = m_buffer.get();
+        m_begin = m_buffer.get();
         m_end = m_buffer.get() + filled;
         if (filled < count)
             throw EReadError();
+        return m_begin;
     }
+
+private:
+    static constexpr std::size_t kBufferSize = 1 << 20;
 
     TStream& m_stream;
     std::unique_ptr<unsigned char[]> m_buffer;
-    const unsigned char* m_next = nullptr;
+    const unsigned char* m_begin = nullptr;
     const unsigned char* m_end = nullptr;
     bool m_exhausted = false;
 };
+
+// What one walk over the translation records needs.
+struct TColumnWalk
+{
+    int Count; // records
+    int Columns;
+    int Column;
+    bool HasContext;
+    bool HasSubContext;
+    bool LittleEndian;
+    TUnitEncoder* NativeEncoder; // null for 8-bit strings
+    TUnitEncoder* ColumnEncoder;
+};
+
+// Every record into table. CharSize: 1 for 8-bit strings, 2 for UTF-16.
+// The position is kept in locals (not in the window) so that the stores
+// into the arena do not make the compiler reload it.
+template <std::size_t CharSize>
+void WalkRecords(const TColumnWalk& walk, TByteWindow& window, TIvEntryTable& table)
+{
+    const unsigned char* p = window.Begin();
+    const unsigned char* end = window.End();
+    const auto need = [&](std::size_t count) {
+        if (static_cast<std::size_t>(end - p) < count) {
+            p = window.Refill(p, count);
+            end = window.End();
+        }
+    };
+    // The next counted string: its length in characters; p is then at its bytes.
+    const auto take = [&]() -> std::size_t {
+        need(2);
+        const std::size_t length = walk.LittleEndian ? p[0] | (p[1] << 8) : (p[0] << 8) | p[1];
+        need(2 + length * CharSize);
+        p += 2;
+        return length;
+    };
+    const auto copy = [&](TUnitEncoder* encoder) {
+        const std::size_t length = take();
+        if constexpr (CharSize == 1) {
+            // Short texts (most) are moved as 16 bytes: one move, no call.
+            constexpr std::size_t kShort = 16;
+            table.MakeRoom(std::max(length, kShort));
+            if (length <= kShort && static_cast<std::size_t>(end - p) >= kShort)
+                std::memcpy(table.Text(), p, kShort);
+            else if (length > 0)
+                std::memcpy(table.Text(), p, length);
+            table.Commit(length);
+        } else if (length > 0) {
+            encoder->Append(table, p, length, walk.LittleEndian);
+        }
+        p += length * CharSize;
+    };
+    const auto skip = [&](int strings) {
+        for (int i = 0; i < strings; ++i) {
+            const std::size_t length = take();
+            p += length * CharSize;
+        }
+    };
+
+    for (int record = 0; record < walk.Count; ++record) {
+        table.OpenEntry();
+        copy(walk.NativeEncoder);
+        table.EndNative();
+        if (walk.HasContext)
+            copy(walk.NativeEncoder);
+        table.EndContext();
+        if (walk.HasSubContext)
+            copy(walk.NativeEncoder);
+        table.EndSubContext();
+        if (walk.Column == 0) {
+            skip(walk.Columns - 1);
+            table.CloseEntryAsNative();
+        } else {
+            skip(walk.Column - 1);
+            copy(walk.ColumnEncoder);
+            skip(walk.Columns - 1 - walk.Column);
+            table.CloseEntry();
+        }
+    }
+}
 
 } // namespace
 
@@ -173,66 +268,30 @@ void TIvMLDFile::ReadColumn(TIvEntryTable& table, int column, int codePage)
     if (count > 0 && (column < 0 || (column > 0 && column >= columns)))
         throw ERangeError();
 
-    // The arena gets the native texts, the contexts and one column: about
-    // that share of the table's bytes, reserved once instead of grown.
-    const int contexts = (HasContext() ? 1 : 0) + (HasSubContext() ? 1 : 0);
-    const std::int64_t tableBytes = std::max<std::int64_t>(0, m_streamSize - Stream().Position());
-    const auto share = static_cast<std::size_t>(tableBytes / std::max(1, columns + contexts));
-    table.Reserve(static_cast<std::size_t>(std::max(0, count)),
-        share * static_cast<std::size_t>(1 + contexts + (column > 0 ? 1 : 0))
-            / (m_header.AnsiStrings ? 1 : 2));
-
-    TByteWindow window(Stream());
-    const bool littleEndian = m_header.LittleEndian != 0;
+    const bool hasContext = HasContext();
+    const bool hasSubContext = HasSubContext();
     const bool ansi = m_header.AnsiStrings != 0;
     const std::size_t charSize = ansi ? 1 : 2;
-    TUnitEncoder* nativeEncoder = ansi ? nullptr : &EncoderFor(0);
-    TUnitEncoder* columnEncoder = ansi ? nullptr : &EncoderFor(codePage);
-    std::string& arena = table.Arena();
 
-    // The next counted string: its length in characters, then the bytes in window.
-    auto take = [&]() -> std::size_t {
-        window.Need(2);
-        const unsigned char* p = window.Next();
-        const std::size_t length = littleEndian ? p[0] | (p[1] << 8) : (p[0] << 8) | p[1];
-        const std::size_t bytes = length * charSize;
-        window.Need(2 + bytes);
-        window.Advance(2);
-        return length;
-    };
-    auto append = [&](TUnitEncoder* encoder) {
-        const std::size_t length = take();
-        if (ansi)
-            arena.append(reinterpret_cast<const char*>(window.Next()), length);
-        else if (length > 0)
-            encoder->Append(arena, window.Next(), length, littleEndian);
-        window.Advance(length * charSize);
-        table.EndText();
-    };
-    auto skip = [&] { window.Advance(take() * charSize); };
+    // The arena gets the native texts, the contexts and one column: about
+    // that share of the table's characters (its length words left out),
+    // reserved once with an eighth to spare; the spare is given back in place
+    // after the load. Bounded by the image's size, whatever the counts say.
+    const int kinds = std::max(1, columns + (hasContext ? 1 : 0) + (hasSubContext ? 1 : 0));
+    const int kept = 1 + (hasContext ? 1 : 0) + (hasSubContext ? 1 : 0) + (column > 0 ? 1 : 0);
+    const std::int64_t tableBytes = std::max<std::int64_t>(0, m_streamSize - Stream().Position());
+    const std::int64_t characters
+        = std::max<std::int64_t>(0, tableBytes - std::int64_t { 2 } * count * kinds)
+        / static_cast<std::int64_t>(charSize);
+    const auto estimate = static_cast<std::size_t>(characters / kinds * kept);
+    table.Reserve(static_cast<std::size_t>(std::max(0, count)), estimate + estimate / 8);
 
-    for (int record = 0; record < count; ++record) {
-        table.StartEntry();
-        const std::size_t nativeStart = arena.size();
-        append(nativeEncoder);
-        const std::size_t nativeLength = arena.size() - nativeStart - 1; // the separator follows
-        if (HasContext())
-            append(nativeEncoder);
-        else
-            table.EndText();
-        if (HasSubContext())
-            append(nativeEncoder);
-        else
-            table.EndText();
-        for (int i = 1; i < columns; ++i) {
-            if (i == column)
-                append(columnEncoder);
-            else
-                skip();
-        }
-        if (column == 0) {
-            arena.append(arena, nativeStart, nativeLength);
-            table.EndText();
-        }
-    }
+    TByteWindow window(Stream());
+    const TColumnWalk walk { count, columns, column, hasContext, hasSubContext,
+        m_header.LittleEndian != 0, ansi ? nullptr : &EncoderFor(0),
+        ansi ? nullptr : &EncoderFor(codePage) };
+    if (ansi)
+        WalkRecords<1>(walk, window, table);
+    else
+        WalkRecords<2>(walk, window, table);
 }
