@@ -21,6 +21,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -33,31 +34,46 @@
 
 // ---------------------------------------------------------------------------
 // Allocation accounting: bytes live now and the peak since the last reset.
-
 // Counted only while g_counting, so that lookups are timed without it.
+//
+// The C allocator itself is counted (the entry arena is malloc'd, and so is
+// what operator new takes), except under AddressSanitizer, which owns it:
+// there only operator new is counted.
 
 namespace {
 bool g_counting = false;
 long long g_live = 0;
 long long g_peak = 0;
+
+void Counted(void* p)
+{
+    if (p && g_counting) {
+        g_live += static_cast<long long>(malloc_usable_size(p));
+        g_peak = std::max(g_peak, g_live);
+    }
+}
+
+void Uncounted(void* p)
+{
+    if (p && g_counting)
+        g_live -= static_cast<long long>(malloc_usable_size(p));
+}
 } // namespace
+
+#if defined(__SANITIZE_ADDRESS__)
 
 void* operator new(std::size_t size)
 {
     void* p = std::malloc(size == 0 ? 1 : size);
     if (!p)
         throw std::bad_alloc();
-    if (g_counting) {
-        g_live += static_cast<long long>(malloc_usable_size(p));
-        g_peak = std::max(g_peak, g_live);
-    }
+    Counted(p);
     return p;
 }
 
 void operator delete(void* p) noexcept
 {
-    if (p && g_counting)
-        g_live -= static_cast<long long>(malloc_usable_size(p));
+    Uncounted(p);
     std::free(p);
 }
 
@@ -65,6 +81,72 @@ void operator delete(void* p, std::size_t) noexcept
 {
     operator delete(p);
 }
+
+#else
+
+extern "C" {
+void* __libc_malloc(std::size_t size);
+void* __libc_calloc(std::size_t count, std::size_t size);
+void* __libc_realloc(void* p, std::size_t size);
+void* __libc_memalign(std::size_t alignment, std::size_t size);
+void __libc_free(void* p);
+
+void* malloc(std::size_t size) noexcept
+{
+    void* p = __libc_malloc(size);
+    Counted(p);
+    return p;
+}
+
+void* calloc(std::size_t count, std::size_t size) noexcept
+{
+    void* p = __libc_calloc(count, size);
+    Counted(p);
+    return p;
+}
+
+void* realloc(void* p, std::size_t size) noexcept
+{
+    const long long before = p && g_counting ? static_cast<long long>(malloc_usable_size(p)) : 0;
+    void* q = __libc_realloc(p, size);
+    if (q && g_counting) {
+        g_live += static_cast<long long>(malloc_usable_size(q)) - before;
+        g_peak = std::max(g_peak, g_live);
+    } else if (!q && size == 0) {
+        g_live -= before;
+    }
+    return q;
+}
+
+void* memalign(std::size_t alignment, std::size_t size) noexcept
+{
+    void* p = __libc_memalign(alignment, size);
+    Counted(p);
+    return p;
+}
+
+void* aligned_alloc(std::size_t alignment, std::size_t size) noexcept
+{
+    return memalign(alignment, size);
+}
+
+int posix_memalign(void** out, std::size_t alignment, std::size_t size) noexcept
+{
+    void* p = memalign(alignment, size);
+    if (!p)
+        return ENOMEM;
+    *out = p;
+    return 0;
+}
+
+void free(void* p) noexcept
+{
+    Uncounted(p);
+    __libc_free(p);
+}
+}
+
+#endif
 
 namespace {
 

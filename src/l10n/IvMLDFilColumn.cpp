@@ -186,7 +186,6 @@ struct TColumnWalk
     int Column;
     bool HasContext;
     bool HasSubContext;
-    bool LittleEndian;
     TUnitEncoder* NativeEncoder; // null for 8-bit strings
     TUnitEncoder* ColumnEncoder;
 };
@@ -194,11 +193,17 @@ struct TColumnWalk
 // Every record into table. CharSize: 1 for 8-bit strings, 2 for UTF-16.
 // The position is kept in locals (not in the window) so that the stores
 // into the arena do not make the compiler reload it.
-template <std::size_t CharSize>
+template <std::size_t CharSize, bool LittleEndian>
 void WalkRecords(const TColumnWalk& walk, TByteWindow& window, TIvEntryTable& table)
 {
+    // Farther than this from the window's end, a string (length word and
+    // characters) lies inside the window whatever its length says.
+    constexpr std::size_t kLongestString = 2 + 0xFFFF * CharSize;
     const unsigned char* p = window.Begin();
     const unsigned char* end = window.End();
+    const auto lengthAt = [](const unsigned char* at) -> std::size_t {
+        return LittleEndian ? at[0] | (at[1] << 8) : (at[0] << 8) | at[1];
+    };
     const auto need = [&](std::size_t count) {
         if (static_cast<std::size_t>(end - p) < count) {
             p = window.Refill(p, count);
@@ -207,9 +212,11 @@ void WalkRecords(const TColumnWalk& walk, TByteWindow& window, TIvEntryTable& ta
     };
     // The next counted string: its length in characters; p is then at its bytes.
     const auto take = [&]() -> std::size_t {
-        need(2);
-        const std::size_t length = walk.LittleEndian ? p[0] | (p[1] << 8) : (p[0] << 8) | p[1];
-        need(2 + length * CharSize);
+        if (static_cast<std::size_t>(end - p) < kLongestString) {
+            need(2);
+            need(2 + lengthAt(p) * CharSize);
+        }
+        const std::size_t length = lengthAt(p);
         p += 2;
         return length;
     };
@@ -225,7 +232,7 @@ void WalkRecords(const TColumnWalk& walk, TByteWindow& window, TIvEntryTable& ta
                 std::memcpy(table.Text(), p, length);
             table.Commit(length);
         } else if (length > 0) {
-            encoder->Append(table, p, length, walk.LittleEndian);
+            encoder->Append(table, p, length, LittleEndian);
         }
         p += length * CharSize;
     };
@@ -288,10 +295,14 @@ void TIvMLDFile::ReadColumn(TIvEntryTable& table, int column, int codePage)
 
     TByteWindow window(Stream());
     const TColumnWalk walk { count, columns, column, hasContext, hasSubContext,
-        m_header.LittleEndian != 0, ansi ? nullptr : &EncoderFor(0),
-        ansi ? nullptr : &EncoderFor(codePage) };
-    if (ansi)
-        WalkRecords<1>(walk, window, table);
+        ansi ? nullptr : &EncoderFor(0), ansi ? nullptr : &EncoderFor(codePage) };
+    const bool littleEndian = m_header.LittleEndian != 0;
+    if (ansi && littleEndian)
+        WalkRecords<1, true>(walk, window, table);
+    else if (ansi)
+        WalkRecords<1, false>(walk, window, table);
+    else if (littleEndian)
+        WalkRecords<2, true>(walk, window, table);
     else
-        WalkRecords<2>(walk, window, table);
+        WalkRecords<2, false>(walk, window, table);
 }
