@@ -200,3 +200,95 @@ TEST(EntryTable, KeepsEveryTextAndStoresANativeTranslationOnce)
     EXPECT_EQ(table.At(1).Translation, "Volumen");
     EXPECT_EQ(table.TextBytes(), 9u + 3 + 3 + 9 + 6 + 7);
 }
+
+TEST(EntryTable, TextsOfEveryLengthKeepTheirBytes)
+{
+    // Lengths around the one-byte header limits (127/128) and a long one;
+    // each field takes them in turn, so every header position is long once.
+    const std::vector<std::size_t> lengths = { 0, 1, 127, 128, 129, 16383, 16384, 70000 };
+    std::vector<Entry> entries;
+    for (std::size_t i = 0; i < lengths.size(); ++i) {
+        const auto text = [&](char c, std::size_t shift) {
+            return std::string(lengths[(i + shift) % lengths.size()], c) + std::to_string(i);
+        };
+        entries.push_back({ text('n', 0), text('c', 1), text('s', 2), text('t', 3) });
+        // A long translation equal to its native text, stored once.
+        entries.push_back({ text('m', 4), "", "", text('m', 4) });
+    }
+    for (const bool contexts : { false, true }) {
+        SCOPED_TRACE(contexts);
+        const TIvEntryTable table = MakeTable(entries, contexts);
+        ASSERT_EQ(table.Count(), static_cast<int>(entries.size()));
+        std::size_t textBytes = 0;
+        for (const Entry& e : entries) {
+            textBytes
+                += e.native.size() + e.context.size() + e.subContext.size() + e.translation.size();
+            const int index = table.LookupWithContext(e.native, e.context, e.subContext);
+            ASSERT_GE(index, 0) << e.native.size();
+            const TIvEntryView view = table.At(index);
+            EXPECT_EQ(view.NativeText, e.native);
+            EXPECT_EQ(view.Context, e.context);
+            EXPECT_EQ(view.SubContext, e.subContext);
+            EXPECT_EQ(view.Translation, e.translation);
+        }
+        EXPECT_EQ(table.TextBytes(), textBytes);
+    }
+}
+
+TEST(EntryTable, OutgrowsAnEstimateThatWasTooSmallAndGivesTheSlackBack)
+{
+    TIvEntryTable table;
+    table.Reserve(4, 8);
+    std::vector<Entry> entries;
+    for (int i = 0; i < 3000; ++i)
+        entries.push_back({ "native text number " + std::to_string(i * 7919 % 3000), "", "",
+            "translation of the text " + std::to_string(i) });
+    for (const Entry& e : entries)
+        table.Append(e.native, e.context, e.subContext, e.translation);
+    for (int i = 0; i < table.Count(); ++i) { // unsorted: in the order appended
+        ASSERT_EQ(table.At(i).NativeText, entries[static_cast<std::size_t>(i)].native);
+        ASSERT_EQ(table.At(i).Translation, entries[static_cast<std::size_t>(i)].translation);
+    }
+    table.SortEntries(false);
+    for (const Entry& e : entries)
+        ASSERT_EQ(table.At(table.Lookup(e.native)).Translation, e.translation);
+    // Texts, a 1-byte separator and a 4-byte header, a 4-byte offset and at
+    // most 6 bytes of index per entry: nothing of the growth is kept.
+    EXPECT_LE(table.MemoryUsage(), table.TextBytes() + entries.size() * 15 + 64);
+}
+
+TEST(EntryTable, RadixSortOrdersKeysEndingAroundChunkBoundaries)
+{
+    // Keys of a shared prefix ending just before, at and after the 8-byte
+    // chunks the radix sort takes, with zero and 0xFF bytes after it.
+    std::vector<std::string> keys;
+    const std::string tails[] = { "", std::string(1, '\0'), "a", "\xFF", std::string("\0\0", 2),
+        std::string("a\0", 2), "\xFF\xFF", std::string("\0a", 2) };
+    for (std::size_t prefix : { 0, 6, 7, 8, 9, 15, 16, 17 })
+        for (const std::string& tail : tails)
+            keys.push_back(std::string(prefix, 'k') + tail);
+    std::mt19937 random(5);
+    std::shuffle(keys.begin(), keys.end(), random);
+    keys.push_back(keys[10]); // a duplicate
+    for (const bool contexts : { false, true }) {
+        SCOPED_TRACE(contexts);
+        std::vector<Entry> entries;
+        for (const std::string& key : keys) {
+            if (contexts) // the same keys, split between native text and context
+                entries.push_back(
+                    { key.substr(0, key.size() / 2), key.substr(key.size() / 2), "", "t" });
+            else
+                entries.push_back({ key, "", "", "t" });
+        }
+        // Last in the arena, its key ending where the arena ends.
+        entries.push_back({ "k", "", "", "k" });
+        const TIvEntryTable table = MakeTable(entries, contexts);
+        std::vector<std::string> expected;
+        for (const Entry& e : entries)
+            expected.push_back(contexts ? CompositeKey(e) : e.native);
+        std::sort(expected.begin(), expected.end());
+        ASSERT_EQ(table.Count(), static_cast<int>(expected.size()));
+        for (int i = 0; i < table.Count(); ++i)
+            ASSERT_EQ(table.Key(i), expected[static_cast<std::size_t>(i)]) << i;
+    }
+}

@@ -191,3 +191,36 @@ TEST(MldAllColumns, ReadsEachColumnInItsOwnCodePage)
     EXPECT_EQ(columns[3], japanese[3]);
     EXPECT_EQ(entry.Context, russian[1]);
 }
+
+TEST(MldColumn, ColumnFarLongerThanItsShareOfTheTableIsReadWhole)
+{
+    // The Russian column holds nearly all the table's characters (the arena
+    // is reserved from an even share), some texts need long headers, and one
+    // is as long as a string can be, read from a file through the window.
+    for (const bool ansi : { true, false }) {
+        SCOPED_TRACE(ansi);
+        json description = Description(3, true, ansi, 1, 0);
+        json list = json::array();
+        for (int i = 0; i < 400; ++i) {
+            std::string russian = "Слово " + std::to_string(i);
+            while (russian.size() < static_cast<std::size_t>(i % 50 * 20))
+                russian += " длинное";
+            if (i == 200)
+                russian = std::string(65535, 'x');
+            list.push_back({ { "native", "T" + std::to_string(i) }, { "context", "" },
+                { "subContext", "" }, { "translations", { "W", russian, "" } } });
+        }
+        description["entries"] = list;
+        const std::string bytes = Build(description);
+        const std::string path = TempPath("long-column.mld");
+        std::ofstream(path, std::ios::binary) << bytes;
+        std::string expectedError, error;
+        const auto expected = ReadOneByOne(bytes, 2, 1251, expectedError);
+        ASSERT_EQ(expectedError, "");
+        TIvMLDFile reader;
+        reader.OpenFile(path);
+        EXPECT_EQ(ReadInOnePass(reader, 2, 1251, error), expected);
+        EXPECT_EQ(error, "");
+        std::filesystem::remove(path);
+    }
+}
