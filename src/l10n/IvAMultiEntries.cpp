@@ -84,21 +84,18 @@ void Encode(char* out, const std::array<std::uint32_t, 4>& values)
 // ---------------------------------------------------------------------------
 // Hashing
 
-std::uint64_t Load64(const char* p)
+// A 4- or 8-byte word stored little-endian.
+template <typename Word> Word LoadLittleEndian(const char* p)
 {
-    std::uint64_t value;
+    static_assert(sizeof(Word) == 4 || sizeof(Word) == 8);
+    Word value;
     std::memcpy(&value, p, sizeof value);
-    if constexpr (std::endian::native == std::endian::big)
-        value = __builtin_bswap64(value);
-    return value;
-}
-
-std::uint32_t Load32(const char* p)
-{
-    std::uint32_t value;
-    std::memcpy(&value, p, sizeof value);
-    if constexpr (std::endian::native == std::endian::big)
-        value = __builtin_bswap32(value);
+    if constexpr (std::endian::native == std::endian::big) {
+        if constexpr (sizeof value == 8)
+            value = __builtin_bswap64(value);
+        else
+            value = __builtin_bswap32(value);
+    }
     return value;
 }
 
@@ -123,12 +120,15 @@ std::uint32_t HashText(std::string_view text)
     if (n >= 8) {
         const char* last = p + n - 8;
         for (; p < last; p += 8) {
-            hash = (hash ^ Load64(p)) * kOdd;
+            hash = (hash ^ LoadLittleEndian<std::uint64_t>(p)) * kOdd;
             hash ^= hash >> 29;
         }
-        hash = (hash ^ Load64(last)) * kOdd;
+        hash = (hash ^ LoadLittleEndian<std::uint64_t>(last)) * kOdd;
     } else if (n >= 4) {
-        hash = (hash ^ ((std::uint64_t { Load32(p) } << 32) | Load32(p + n - 4))) * kOdd;
+        hash = (hash
+                   ^ ((std::uint64_t { LoadLittleEndian<std::uint32_t>(p) } << 32)
+                       | LoadLittleEndian<std::uint32_t>(p + n - 4)))
+            * kOdd;
     } else if (n > 0) {
         const auto* b = reinterpret_cast<const unsigned char*>(p);
         hash = (hash ^ ((std::uint64_t { b[0] } << 16) | (b[n / 2] << 8) | b[n - 1])) * kOdd;
