@@ -453,8 +453,8 @@ template <typename HashOf> void TIvEntryTable::BuildIndex(HashOf hashOf)
 {
     const std::size_t count = m_offsets.size();
     m_indexBits = std::bit_width(count + 1);
-    // At most two thirds full: probes stay short for hits and misses alike.
-    const std::size_t capacity = std::max<std::size_t>(8, count + count / 2 + 1);
+    // At most half full: probes stay short for hits and misses alike.
+    const std::size_t capacity = std::max<std::size_t>(8, count * 2 + 1);
     std::vector<std::uint32_t>(capacity, 0).swap(m_slots);
     const std::uint32_t tagMask = (1u << (32 - m_indexBits)) - 1;
     for (std::size_t i = 0; i < count; ++i) {
