@@ -65,8 +65,11 @@ std::string KeyName(int code, const std::function<std::string(int)>& specialKeyN
         return std::string(1, static_cast<char>(code));
     if (code >= 96 && code <= 105)
         return std::string(1, static_cast<char>('0' + code - 96));
-    if (code >= 112 && code <= 135)
-        return "F" + std::to_string(code - 111);
+    if (code >= 112 && code <= 135) {
+        std::string name(1, 'F');
+        name += std::to_string(code - 111);
+        return name;
+    }
     const char punctuation = PunctuationKeyName(code);
     return punctuation ? std::string(1, punctuation) : std::string();
 }
