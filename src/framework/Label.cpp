@@ -1,6 +1,7 @@
 #include "Label.h"
 
 #include "ExceptionHandler.h"
+#include "LabelAutoSize.h"
 
 #include <QMouseEvent>
 
@@ -65,11 +66,14 @@ void TLabel::AdjustSize()
 {
     if (!m_autoSize || IsLoading())
         return;
-    const QSize size = sizeHint();
+    // Resizing to the same size would still queue geometry work for nothing.
+    const QSize fitted = LabelAutoSize(*this);
+    if (fitted == size())
+        return;
     if (KeepsRightEdge())
-        setGeometry(x() + width() - size.width(), y(), size.width(), size.height());
+        setGeometry(x() + width() - fitted.width(), y(), fitted.width(), fitted.height());
     else
-        resize(size);
+        resize(fitted);
 }
 
 bool TLabel::IsPropertyStored(const char* name) const
