@@ -146,7 +146,11 @@ void TControl::ApplyHints()
     QWidget* widget = Widget();
     if (!widget)
         return;
-    widget->setToolTip(EffectiveShowHint() ? m_hint : QString());
+    // A tool tip change is an event sent to the widget; most hints are not
+    // shown (ShowHint off), so re-translating one changes nothing to send.
+    const QString toolTip = EffectiveShowHint() ? m_hint : QString();
+    if (widget->toolTip() != toolTip)
+        widget->setToolTip(toolTip);
     for (QObject* child : widget->children())
         if (TControl* control = AsControl(child))
             control->ApplyHints();
