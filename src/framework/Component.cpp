@@ -1,5 +1,6 @@
 #include "Component.h"
 
+#include "CrossCast.h"
 #include "Exceptions.h"
 #include "ResStrings.h"
 #include "nls/GuiText.h"
@@ -46,7 +47,7 @@ TComponentBase::~TComponentBase()
 
 QObject* TComponentBase::Object() const
 {
-    return dynamic_cast<QObject*>(const_cast<TComponentBase*>(this));
+    return tankora::CrossCast<QObject>(const_cast<TComponentBase*>(this));
 }
 
 const QMetaObject* TComponentBase::MetaObject() const
@@ -243,7 +244,7 @@ QStringList TComponentBase::EventNames() const
 
 TComponentBase* AsComponent(QObject* obj)
 {
-    return dynamic_cast<TComponentBase*>(obj);
+    return tankora::CrossCast<TComponentBase>(obj);
 }
 
 TComponent::TComponent(TComponentBase* owner)

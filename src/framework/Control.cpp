@@ -1,5 +1,7 @@
 #include "Control.h"
 
+#include "CrossCast.h"
+
 #include <QEvent>
 
 // Re-places an aligned control whenever its parent changes size.
@@ -32,12 +34,12 @@ TControl::~TControl() = default;
 
 QWidget* TControl::Widget() const
 {
-    return dynamic_cast<QWidget*>(Object());
+    return qobject_cast<QWidget*>(Object());
 }
 
 TControl* AsControl(QObject* obj)
 {
-    return dynamic_cast<TControl*>(obj);
+    return tankora::CrossCast<TControl>(obj);
 }
 
 QWidget* TControl::Parent() const
