@@ -131,5 +131,29 @@ TEST(GuiText, QStringsMeetTheActiveCodePage)
     EXPECT_EQ(AnsiToQString("\x93\xFA\x96\x7B"), QString::fromUtf8("日本"));
 }
 
+// ASCII texts skip the converter where the active code page keeps them as
+// they are; in every code page they must come out as the converter gives them.
+TEST(GuiText, AsciiTextsComeOutAsTheConverterGivesThemInEveryCodePage)
+{
+    std::string everyAscii(0x80, '\0');
+    for (std::size_t i = 0; i < everyAscii.size(); ++i)
+        everyAscii[i] = static_cast<char>(i);
+    const std::string texts[] = { "Volume of the tank", "a\\b~c [m3]", everyAscii };
+    for (const int codePage : SupportedCodePages()) {
+        ScopedMachineLocale machine({ 0x0409, 0x0409, codePage });
+        for (const std::string& text : texts) {
+            const std::u16string wide = DecodeFromCodePage(text, codePage);
+            EXPECT_EQ(AnsiToQString(text),
+                QString::fromUtf16(wide.data(), static_cast<qsizetype>(wide.size())))
+                << codePage;
+            const std::u16string ascii(text.begin(), text.end());
+            EXPECT_EQ(QStringToAnsi(
+                          QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))),
+                EncodeToCodePage(ascii, codePage))
+                << codePage;
+        }
+    }
+}
+
 } // namespace
 } // namespace tankora
