@@ -21,12 +21,12 @@ TIvTranslatorTableItem::TIvTranslatorTableItem(QObject* control, std::string com
     , m_current(std::move(current))
 { }
 
-std::size_t TIvTranslatorTable::TKeyHash::operator()(const TKey& key) const
+// A control has few property names but many texts: the text alone spreads
+// the keys well enough, and hashing one string instead of two is most of a
+// look-up's cost.
+std::size_t TIvTranslatorTable::TKeyHash::operator()(TKeyView key) const
 {
-    const std::size_t h = std::hash<std::string> {}(key.current);
-    return h
-        ^ (std::hash<std::string> {}(key.propertyName) + 0x9e3779b97f4a7c15ULL + (h << 6)
-            + (h >> 2));
+    return std::hash<std::string_view> {}(key.current);
 }
 
 TIvTranslatorTable::TIvTranslatorTable() = default;
@@ -85,7 +85,7 @@ TIvTranslatorTableItem* TIvTranslatorTable::Find(
     const auto entry = m_controls.find(control);
     if (entry == m_controls.end())
         return nullptr;
-    const auto bucket = entry->second.buckets.find(TKey { propertyName, current });
+    const auto bucket = entry->second.buckets.find(TKeyView { propertyName, current });
     if (bucket == entry->second.buckets.end() || bucket->second.empty())
         return nullptr;
     return bucket->second.front();
@@ -95,34 +95,41 @@ void TIvTranslatorTable::SetCurrent(TIvTranslatorTableItem& item, const std::str
 {
     if (item.m_current == current)
         return;
-    Unindex(item);
+    TBuckets& buckets = m_controls[item.Control].buckets;
+    const auto bucket = buckets.find(TKeyView { item.PropertyName, item.m_current });
     item.m_current = current;
-    Index(item);
+    if (bucket == buckets.end()) {
+        Index(item);
+        return;
+    }
+    if (bucket->second.size() > 1) {
+        std::erase(bucket->second, &item);
+        Index(item);
+        return;
+    }
+    // The item had its key to itself (the usual case): the key changes in
+    // place and its node is reused.
+    auto node = buckets.extract(bucket);
+    node.key().current = current;
+    const auto moved = buckets.insert(std::move(node));
+    if (!moved.inserted)
+        InsertInTableOrder(moved.position->second, item);
 }
 
 void TIvTranslatorTable::Index(TIvTranslatorTableItem& item)
 {
-    TBucket& bucket = m_controls[item.Control].buckets[TKey { item.PropertyName, item.m_current }];
+    InsertInTableOrder(
+        m_controls[item.Control].buckets[TKey { item.PropertyName, item.m_current }], item);
+}
+
+void TIvTranslatorTable::InsertInTableOrder(TBucket& bucket, TIvTranslatorTableItem& item)
+{
     // Keep table order inside the bucket: the first item is the match.
     const auto at = std::lower_bound(bucket.begin(), bucket.end(), item.m_sequence,
         [](const TIvTranslatorTableItem* a, std::size_t sequence) {
             return a->m_sequence < sequence;
         });
     bucket.insert(at, &item);
-}
-
-void TIvTranslatorTable::Unindex(TIvTranslatorTableItem& item)
-{
-    const auto entry = m_controls.find(item.Control);
-    if (entry == m_controls.end())
-        return;
-    auto& buckets = entry->second.buckets;
-    const auto bucket = buckets.find(TKey { item.PropertyName, item.m_current });
-    if (bucket == buckets.end())
-        return;
-    std::erase(bucket->second, &item);
-    if (bucket->second.empty())
-        buckets.erase(bucket);
 }
 
 void TIvTranslatorTable::ControlDestroyed(QObject* control)

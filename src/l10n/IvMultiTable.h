@@ -21,6 +21,7 @@ class QWidget;
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -78,23 +79,45 @@ private:
     {
         std::string propertyName;
         std::string current;
-        bool operator==(const TKey&) const = default;
+    };
+    // A key looked up without copying its texts.
+    struct TKeyView
+    {
+        std::string_view propertyName;
+        std::string_view current;
+        TKeyView(std::string_view propertyName, std::string_view current)
+            : propertyName(propertyName)
+            , current(current)
+        { }
+        TKeyView(const TKey& key)
+            : TKeyView(key.propertyName, key.current)
+        { }
     };
     struct TKeyHash
     {
-        std::size_t operator()(const TKey& key) const;
+        using is_transparent = void;
+        std::size_t operator()(TKeyView key) const;
+    };
+    struct TKeyEqual
+    {
+        using is_transparent = void;
+        bool operator()(TKeyView a, TKeyView b) const
+        {
+            return a.current == b.current && a.propertyName == b.propertyName;
+        }
     };
     // Items of one key in table order (usually one).
     using TBucket = std::vector<TIvTranslatorTableItem*>;
+    using TBuckets = std::unordered_map<TKey, TBucket, TKeyHash, TKeyEqual>;
     struct TControlEntry
     {
-        std::unordered_map<TKey, TBucket, TKeyHash> buckets;
+        TBuckets buckets;
         std::vector<TIvTranslatorTableItem*> items;
         QMetaObject::Connection destroyed;
     };
 
-    void Unindex(TIvTranslatorTableItem& item);
     void Index(TIvTranslatorTableItem& item);
+    static void InsertInTableOrder(TBucket& bucket, TIvTranslatorTableItem& item);
     void ControlDestroyed(QObject* control);
     // Removes the items of destroyed controls from the ordered list.
     void Compact() const;
