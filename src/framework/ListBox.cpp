@@ -68,10 +68,25 @@ void TListBox::SyncItems()
         setCurrentRow(index < count() ? index : -1);
         return;
     }
-    // Same number of lines: rewrite the texts, keep selection and checks.
-    for (int i = 0; i < count(); ++i)
-        if (item(i)->text() != lines[i])
-            item(i)->setText(lines[i]);
+    // Same number of lines: rewrite the texts, keep selection and checks. The
+    // view hears of the rewritten lines once, not line by line (a translated
+    // list rewrites them all).
+    int first = -1;
+    int last = -1;
+    {
+        const QSignalBlocker modelBlocker(model());
+        for (int i = 0; i < count(); ++i) {
+            QListWidgetItem* line = item(i);
+            if (line->text() == lines[i])
+                continue;
+            line->setText(lines[i]);
+            first = first < 0 ? i : first;
+            last = i;
+        }
+    }
+    if (first >= 0)
+        emit model()->dataChanged(
+            model()->index(first, 0), model()->index(last, 0), { Qt::DisplayRole, Qt::EditRole });
 }
 
 TCheckListBox::TCheckListBox(TComponentBase* owner)

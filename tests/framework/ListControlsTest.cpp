@@ -130,6 +130,29 @@ TEST(ListControls, CheckAndSelectionStatesSurviveLinesRewrittenInPlace)
     EXPECT_THROW(list.Selected(3), EListError);
 }
 
+// Lines rewritten in place reach the view as one change covering the lines
+// that changed (the view repaints from it), and a check list box reports no
+// check click for them.
+TEST(ListControls, LinesRewrittenInPlaceReachTheViewAsOneChange)
+{
+    TCheckListBox checks;
+    checks.Items()->SetStrings({ "a", "b", "c", "d" });
+    QSignalSpy modelChanges(checks.model(), &QAbstractItemModel::dataChanged);
+    QSignalSpy checkClicks(&checks, &TCheckListBox::OnClickCheck);
+    checks.Items()->BeginUpdate();
+    checks.Items()->Put(1, "B");
+    checks.Items()->Put(2, "C");
+    checks.Items()->EndUpdate();
+    ASSERT_EQ(modelChanges.count(), 1);
+    EXPECT_EQ(modelChanges[0][0].toModelIndex().row(), 1);
+    EXPECT_EQ(modelChanges[0][1].toModelIndex().row(), 2);
+    EXPECT_EQ(checks.item(1)->text(), "B");
+    EXPECT_EQ(checkClicks.count(), 0);
+
+    checks.Items()->Put(0, "a");
+    EXPECT_EQ(modelChanges.count(), 1) << "an unchanged line is no change";
+}
+
 TEST(ListControls, TypingInAMemoUpdatesItsLines)
 {
     TMemo memo;
