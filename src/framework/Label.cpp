@@ -1,7 +1,6 @@
 #include "Label.h"
 
 #include "ExceptionHandler.h"
-#include "LabelAutoSize.h"
 
 #include <QMouseEvent>
 
@@ -67,7 +66,7 @@ void TLabel::AdjustSize()
     if (!m_autoSize || IsLoading())
         return;
     // Resizing to the same size would still queue geometry work for nothing.
-    const QSize fitted = LabelAutoSize(*this);
+    const QSize fitted = LabelAutoSize(*this, &m_measurements);
     if (fitted == size())
         return;
     if (KeepsRightEdge())

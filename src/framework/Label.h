@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Control.h"
+#include "LabelAutoSize.h"
 
 #include <QLabel>
 
@@ -50,4 +51,5 @@ private:
     tankora::TTextLayout m_layout = tankora::tlTop;
     bool m_autoSize = true;
     bool m_transparent = false;
+    TLabelMeasurements m_measurements;
 };

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace {
 
 // Labels whose size hint is a plain measurement of their text: QLabel uses a
@@ -21,7 +23,28 @@ bool IsMeasuredHere(const QLabel& label)
 
 } // namespace
 
-QSize LabelAutoSize(const QLabel& label)
+QRect TLabelMeasurements::BoundingRect(
+    const QFontMetrics& metrics, const QFont& font, int width, int flags, const QString& text)
+{
+    const qreal dpi = metrics.fontDpi();
+    const auto end = m_entries.begin() + m_count;
+    auto found = std::find_if(m_entries.begin(), end, [&](const TEntry& entry) {
+        return entry.width == width && entry.flags == flags && entry.dpi == dpi
+            && entry.text == text && entry.font == font;
+    });
+    if (found == end) {
+        // The oldest goes when all are taken.
+        if (m_count < static_cast<int>(m_entries.size()))
+            ++m_count;
+        found = m_entries.begin() + (m_count - 1);
+        *found = { text, font, dpi, width, flags,
+            metrics.boundingRect(0, 0, width, 2000, flags, text) };
+    }
+    std::rotate(m_entries.begin(), found, found + 1);
+    return m_entries.front().bounds;
+}
+
+QSize LabelAutoSize(const QLabel& label, TLabelMeasurements* remembered)
 {
     if (!IsMeasuredHere(label))
         return label.sizeHint();
@@ -66,11 +89,16 @@ QSize LabelAutoSize(const QLabel& label)
         : tryWidths              ? std::min(metrics.averageCharWidth() * 80, label.maximumWidth())
                                  : 2000;
     width -= horizontalExtra + contentsWidth;
-    QRect bounds = metrics.boundingRect(0, 0, width, 2000, flags, text);
+    const QFont font = label.font();
+    const auto measure = [&](int layoutWidth) {
+        return remembered ? remembered->BoundingRect(metrics, font, layoutWidth, flags, text)
+                          : metrics.boundingRect(0, 0, layoutWidth, 2000, flags, text);
+    };
+    QRect bounds = measure(width);
     if (tryWidths && bounds.height() < 4 * metrics.lineSpacing() && bounds.width() > width / 2)
-        bounds = metrics.boundingRect(0, 0, width / 2, 2000, flags, text);
+        bounds = measure(width / 2);
     if (tryWidths && bounds.height() < 2 * metrics.lineSpacing() && bounds.width() > width / 4)
-        bounds = metrics.boundingRect(0, 0, width / 4, 2000, flags, text);
+        bounds = measure(width / 4);
 
     const QSize size(bounds.width() + horizontalExtra + contentsWidth,
         bounds.height() + verticalExtra + contentsHeight);

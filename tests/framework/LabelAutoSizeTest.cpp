@@ -190,4 +190,68 @@ TEST(LabelAutoSize, FrameworkLabelEndsAtTheSizeHintAfterEveryChange)
     }
 }
 
+// Remembered measurements answer what a new measurement would, whatever was
+// measured in between: texts coming back, a font that changed for the same
+// text, another width or other flags, and more texts than it holds.
+TEST(LabelAutoSize, RememberedMeasurementsAreNewMeasurements)
+{
+    QFont small;
+    small.setPixelSize(11);
+    QFont large = small;
+    large.setPixelSize(19);
+    const QFontMetrics smallMetrics(small);
+    const QFontMetrics largeMetrics(large);
+    struct TStep
+    {
+        const QFont& font;
+        const QFontMetrics& metrics;
+        int width;
+        int flags;
+        QString text;
+    };
+    const int left = Qt::AlignLeft | Qt::TextExpandTabs;
+    const int wrap = left | Qt::TextWordWrap;
+    const std::vector<TStep> steps {
+        { small, smallMetrics, 2000, left, "en:Volume" },
+        { small, smallMetrics, 2000, left, "de:Volumen" },
+        { small, smallMetrics, 2000, left, "en:Volume" },
+        { large, largeMetrics, 2000, left, "en:Volume" },
+        { small, smallMetrics, 2000, left, "en:Volume" },
+        { small, smallMetrics, 60, wrap, "en:Volume of the tank" },
+        { small, smallMetrics, 30, wrap, "en:Volume of the tank" },
+        { small, smallMetrics, 60, wrap, "en:Volume of the tank" },
+        { small, smallMetrics, 2000, left | Qt::AlignRight, "de:Volumen" },
+        { small, smallMetrics, 2000, left, "fr:Volume" },
+        { small, smallMetrics, 2000, left, "es:Volumen" },
+        { small, smallMetrics, 2000, left, "en:Volume" },
+        { small, smallMetrics, 2000, left, "de:Volumen" },
+    };
+    TLabelMeasurements remembered;
+    for (int round = 0; round < 2; ++round)
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            const TStep& step = steps[i];
+            EXPECT_EQ(
+                remembered.BoundingRect(step.metrics, step.font, step.width, step.flags, step.text),
+                step.metrics.boundingRect(0, 0, step.width, 2000, step.flags, step.text))
+                << "step " << i << " of round " << round;
+        }
+}
+
+// A framework label switching back and forth between languages, and between
+// fonts, keeps ending at QLabel's size hint.
+TEST(LabelAutoSize, FrameworkLabelSwitchingBackAndForthEndsAtTheSizeHint)
+{
+    TForm form;
+    auto* label = new TLabel(&form);
+    label->SetParent(&form);
+    const std::vector<QString> captions { "en:Volume", "de:Volumen", Texts()[8], Texts()[12] };
+    for (int round = 0; round < 3; ++round)
+        for (const QString& caption : captions) {
+            label->SetCaption(caption);
+            EXPECT_EQ(label->size(), label->QLabel::sizeHint()) << caption.toStdString();
+            label->Font()->SetSize(8 + round * 3);
+            EXPECT_EQ(label->size(), label->QLabel::sizeHint()) << caption.toStdString();
+        }
+}
+
 } // namespace
