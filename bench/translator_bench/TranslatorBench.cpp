@@ -2,6 +2,11 @@
 // (caption and hint) and list boxes (100 lines each) holding n texts, its
 // translator (default options) opened once, then each iteration switches the dictionary's
 // language and so re-translates every text from its remembered native text.
+//  - Retranslate/n: back and forth between two languages, so each language
+//    comes back to texts the window has shown before.
+//  - RetranslateNewTexts/n: every iteration brings texts the window has never
+//    shown (as a language switched to for the first time does): labels
+//    measure every caption anew.
 //
 // Baselines in the same run:
 //  - WriteTexts/n: the floor. The same native texts looked up in the same
@@ -56,9 +61,18 @@ public:
     }
     int GetLocaleCount() override { return 0; }
     void GetLocale(int, TIvLocale&) override { }
+    // From now on every language switch gives texts not given before.
+    void GiveNewTextsOnEachSwitch() { m_generation = 0; }
+
     bool TranslateWithContext(const std::string& nativeText, const std::string&, const std::string&,
         std::string& translation) override
     {
+        if (m_generation >= 0) {
+            translation = std::to_string(m_generation);
+            translation += ':';
+            translation += nativeText;
+            return true;
+        }
         const auto& entries = m_entries[LanguageIndex() == 1 ? 1 : 2];
         const auto found = entries.find(nativeText);
         if (found == entries.end())
@@ -67,8 +81,17 @@ public:
         return true;
     }
 
+protected:
+    void Change(bool languageChanged, bool localeChanged) override
+    {
+        if (m_generation >= 0)
+            ++m_generation;
+        TIvDictionary::Change(languageChanged, localeChanged);
+    }
+
 private:
     std::unordered_map<std::string, std::string> m_entries[3];
+    int m_generation = -1;
 };
 
 // A window holding texts native texts: a quarter of them label captions, a
@@ -122,10 +145,12 @@ void SetPerTextCounter(benchmark::State& state, int texts)
         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-void Retranslate(benchmark::State& state)
+void Retranslate(benchmark::State& state, bool newTexts)
 {
     TBenchWindow window(static_cast<int>(state.range(0)));
     TBenchDictionary dictionary(window.natives);
+    if (newTexts)
+        dictionary.GiveNewTextsOnEachSwitch();
     auto* translator = new TIvTranslator(&window.form);
     for (const char* property : { "Caption", "Hint", "Items" })
         translator->Targets().Add(TIvTargetProperty("", ivtkInclude, property));
@@ -138,9 +163,23 @@ void Retranslate(benchmark::State& state)
         language = 3 - language;
         dictionary.SetLanguage(language);
     }
-    if (window.labels.front()->Caption() != (language == 1 ? "en:Caption 0" : "de:Caption 0"))
+    const QString expected = newTexts
+        ? tankora::AnsiToQString(TranslateText(&dictionary, "Caption 0"))
+        : language == 1 ? "en:Caption 0"
+                        : "de:Caption 0";
+    if (window.labels.front()->Caption() != expected)
         state.SkipWithError("the window was not re-translated");
     SetPerTextCounter(state, window.TextCount());
+}
+
+void Retranslate(benchmark::State& state)
+{
+    Retranslate(state, false);
+}
+
+void RetranslateNewTexts(benchmark::State& state)
+{
+    Retranslate(state, true);
 }
 
 void WriteTexts(benchmark::State& state)
@@ -208,6 +247,7 @@ void ScanTable(benchmark::State& state)
 } // namespace
 
 BENCHMARK(Retranslate)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(RetranslateNewTexts)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(WriteTexts)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ScanTable)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
