@@ -2,13 +2,16 @@
 RUN_BUILD  ?= build/release
 TEST_BUILD ?= build/test
 GENERATOR  ?= Ninja
+# make fuzz FUZZ_SECONDS=N: every fuzz target for N seconds (clang build in FUZZ_BUILD).
+FUZZ_BUILD ?= build/fuzz
+FUZZ_SECONDS ?= 60
 # make run XVFB=1: run the window under xvfb-run on a machine without a display.
 XVFB       ?= 0
 # make run ARGS=N: open the window in the dictionary's language N instead of
 # the language of the user's locale (LANG=de_DE.UTF-8 make run: German).
 ARGS       ?=
 
-.PHONY: run test deps build-release build-test format clean
+.PHONY: run test fuzz deps build-release build-test format clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -26,6 +29,10 @@ build-test: deps
 
 test: build-test
 	cd $(TEST_BUILD) && ctest --output-on-failure --timeout 300 -j2
+
+fuzz:
+	bash scripts/install-deps.sh fuzz
+	FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh $(FUZZ_BUILD)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Tankora builds, tests and runs with.
 # Idempotent: asks dpkg first and calls apt-get only for what is missing.
+#   install-deps.sh        what make run / make test need
+#   install-deps.sh fuzz   also clang and its libFuzzer runtime (make fuzz)
 set -euo pipefail
 
 packages=(
@@ -9,13 +11,17 @@ packages=(
   libicu-dev
   libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  gettext
+  gettext qt6-l10n-tools icu-devtools
   xvfb xauth
   fonts-liberation fonts-dejavu-core fonts-dejavu-extra
   # The shipped languages' scripts: DejaVu draws Greek, Cyrillic, Hebrew and
   # Arabic; Noto CJK draws Japanese, Chinese and Korean.
   fonts-noto-cjk
 )
+# The peers' catalogue compilers above serve bench/l10n_peers (msgfmt, lrelease, genrb).
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

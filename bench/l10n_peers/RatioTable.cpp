@@ -1,0 +1,110 @@
+#include "RatioTable.h"
+
+#include <cstdio>
+
+namespace tankora::peers {
+
+namespace {
+
+constexpr const char* kMeasures[] = { "Load", "Hit", "Miss", "Resident" };
+
+double ToNanoseconds(double value, benchmark::TimeUnit unit)
+{
+    switch (unit) {
+    case benchmark::kSecond:
+        return value * 1e9;
+    case benchmark::kMillisecond:
+        return value * 1e6;
+    case benchmark::kMicrosecond:
+        return value * 1e3;
+    case benchmark::kNanosecond:
+        break;
+    }
+    return value;
+}
+
+std::string Cell(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, value >= 100 ? "%.0f" : "%.2f", value);
+    return text;
+}
+
+} // namespace
+
+void RatioTable::ReportRuns(const std::vector<Run>& runs)
+{
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+        if (run.error_occurred || run.aggregate_name != "median")
+            continue;
+        const std::string& name = run.run_name.function_name;
+        const auto resident = run.counters.find("resident_KiB");
+        m_medians[name] = resident != run.counters.end()
+            ? resident->second.value
+            : ToNanoseconds(run.GetAdjustedRealTime(), run.time_unit);
+    }
+}
+
+void RatioTable::Print(std::ostream& out, const std::vector<std::string>& peers,
+    const std::vector<std::string>& tankoraImages, const std::vector<std::string>& languages) const
+{
+    auto median = [&](const std::string& name) -> const double* {
+        const auto found = m_medians.find(name);
+        return found == m_medians.end() ? nullptr : &found->second;
+    };
+    auto ratio = [&](const std::string& over, const std::string& under) {
+        const double* a = median(over);
+        const double* b = median(under);
+        return a && b && *b > 0 ? Cell(*a / *b) : std::string("-");
+    };
+
+    out << "\nMedians (Load/Hit/Miss/Floor in ns, Resident in KiB)\n";
+    char line[160];
+    std::snprintf(line, sizeof line, "%-10s %-4s", "measure", "lang");
+    out << line;
+    std::vector<std::string> systems = peers;
+    systems.insert(systems.end(), tankoraImages.begin(), tankoraImages.end());
+    for (const std::string& system : systems)
+        out << ' ' << std::string(std::max<int>(0, 14 - static_cast<int>(system.size())), ' ')
+            << system;
+    out << '\n';
+    for (const char* measure : { "Floor", "Load", "Hit", "Miss", "Resident" }) {
+        for (const std::string& language : languages) {
+            std::snprintf(line, sizeof line, "%-10s %-4s", measure, language.c_str());
+            out << line;
+            for (const std::string& system : systems) {
+                const double* value = median(std::string(measure) + "/" + system + "/" + language);
+                std::snprintf(line, sizeof line, " %14s", value ? Cell(*value).c_str() : "-");
+                out << line;
+            }
+            out << '\n';
+        }
+    }
+
+    out << "\nRatios (peer / Tankora: above 1 means Tankora is faster or smaller;"
+           " Tankora / floor for Load)\n";
+    if (tankoraImages.empty()) {
+        out << "Tankora not measured: the binary dictionary is not built yet, so there is "
+               "nothing to divide by.\n";
+        return;
+    }
+    for (const std::string& tankora : tankoraImages) {
+        for (const char* measure : kMeasures) {
+            for (const std::string& language : languages) {
+                std::snprintf(line, sizeof line, "%-16s %-9s %-3s", tankora.c_str(), measure,
+                    language.c_str());
+                out << line;
+                const std::string ours = std::string(measure) + "/" + tankora + "/" + language;
+                for (const std::string& peer : peers)
+                    out << "  " << peer << " "
+                        << ratio(std::string(measure) + "/" + peer + "/" + language, ours);
+                if (std::string(measure) == "Load")
+                    out << "  floor " << ratio(ours, "Floor/" + tankora + "/" + language);
+                out << '\n';
+            }
+        }
+    }
+}
+
+} // namespace tankora::peers

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Builds every fuzz target with clang, ASan, UBSan and libFuzzer, runs each for
+# FUZZ_SECONDS seconds (FUZZ_JOBS at a time, default: the number of cores) and
+# prints the executions and findings per target.
+#
+#   scripts/fuzz.sh [BUILD_DIR]
+#   FUZZ_SECONDS=60 FUZZ_JOBS=2 FUZZ_NICE=19 FUZZ_TARGETS="mld_reader po_reader"
+#
+# The seed corpus in fuzz/<name>/corpus is read, never written: new inputs go
+# to BUILD_DIR/runs/<name>/corpus, failing inputs to BUILD_DIR/runs/<name>/findings.
+# Keep a fixed finding by copying it to fuzz/<name>/findings/ (make test replays it).
+# Exit status 1 when any target found something.
+set -euo pipefail
+
+build=${1:-build/fuzz}
+seconds=${FUZZ_SECONDS:-60}
+jobs=${FUZZ_JOBS:-$(nproc)}
+niceness=${FUZZ_NICE:-0}
+only=${FUZZ_TARGETS:-}
+
+CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTANKORA_BUILD_FUZZ=ON -DTANKORA_SANITIZE=ON -DTANKORA_BUILD_TESTS=OFF \
+  -DTANKORA_BUILD_BENCH=OFF >/dev/null
+nice -n "$niceness" cmake --build "$build" --target fuzz_all
+
+list="$build/fuzz/fuzz-targets.txt"
+runs="$build/runs"
+
+run_one() { # name program source-folder
+  local name=$1 program=$2 folder=$3 out="$runs/$1"
+  rm -rf "$out/findings" && mkdir -p "$out/corpus" "$out/findings"
+  nice -n "$niceness" "$program" -max_total_time="$seconds" -print_final_stats=1 \
+    -timeout=10 -rss_limit_mb=2048 -artifact_prefix="$out/findings/" \
+    "$out/corpus" "$folder/corpus" >"$out/log" 2>&1 || true
+}
+export -f run_one
+export seconds niceness runs
+
+while read -r name program folder; do
+  if [ -z "$only" ] || [[ " $only " == *" $name "* ]]; then
+    printf '%s\0%s\0%s\0' "$name" "$program" "$folder"
+  fi
+done <"$list" | xargs -0 -n 3 -P "$jobs" bash -c 'run_one "$@"' _
+
+status=0
+printf '%-14s %14s %10s %8s %9s\n' target executions exec/s corpus findings
+while read -r name program folder; do
+  out="$runs/$name"
+  [ -f "$out/log" ] || continue
+  executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$out/log" | tail -1)
+  speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$out/log" | tail -1)
+  corpus=$(find "$out/corpus" -type f | wc -l)
+  findings=$(find "$out/findings" -type f | wc -l)
+  printf '%-14s %14s %10s %8s %9s\n' "$name" "${executions:-?}" "${speed:-?}" "$corpus" "$findings"
+  if [ "$findings" -gt 0 ]; then
+    status=1
+    find "$out/findings" -type f -printf '  %p\n'
+    grep -m1 -E 'ERROR: (AddressSanitizer|libFuzzer|LeakSanitizer)|runtime error' "$out/log" | sed 's/^/  /' || true
+  fi
+done <"$list"
+exit $status
