@@ -22,8 +22,7 @@ public:
         : m_folder(std::move(folder))
         , m_pool("icu", m_folder + "/icu",
               [](const std::string&, int index) { return "bundles" + std::to_string(index); })
-    {
-    }
+    { }
 
     ~IcuSystem() override { Close(); }
 
@@ -38,13 +37,13 @@ public:
     {
         Close();
         // A path ending in a separator names a folder of bundles, not a package.
-        const std::string path = (m_pool.Root() / ("bundles" + std::to_string(m_pool.Next())))
-                                     .string()
-            + "/";
+        const std::string path
+            = (m_pool.Root() / ("bundles" + std::to_string(m_pool.Next()))).string() + "/";
         UErrorCode status = U_ZERO_ERROR;
         m_bundle = ures_openDirect(path.c_str(), language.c_str(), &status);
         if (U_FAILURE(status))
-            throw std::runtime_error("cannot open " + path + language + ".res: " + u_errorName(status));
+            throw std::runtime_error(
+                "cannot open " + path + language + ".res: " + u_errorName(status));
     }
 
     bool Lookup(const std::string& text) override

@@ -72,7 +72,8 @@ void ReadBytes(benchmark::State& state, const std::string& path)
     }
 }
 
-void OpenToFirstAnswer(benchmark::State& state, TranslationSystem& system, const std::string& language)
+void OpenToFirstAnswer(
+    benchmark::State& state, TranslationSystem& system, const std::string& language)
 {
     const std::string& first = Natives()[static_cast<std::size_t>(HitOrder().front())];
     for (auto _ : state) {
@@ -126,13 +127,12 @@ void Register(const std::shared_ptr<TranslationSystem>& system, const std::strin
 {
     const std::string suffix = "/" + system->Name() + "/" + language;
     const std::string catalogue = system->CataloguePath(language);
-    benchmark::RegisterBenchmark(("Floor" + suffix).c_str(),
-        [catalogue](benchmark::State& state) { ReadBytes(state, catalogue); })
-        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(("Floor" + suffix).c_str(), [catalogue](benchmark::State& state) {
+        ReadBytes(state, catalogue);
+    })->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark(("Load" + suffix).c_str(),
-        [system, language](benchmark::State& state) {
-            OpenToFirstAnswer(state, *system, language);
-        })
+        [system, language](
+            benchmark::State& state) { OpenToFirstAnswer(state, *system, language); })
         ->UseManualTime()
         ->Iterations(kOpensPerRepetition)
         ->Unit(benchmark::kMicrosecond);

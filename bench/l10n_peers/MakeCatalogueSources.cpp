@@ -38,10 +38,10 @@ nlohmann::json Language(int primary, int defaultSub, int codePage, const char* i
 {
     return { { "primaryLanguage", primary }, { "isoLanguageName", iso639 },
         { "defaultSubLanguage", defaultSub }, { "isoCountryName", iso3166 },
-        { "subLanguages", nlohmann::json::array() }, { "subLanguageNames", nlohmann::json::array() },
-        { "charset", 0 }, { "codePage", codePage }, { "flags", primary == 0 ? 2 : 0 },
-        { "englishName", englishName }, { "nativeName", nativeName }, { "fontName", "" },
-        { "fontSize", 0 } };
+        { "subLanguages", nlohmann::json::array() },
+        { "subLanguageNames", nlohmann::json::array() }, { "charset", 0 }, { "codePage", codePage },
+        { "flags", primary == 0 ? 2 : 0 }, { "englishName", englishName },
+        { "nativeName", nativeName }, { "fontName", "" }, { "fontSize", 0 } };
 }
 
 std::string MldImage(bool ansiStrings)
@@ -94,7 +94,8 @@ void WritePo(std::ostream& out, const Translation& translation)
 
 void WriteTs(std::ostream& out, const Translation& translation)
 {
-    out << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n<TS version=\"2.1\" language=\""
+    out << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n<TS version=\"2.1\" "
+           "language=\""
         << translation.language << "\">\n<context>\n<name>Tankora</name>\n";
     for (const CorpusEntry& entry : Corpus())
         out << "<message><source>" << XmlText(entry.native) << "</source><translation>"
@@ -136,10 +137,10 @@ int main(int argc, char** argv)
         }
         for (const Translation& translation : kTranslations) {
             const std::string language = translation.language;
-            WriteFile(folder / (language + ".po"),
-                [&](std::ostream& out) { WritePo(out, translation); });
-            WriteFile(folder / (language + ".ts"),
-                [&](std::ostream& out) { WriteTs(out, translation); });
+            WriteFile(
+                folder / (language + ".po"), [&](std::ostream& out) { WritePo(out, translation); });
+            WriteFile(
+                folder / (language + ".ts"), [&](std::ostream& out) { WriteTs(out, translation); });
             WriteFile(folder / "icu" / (language + ".txt"),
                 [&](std::ostream& out) { WriteIcu(out, translation); });
         }

@@ -10,23 +10,23 @@ namespace tankora::peers {
 namespace {
 
 // Words of a calculator's and an office program's user interface.
-constexpr std::array<std::string_view, 160> kWords {
-    "tank", "volume", "height", "diameter", "length", "head", "flow", "time", "unit", "value",
-    "level", "capacity", "fill", "table", "gauge", "row", "column", "file", "open", "save", "close",
-    "print", "preview", "edit", "copy", "paste", "cut", "undo", "redo", "find", "replace", "select",
-    "all", "none", "new", "delete", "insert", "remove", "add", "change", "settings", "options",
-    "language", "window", "help", "about", "version", "error", "warning", "message", "cannot",
-    "could", "not", "be", "is", "are", "was", "the", "a", "an", "of", "to", "in", "for", "with",
-    "from", "on", "at", "by", "and", "or", "your", "this", "that", "these", "input", "output",
-    "check", "inputs", "result", "results", "calculate", "calculation", "method", "exact",
-    "horizontal", "vertical", "cylinder", "ellipsoidal", "empty", "full", "over", "under",
-    "maximum", "minimum", "decimal", "separator", "number", "format", "precision", "digits",
-    "meter", "liter", "gallon", "barrel", "cubic", "second", "minute", "hour", "day", "rate",
-    "into", "out", "name", "folder", "path", "document", "page", "pages", "font", "size", "color",
-    "left", "right", "top", "bottom", "center", "align", "show", "hide", "enable", "disable",
-    "default", "reset", "apply", "cancel", "yes", "no", "retry", "ignore", "continue", "stop",
-    "start", "pause", "wait", "please", "while", "saving", "loading", "missing", "invalid",
-    "unknown", "selected", "current", "previous", "next", "first", "last", "again" };
+constexpr std::array<std::string_view, 160> kWords { "tank", "volume", "height", "diameter",
+    "length", "head", "flow", "time", "unit", "value", "level", "capacity", "fill", "table",
+    "gauge", "row", "column", "file", "open", "save", "close", "print", "preview", "edit", "copy",
+    "paste", "cut", "undo", "redo", "find", "replace", "select", "all", "none", "new", "delete",
+    "insert", "remove", "add", "change", "settings", "options", "language", "window", "help",
+    "about", "version", "error", "warning", "message", "cannot", "could", "not", "be", "is", "are",
+    "was", "the", "a", "an", "of", "to", "in", "for", "with", "from", "on", "at", "by", "and", "or",
+    "your", "this", "that", "these", "input", "output", "check", "inputs", "result", "results",
+    "calculate", "calculation", "method", "exact", "horizontal", "vertical", "cylinder",
+    "ellipsoidal", "empty", "full", "over", "under", "maximum", "minimum", "decimal", "separator",
+    "number", "format", "precision", "digits", "meter", "liter", "gallon", "barrel", "cubic",
+    "second", "minute", "hour", "day", "rate", "into", "out", "name", "folder", "path", "document",
+    "page", "pages", "font", "size", "color", "left", "right", "top", "bottom", "center", "align",
+    "show", "hide", "enable", "disable", "default", "reset", "apply", "cancel", "yes", "no",
+    "retry", "ignore", "continue", "stop", "start", "pause", "wait", "please", "while", "saving",
+    "loading", "missing", "invalid", "unknown", "selected", "current", "previous", "next", "first",
+    "last", "again" };
 
 constexpr std::array<std::string_view, 34> kGermanSyllables { "be", "rech", "nen", "ung", "schaft",
     "spei", "cher", "öff", "ffnen", "grö", "ße", "hö", "he", "vo", "lu", "men", "ein", "ga", "be",

@@ -20,8 +20,7 @@ class QtSystem final : public TranslationSystem
 public:
     explicit QtSystem(std::string folder)
         : m_folder(std::move(folder))
-    {
-    }
+    { }
 
     std::string Name() const override { return "Qt"; }
 

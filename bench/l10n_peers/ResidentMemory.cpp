@@ -36,8 +36,7 @@ long ResidentGrowthKiB(const std::function<void()>& work)
             const long before = ResidentKiB();
             work();
             growth = ResidentKiB() - before;
-        } catch (...) {
-        }
+        } catch (...) { }
         (void)!::write(channel[1], &growth, sizeof growth);
         ::_exit(0);
     }

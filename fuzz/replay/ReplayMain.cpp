@@ -4,9 +4,9 @@
 // paper); the other folders may be missing. A crash, a sanitizer report or an
 // abort in the entry function fails the run, naming the input first.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
