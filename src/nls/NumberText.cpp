@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <system_error>
 
@@ -286,6 +287,19 @@ long LeadingMagnitude(const NumberSyntax& syntax)
     return integerDigits - position - 1 + exponent;
 }
 
+// The 15-digit form of the largest doubles, 1.79769313486232E308, rounds up
+// past the largest double; it still reads back, as the largest double, so
+// that every number this program shows can be typed in again.
+bool IsDisplayOfLargestDouble(const std::string& canonical)
+{
+    constexpr long double kLargestDisplayed = 1.79769313486232e308L;
+    long double wide = 0;
+    const auto [end, error]
+        = std::from_chars(canonical.data(), canonical.data() + canonical.size(), wide);
+    (void)end;
+    return error == std::errc() && wide <= kLargestDisplayed;
+}
+
 } // namespace
 
 std::optional<double> ParseNumber(std::string_view text, char decimalSeparator)
@@ -312,9 +326,13 @@ std::optional<double> ParseNumber(std::string_view text, char decimalSeparator)
     (void)end;
     if (error == std::errc::result_out_of_range) {
         if (LeadingMagnitude(*syntax) >= 0) {
-            return std::nullopt; // overflow
+            if (!IsDisplayOfLargestDouble(canonical)) {
+                return std::nullopt; // overflow
+            }
+            value = std::numeric_limits<double>::max();
+        } else {
+            value = 0; // underflow: too small for a double
         }
-        value = 0; // underflow: too small for a double
     } else if (error != std::errc()) {
         return std::nullopt;
     }

@@ -33,7 +33,9 @@ std::string FormatGeneral15(double x);
 // Strict text to double: optional blanks around, optional sign, digits with
 // at most one decimal separator (at least one digit), optional exponent E or
 // e with optional sign and at least one digit. Empty text, anything else and
-// overflow give nullopt; underflow gives 0.
+// overflow give nullopt; underflow gives 0. The one exception to overflow is
+// the shown form of the largest doubles (up to 1.79769313486232E308), which
+// reads as the largest double so that every shown number reads back.
 std::optional<double> ParseNumber(std::string_view text, char decimalSeparator);
 std::optional<double> ParseNumber(std::string_view text);
 

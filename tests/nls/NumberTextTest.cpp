@@ -171,7 +171,13 @@ TEST(NumberText, ParseRefusesEverythingElse)
 
 TEST(NumberText, FormattedNumbersReadBack)
 {
-    for (const double value : { 0.0, 1.0 / 3.0, -123.456, 1e-5, 1e100, 6.02214076e23 }) {
+    // The largest doubles show as 1.79769313486232E308, above the largest
+    // double; that text reads back as the largest double, one digit more overflows.
+    constexpr double kLargest = std::numeric_limits<double>::max();
+    EXPECT_EQ(ParseNumber("-1.79769313486232E308", '.'), -kLargest);
+    EXPECT_FALSE(ParseNumber("1.79769313486233E308", '.').has_value());
+    for (const double value :
+        { 0.0, 1.0 / 3.0, -123.456, 1e-5, 1e100, 6.02214076e23, kLargest, -kLargest }) {
         const auto parsed = ParseNumber(FormatGeneral15(value, ','), ',');
         ASSERT_TRUE(parsed.has_value()) << value;
         EXPECT_NEAR(*parsed, value, std::fabs(value) * 1e-14) << value;
