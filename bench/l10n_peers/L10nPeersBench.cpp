@@ -1,19 +1,21 @@
 // Tankora's dictionary against the localization systems in common use, on one
 // generated corpus (65,535 texts; German, Japanese) compiled by each system's
 // own tool at build time. Per system and language: open + load to the first
-// answer, a random hit, a random miss, the resident memory 100,000 lookups
-// leave behind; and the floor, reading the catalogue's bytes. Medians of five
-// repetitions; the ratio table follows the runs.
+// answer (in a fresh child process each time), a random hit, a random miss,
+// the resident memory an open and 100,000 lookups add; and the floor, reading
+// the catalogue's bytes. Times are CPU times (the machine may be shared),
+// medians of five repetitions; the ratio table follows the runs.
 
+#include "ChildMeasure.h"
 #include "PeerCorpus.h"
 #include "RatioTable.h"
-#include "ResidentMemory.h"
 #include "TranslationSystem.h"
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <iterator>
 #include <memory>
@@ -72,21 +74,24 @@ void ReadBytes(benchmark::State& state, const std::string& path)
     }
 }
 
+// Each open in a fresh child process, timed by the child's CPU clock.
 void OpenToFirstAnswer(
     benchmark::State& state, TranslationSystem& system, const std::string& language)
 {
     const std::string& first = Natives()[static_cast<std::size_t>(HitOrder().front())];
     for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        system.Open(language);
-        const bool found = system.Lookup(first);
-        const auto stop = std::chrono::steady_clock::now();
-        system.Close();
-        if (!found) {
+        const auto seconds = MeasureInChild([&] {
+            const double start = ThreadCpuSeconds();
+            system.Open(language);
+            const bool found = system.Lookup(first);
+            const double stop = ThreadCpuSeconds();
+            return found ? stop - start : -1.0;
+        });
+        if (!seconds || *seconds < 0) {
             state.SkipWithError("the first text was not found");
             break;
         }
-        state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
+        state.SetIterationTime(*seconds);
     }
 }
 
@@ -110,45 +115,67 @@ void Lookups(benchmark::State& state, TranslationSystem& system, const std::stri
 void Resident(benchmark::State& state, TranslationSystem& system, const std::string& language)
 {
     for (auto _ : state) {
-        const long growth = ResidentGrowthKiB([&] {
+        const auto growth = MeasureInChild([&] {
+            const double before = ResidentKiB();
             system.Open(language);
             for (const int index : HitOrder())
                 system.Lookup(Natives()[static_cast<std::size_t>(index)]);
+            return ResidentKiB() - before;
         });
-        if (growth < 0) {
+        if (!growth) {
             state.SkipWithError("the measuring child failed");
             break;
         }
-        state.counters["resident_KiB"] = static_cast<double>(growth);
+        state.counters["resident_KiB"] = *growth;
     }
 }
 
-void Register(const std::shared_ptr<TranslationSystem>& system, const std::string& language)
+using Systems = std::vector<std::shared_ptr<TranslationSystem>>;
+using Measure = std::function<void(benchmark::State&, TranslationSystem&, const std::string&)>;
+
+// One measure for every system and language, as <name>/<system>/<language>.
+// Measures are registered one after the other, all systems each, so that
+// lookups run before the opens whose leftovers could burden them.
+void Register(const char* name, const Systems& systems, const std::vector<std::string>& languages,
+    const Measure& measure, const std::function<void(benchmark::internal::Benchmark*)>& configure)
 {
-    const std::string suffix = "/" + system->Name() + "/" + language;
-    const std::string catalogue = system->CataloguePath(language);
-    benchmark::RegisterBenchmark(("Floor" + suffix).c_str(), [catalogue](benchmark::State& state) {
-        ReadBytes(state, catalogue);
-    })->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark(("Load" + suffix).c_str(),
-        [system, language](
-            benchmark::State& state) { OpenToFirstAnswer(state, *system, language); })
-        ->UseManualTime()
-        ->Iterations(kOpensPerRepetition)
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark(("Hit" + suffix).c_str(),
-        [system, language](benchmark::State& state) {
-            Lookups(state, *system, language, Natives(), HitOrder(), true);
-        })
-        ->MinTime(0.2);
-    benchmark::RegisterBenchmark(("Miss" + suffix).c_str(),
-        [system, language](benchmark::State& state) {
-            Lookups(state, *system, language, Missing(), MissOrder(), false);
-        })
-        ->MinTime(0.2);
-    benchmark::RegisterBenchmark(("Resident" + suffix).c_str(),
-        [system, language](benchmark::State& state) { Resident(state, *system, language); })
-        ->Iterations(1);
+    for (const auto& system : systems) {
+        for (const std::string& language : languages) {
+            auto* benchmark = benchmark::RegisterBenchmark(
+                (std::string(name) + "/" + system->Name() + "/" + language).c_str(),
+                [system, language, measure](
+                    benchmark::State& state) { measure(state, *system, language); });
+            configure(benchmark);
+            benchmark->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
+        }
+    }
+}
+
+void RegisterAll(const Systems& systems, const std::vector<std::string>& languages)
+{
+    Register(
+        "Floor", systems, languages,
+        [](benchmark::State& state, TranslationSystem& system, const std::string& language) {
+            ReadBytes(state, system.CataloguePath(language));
+        },
+        [](benchmark::internal::Benchmark* b) { b->Unit(benchmark::kMicrosecond); });
+    Register(
+        "Hit", systems, languages,
+        [](benchmark::State& state, TranslationSystem& system, const std::string& language) {
+            Lookups(state, system, language, Natives(), HitOrder(), true);
+        },
+        [](benchmark::internal::Benchmark* b) { b->MinTime(0.2); });
+    Register(
+        "Miss", systems, languages,
+        [](benchmark::State& state, TranslationSystem& system, const std::string& language) {
+            Lookups(state, system, language, Missing(), MissOrder(), false);
+        },
+        [](benchmark::internal::Benchmark* b) { b->MinTime(0.2); });
+    Register("Load", systems, languages, OpenToFirstAnswer, [](benchmark::internal::Benchmark* b) {
+        b->UseManualTime()->Iterations(kOpensPerRepetition)->Unit(benchmark::kMicrosecond);
+    });
+    Register("Resident", systems, languages, Resident,
+        [](benchmark::internal::Benchmark* b) { b->Iterations(1); });
 }
 
 } // namespace
@@ -174,10 +201,9 @@ int main(int argc, char** argv)
         peerNames.push_back(system->Name());
     for (const auto& system : tankora)
         tankoraNames.push_back(system->Name());
-    for (const auto& systems : { peers, tankora })
-        for (const auto& system : systems)
-            for (const std::string& language : languages)
-                Register(system, language);
+    Systems all = peers;
+    all.insert(all.end(), tankora.begin(), tankora.end());
+    RegisterAll(all, languages);
     benchmark::SetDefaultTimeUnit(benchmark::kNanosecond);
 
     RatioTable table;

@@ -11,11 +11,13 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -103,11 +105,18 @@ void WriteTs(std::ostream& out, const Translation& translation)
     out << "</context>\n</TS>\n";
 }
 
+// In descending key order: genrb inserts each key into a sorted list by a
+// scan from its smallest key, so any other order takes quadratic time.
 void WriteIcu(std::ostream& out, const Translation& translation)
 {
-    out << translation.language << ":table(nofallback) {\n";
+    std::vector<const CorpusEntry*> entries;
     for (const CorpusEntry& entry : Corpus())
-        out << "  " << QuotedText(entry.native) << '{' << QuotedText(entry.*translation.text)
+        entries.push_back(&entry);
+    std::sort(entries.begin(), entries.end(),
+        [](const CorpusEntry* a, const CorpusEntry* b) { return a->native > b->native; });
+    out << translation.language << ":table(nofallback) {\n";
+    for (const CorpusEntry* entry : entries)
+        out << "  " << QuotedText(entry->native) << '{' << QuotedText(entry->*translation.text)
             << "}\n";
     out << "}\n";
 }

@@ -42,7 +42,10 @@ void RatioTable::ReportRuns(const std::vector<Run>& runs)
         const auto resident = run.counters.find("resident_KiB");
         m_medians[name] = resident != run.counters.end()
             ? resident->second.value
-            : ToNanoseconds(run.GetAdjustedRealTime(), run.time_unit);
+            // Manual times are the children's CPU times; otherwise this process's.
+            : ToNanoseconds(run.run_name.time_type == "manual_time" ? run.GetAdjustedRealTime()
+                                                                    : run.GetAdjustedCPUTime(),
+                run.time_unit);
     }
 }
 
@@ -59,7 +62,7 @@ void RatioTable::Print(std::ostream& out, const std::vector<std::string>& peers,
         return a && b && *b > 0 ? Cell(*a / *b) : std::string("-");
     };
 
-    out << "\nMedians (Load/Hit/Miss/Floor in ns, Resident in KiB)\n";
+    out << "\nMedians (Floor/Load/Hit/Miss: CPU ns, Resident: KiB)\n";
     char line[160];
     std::snprintf(line, sizeof line, "%-10s %-4s", "measure", "lang");
     out << line;
