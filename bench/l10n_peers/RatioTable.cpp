@@ -42,7 +42,7 @@ void RatioTable::ReportRuns(const std::vector<Run>& runs)
         const auto resident = run.counters.find("resident_KiB");
         m_medians[name] = resident != run.counters.end()
             ? resident->second.value
-            // Manual times are the children's CPU times; otherwise this process's.
+            // Manual times are the opening thread's CPU times; otherwise this process's.
             : ToNanoseconds(run.run_name.time_type == "manual_time" ? run.GetAdjustedRealTime()
                                                                     : run.GetAdjustedCPUTime(),
                 run.time_unit);
