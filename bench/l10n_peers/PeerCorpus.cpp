@@ -56,36 +56,35 @@ std::uint32_t WordHash(std::string_view word)
     return hash;
 }
 
-std::string GermanWord(std::string_view english)
+// One to three pieces, chosen by a generator seeded with the English word.
+template <typename Piece> std::string ComposedWord(std::string_view english, Piece piece)
 {
     std::uint32_t hash = WordHash(english);
-    // About a third longer than the English words, as German texts run.
-    const int syllables = 1 + static_cast<int>(hash % 3);
+    const int pieces = 1 + static_cast<int>(hash % 3);
     std::string word;
-    for (int i = 0; i < syllables; ++i) {
+    for (int i = 0; i < pieces; ++i) {
         hash = hash * 1103515245u + 12345u;
-        word += kGermanSyllables[(hash >> 8) % std::size(kGermanSyllables)];
+        word += piece(hash >> 8);
     }
+    return word;
+}
+
+// Syllables: about a third longer than the English words, as German texts run.
+std::string GermanWord(std::string_view english)
+{
+    const std::string word = ComposedWord(english, [](std::uint32_t random) {
+        return kGermanSyllables[random % std::size(kGermanSyllables)];
+    });
     return english.size() > 4 ? Capitalized(word) : word;
 }
 
-// One UTF-8 character of kJapaneseCharacters (all three bytes long).
-std::string_view JapaneseCharacter(std::size_t index)
-{
-    const std::size_t count = kJapaneseCharacters.size() / 3;
-    return kJapaneseCharacters.substr((index % count) * 3, 3);
-}
-
+// Characters of kJapaneseCharacters (each three UTF-8 bytes long).
 std::string JapaneseWord(std::string_view english)
 {
-    std::uint32_t hash = WordHash(english);
-    const int characters = 1 + static_cast<int>(hash % 3);
-    std::string word;
-    for (int i = 0; i < characters; ++i) {
-        hash = hash * 1103515245u + 12345u;
-        word += JapaneseCharacter(hash >> 8);
-    }
-    return word;
+    return ComposedWord(english, [](std::uint32_t random) {
+        const std::size_t count = kJapaneseCharacters.size() / 3;
+        return kJapaneseCharacters.substr((random % count) * 3, 3);
+    });
 }
 
 // A text's shape: its words, and what surrounds them.
