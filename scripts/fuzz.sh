@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds every fuzz target with clang, ASan, UBSan and libFuzzer, runs each for
 # FUZZ_SECONDS seconds (FUZZ_JOBS at a time, default: the number of cores) and
-# prints the executions and findings per target.
+# prints the executions, the CPU time each run really got and the findings per
+# target (-max_total_time is wall time; on a busy machine CPU time is less).
 #
 #   scripts/fuzz.sh [BUILD_DIR]
 #   FUZZ_SECONDS=60 FUZZ_JOBS=2 FUZZ_NICE=19 FUZZ_TARGETS="mld_reader po_reader"
@@ -18,7 +19,9 @@ jobs=${FUZZ_JOBS:-$(nproc)}
 niceness=${FUZZ_NICE:-0}
 only=${FUZZ_TARGETS:-}
 
-CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+launcher=()
+if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" \
   -DTANKORA_BUILD_FUZZ=ON -DTANKORA_SANITIZE=ON -DTANKORA_BUILD_TESTS=OFF \
   -DTANKORA_BUILD_BENCH=OFF >/dev/null
 nice -n "$niceness" cmake --build "$build" --target fuzz_all
@@ -29,8 +32,9 @@ runs="$build/runs"
 run_one() { # name program source-folder
   local name=$1 program=$2 folder=$3 out="$runs/$1"
   rm -rf "$out/findings" && mkdir -p "$out/corpus" "$out/findings"
-  nice -n "$niceness" "$program" -max_total_time="$seconds" -print_final_stats=1 \
-    -timeout=10 -rss_limit_mb=2048 -artifact_prefix="$out/findings/" \
+  /usr/bin/time -f '%U %S' -o "$out/cpu" nice -n "$niceness" "$program" \
+    -max_total_time="$seconds" -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix="$out/findings/" \
     "$out/corpus" "$folder/corpus" >"$out/log" 2>&1 || true
 }
 export -f run_one
@@ -43,15 +47,18 @@ while read -r name program folder; do
 done <"$list" | xargs -0 -n 3 -P "$jobs" bash -c 'run_one "$@"' _
 
 status=0
-printf '%-14s %14s %10s %8s %9s\n' target executions exec/s corpus findings
+printf '%-18s %14s %10s %8s %9s %9s\n' target executions exec/s cpu-min corpus findings
 while read -r name program folder; do
   out="$runs/$name"
   [ -f "$out/log" ] || continue
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$out/log" | tail -1)
   speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$out/log" | tail -1)
+  # time(1) puts "Command exited with non-zero status" first after a finding.
+  cpu=$(tail -n 1 "$out/cpu" 2>/dev/null | awk '{ printf "%.1f", ($1 + $2) / 60 }')
   corpus=$(find "$out/corpus" -type f | wc -l)
   findings=$(find "$out/findings" -type f | wc -l)
-  printf '%-14s %14s %10s %8s %9s\n' "$name" "${executions:-?}" "${speed:-?}" "$corpus" "$findings"
+  printf '%-18s %14s %10s %8s %9s %9s\n' "$name" "${executions:-?}" "${speed:-?}" "${cpu:-?}" \
+    "$corpus" "$findings"
   if [ "$findings" -gt 0 ]; then
     status=1
     find "$out/findings" -type f -printf '  %p\n'
