@@ -193,10 +193,8 @@ int main(int argc, char** argv)
 
     std::vector<std::shared_ptr<TranslationSystem>> peers { MakeGettextSystem(folder),
         MakeQtSystem(folder), MakeIcuSystem(folder) };
-    // TANKORA SLOT: the binary dictionary (TIvBinaryDictionary) over
-    // peers-8bit.mld and peers-utf16.mld joins here once it is built; until
-    // then Tankora is not measured and the ratio table says so.
-    std::vector<std::shared_ptr<TranslationSystem>> tankora;
+    std::vector<std::shared_ptr<TranslationSystem>> tankora { MakeTankoraSystem(folder, true),
+        MakeTankoraSystem(folder, false) };
 
     std::vector<std::string> peerNames;
     std::vector<std::string> tankoraNames;

@@ -87,11 +87,6 @@ void RatioTable::Print(std::ostream& out, const std::vector<std::string>& peers,
 
     out << "\nRatios (peer / Tankora: above 1 means Tankora is faster or smaller;"
            " Tankora / floor for Load)\n";
-    if (tankoraImages.empty()) {
-        out << "Tankora not measured: the binary dictionary is not built yet, so there is "
-               "nothing to divide by.\n";
-        return;
-    }
     for (const std::string& tankora : tankoraImages) {
         for (const char* measure : kMeasures) {
             for (const std::string& language : languages) {

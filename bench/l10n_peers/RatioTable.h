@@ -23,7 +23,7 @@ public:
     const std::map<std::string, double>& Medians() const { return m_medians; }
 
     // peers: the peer system names; tankoraImages: the Tankora system names
-    // measured (empty while the binary dictionary is not there).
+    // measured, one per image form.
     void Print(std::ostream& out, const std::vector<std::string>& peers,
         const std::vector<std::string>& tankoraImages,
         const std::vector<std::string>& languages) const;

@@ -29,5 +29,7 @@ public:
 std::unique_ptr<TranslationSystem> MakeGettextSystem(const std::string& folder);
 std::unique_ptr<TranslationSystem> MakeQtSystem(const std::string& folder);
 std::unique_ptr<TranslationSystem> MakeIcuSystem(const std::string& folder);
+// Tankora's binary dictionary over peers-8bit.mld (ansiStrings) or peers-utf16.mld.
+std::unique_ptr<TranslationSystem> MakeTankoraSystem(const std::string& folder, bool ansiStrings);
 
 } // namespace tankora::peers
