@@ -26,7 +26,8 @@ double ToNanoseconds(double value, benchmark::TimeUnit unit)
 std::string Cell(double value)
 {
     char text[32];
-    std::snprintf(text, sizeof text, value >= 100 ? "%.0f" : "%.2f", value);
+    // Two significant digits at least, also for ratios far below 1.
+    std::snprintf(text, sizeof text, value >= 100 ? "%.0f" : value >= 0.1 ? "%.2f" : "%.2g", value);
     return text;
 }
 
