@@ -12,6 +12,8 @@
 //  - WriteTexts/n: the floor. The same native texts looked up in the same
 //    dictionary, switched to the other language each iteration as well, and
 //    written into the same properties without a translator.
+//  - WriteNewTexts/n: the floor of RetranslateNewTexts: texts never written
+//    before, so every label measures its caption, without a translator.
 //  - ScanTable/n: what a look-up by scanning the table from its first item
 //    would cost for one pass (the table scan alone, no property work).
 // Compare Retranslate/n with WriteTexts/n (the ratio should not grow with n)
@@ -189,10 +191,12 @@ void RetranslateNewTexts(benchmark::State& state)
     Retranslate(state, true);
 }
 
-void WriteTexts(benchmark::State& state)
+void WriteTexts(benchmark::State& state, bool newTexts)
 {
     TBenchWindow window(static_cast<int>(state.range(0)));
     TBenchDictionary dictionary(window.natives);
+    if (newTexts)
+        dictionary.GiveNewTextsOnEachSwitch();
     dictionary.SetLanguage(1);
     dictionary.Open();
     const auto translate = [&](const QString& native) {
@@ -226,6 +230,16 @@ void WriteTexts(benchmark::State& state)
     SetPerTextCounter(state, window.TextCount());
 }
 
+void WriteTexts(benchmark::State& state)
+{
+    WriteTexts(state, false);
+}
+
+void WriteNewTexts(benchmark::State& state)
+{
+    WriteTexts(state, true);
+}
+
 // One pass of look-ups that each scan the table from its first item.
 void ScanTable(benchmark::State& state)
 {
@@ -256,6 +270,7 @@ void ScanTable(benchmark::State& state)
 BENCHMARK(Retranslate)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(RetranslateNewTexts)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(WriteTexts)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(WriteNewTexts)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ScanTable)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)

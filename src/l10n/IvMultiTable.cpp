@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <utility>
 
@@ -20,14 +21,6 @@ TIvTranslatorTableItem::TIvTranslatorTableItem(QObject* control, std::string com
     , NativeText(std::move(nativeText))
     , m_current(std::move(current))
 { }
-
-// A control has few property names but many texts: the text alone spreads
-// the keys well enough, and hashing one string instead of two is most of a
-// look-up's cost.
-std::size_t TIvTranslatorTable::TKeyHash::operator()(TKeyView key) const
-{
-    return std::hash<std::string_view> {}(key.current);
-}
 
 TIvTranslatorTable::TIvTranslatorTable() = default;
 
@@ -75,6 +68,8 @@ void TIvTranslatorTable::Clear()
     for (auto& [control, entry] : m_controls)
         QObject::disconnect(entry.destroyed);
     m_controls.clear();
+    m_slots.clear();
+    m_usedSlots = 0;
     m_items.clear();
     m_deadCount = 0;
 }
@@ -82,54 +77,120 @@ void TIvTranslatorTable::Clear()
 TIvTranslatorTableItem* TIvTranslatorTable::Find(
     const QObject* control, const std::string& propertyName, const std::string& current) const
 {
-    const auto entry = m_controls.find(control);
-    if (entry == m_controls.end())
+    if (m_slots.empty())
         return nullptr;
-    const auto bucket = entry->second.buckets.find(TKeyView { propertyName, current });
-    if (bucket == entry->second.buckets.end() || bucket->second.empty())
-        return nullptr;
-    return bucket->second.front();
+    return m_slots[SlotOf(KeyHash(control, current), control, propertyName, current)].first;
 }
 
 void TIvTranslatorTable::SetCurrent(TIvTranslatorTableItem& item, const std::string& current)
 {
     if (item.m_current == current)
         return;
-    TBuckets& buckets = m_controls[item.Control].buckets;
-    const auto bucket = buckets.find(TKeyView { item.PropertyName, item.m_current });
+    Unindex(item);
     item.m_current = current;
-    if (bucket == buckets.end()) {
-        Index(item);
-        return;
+    Index(item);
+}
+
+// A control has few property names but many texts: the text and the control
+// spread the keys well enough, and hashing one string instead of two is most
+// of a look-up's cost. The pointer is mixed in so that one text on many
+// controls (every "OK") does not pile up in one run of slots.
+std::size_t TIvTranslatorTable::KeyHash(const QObject* control, std::string_view current)
+{
+    std::uint64_t hash = std::hash<std::string_view> {}(current);
+    hash ^= static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(control))
+        * 0x9E3779B97F4A7C15ull;
+    hash ^= hash >> 32;
+    hash *= 0xD6E8FEB86659FD93ull;
+    hash ^= hash >> 32;
+    return static_cast<std::size_t>(hash);
+}
+
+bool TIvTranslatorTable::HasKey(const TIvTranslatorTableItem& item, const QObject* control,
+    std::string_view propertyName, std::string_view current)
+{
+    return item.Control == control && item.m_current == current
+        && item.PropertyName == propertyName;
+}
+
+std::size_t TIvTranslatorTable::SlotOf(std::size_t hash, const QObject* control,
+    std::string_view propertyName, std::string_view current) const
+{
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        const TSlot& at = m_slots[slot];
+        if (!at.first || (at.hash == hash && HasKey(*at.first, control, propertyName, current)))
+            return slot;
     }
-    if (bucket->second.size() > 1) {
-        std::erase(bucket->second, &item);
-        Index(item);
-        return;
-    }
-    // The item had its key to itself (the usual case): the key changes in
-    // place and its node is reused.
-    auto node = buckets.extract(bucket);
-    node.key().current = current;
-    const auto moved = buckets.insert(std::move(node));
-    if (!moved.inserted)
-        InsertInTableOrder(moved.position->second, item);
 }
 
 void TIvTranslatorTable::Index(TIvTranslatorTableItem& item)
 {
-    InsertInTableOrder(
-        m_controls[item.Control].buckets[TKey { item.PropertyName, item.m_current }], item);
+    if (2 * (m_usedSlots + 1) > m_slots.size())
+        GrowIndex();
+    item.m_hash = KeyHash(item.Control, item.m_current);
+    TSlot& slot = m_slots[SlotOf(item.m_hash, item.Control, item.PropertyName, item.m_current)];
+    if (!slot.first) {
+        slot = { item.m_hash, &item };
+        item.m_nextOfKey = nullptr;
+        ++m_usedSlots;
+        return;
+    }
+    // Keep table order along the chain: the first item is the match.
+    TIvTranslatorTableItem** link = &slot.first;
+    while (*link && (*link)->m_sequence < item.m_sequence)
+        link = &(*link)->m_nextOfKey;
+    item.m_nextOfKey = *link;
+    *link = &item;
 }
 
-void TIvTranslatorTable::InsertInTableOrder(TBucket& bucket, TIvTranslatorTableItem& item)
+void TIvTranslatorTable::Unindex(TIvTranslatorTableItem& item)
 {
-    // Keep table order inside the bucket: the first item is the match.
-    const auto at = std::lower_bound(bucket.begin(), bucket.end(), item.m_sequence,
-        [](const TIvTranslatorTableItem* a, std::size_t sequence) {
-            return a->m_sequence < sequence;
-        });
-    bucket.insert(at, &item);
+    const std::size_t at = SlotOf(item.m_hash, item.Control, item.PropertyName, item.m_current);
+    TIvTranslatorTableItem** link = &m_slots[at].first;
+    while (*link && *link != &item)
+        link = &(*link)->m_nextOfKey;
+    if (!*link)
+        return;
+    *link = item.m_nextOfKey;
+    item.m_nextOfKey = nullptr;
+    if (!m_slots[at].first)
+        EraseSlot(at);
+}
+
+// Linear probing without tombstones: the slots after the freed one move back
+// where their own probe would reach them first.
+void TIvTranslatorTable::EraseSlot(std::size_t slot)
+{
+    const std::size_t mask = m_slots.size() - 1;
+    std::size_t hole = slot;
+    for (std::size_t next = (hole + 1) & mask; m_slots[next].first; next = (next + 1) & mask) {
+        const std::size_t home = m_slots[next].hash & mask;
+        // Moves back unless its home lies cyclically in (hole, next].
+        const bool homeAfterHole
+            = hole <= next ? (home > hole && home <= next) : (home > hole || home <= next);
+        if (!homeAfterHole) {
+            m_slots[hole] = m_slots[next];
+            hole = next;
+        }
+    }
+    m_slots[hole] = {};
+    --m_usedSlots;
+}
+
+void TIvTranslatorTable::GrowIndex()
+{
+    const std::size_t size = std::max<std::size_t>(16, 2 * m_slots.size());
+    std::vector<TSlot> old = std::exchange(m_slots, std::vector<TSlot>(size));
+    const std::size_t mask = m_slots.size() - 1;
+    for (const TSlot& slot : old) {
+        if (!slot.first)
+            continue;
+        std::size_t at = slot.hash & mask;
+        while (m_slots[at].first)
+            at = (at + 1) & mask;
+        m_slots[at] = slot;
+    }
 }
 
 void TIvTranslatorTable::ControlDestroyed(QObject* control)
@@ -137,8 +198,10 @@ void TIvTranslatorTable::ControlDestroyed(QObject* control)
     const auto entry = m_controls.find(control);
     if (entry == m_controls.end())
         return;
-    for (TIvTranslatorTableItem* item : entry->second.items)
+    for (TIvTranslatorTableItem* item : entry->second.items) {
+        Unindex(*item);
         item->m_dead = true;
+    }
     m_deadCount += entry->second.items.size();
     m_controls.erase(entry);
 }
@@ -173,8 +236,8 @@ TIvBidirectionalState& TIvBiDiStates::Items(int index) const
 
 TIvBidirectionalState* TIvBiDiStates::FindBiDiState(QWidget* control, bool create)
 {
-    if (const auto found = m_byControl.find(control); found != m_byControl.end())
-        return found->second;
+    if (TIvBidirectionalState* found = m_byControl.value(control))
+        return found;
     if (!create || !control)
         return nullptr;
     const TControl* asControl = AsControl(control);
@@ -184,7 +247,7 @@ TIvBidirectionalState* TIvBiDiStates::FindBiDiState(QWidget* control, bool creat
             control, &QObject::destroyed, [this](QObject* gone) { ControlDestroyed(gone); }) };
     TIvBidirectionalState* state = record.state.get();
     m_states.push_back(std::move(record));
-    m_byControl.emplace(control, state);
+    m_byControl.insert(control, state);
     return state;
 }
 
@@ -198,7 +261,7 @@ void TIvBiDiStates::Clear()
 
 void TIvBiDiStates::ControlDestroyed(QObject* control)
 {
-    m_byControl.erase(control);
+    m_byControl.remove(control);
     std::erase_if(
         m_states, [control](const TRecord& record) { return record.state->Control == control; });
 }

@@ -13,6 +13,7 @@
 
 #include "IvMultiTypes.h"
 
+#include <QHash>
 #include <QMetaObject>
 #include <QObject>
 
@@ -48,6 +49,8 @@ private:
     friend class TIvTranslatorTable;
     std::string m_current;
     std::size_t m_sequence = 0; // position in table order, never reused
+    std::size_t m_hash = 0; // of its key in the table's index
+    TIvTranslatorTableItem* m_nextOfKey = nullptr; // next item of its key, table order
     bool m_dead = false; // its control was destroyed
 };
 
@@ -75,49 +78,31 @@ public:
     void SetCurrent(TIvTranslatorTableItem& item, const std::string& current);
 
 private:
-    struct TKey
+    // One key (control, property, current text) of the index: the key's
+    // items chained in table order, the first one the match. Open addressing
+    // with linear probing over a power-of-two array, at most half full, so a
+    // look-up is one string hash and usually one slot.
+    struct TSlot
     {
-        std::string propertyName;
-        std::string current;
+        std::size_t hash = 0;
+        TIvTranslatorTableItem* first = nullptr; // null: empty slot
     };
-    // A key looked up without copying its texts.
-    struct TKeyView
-    {
-        std::string_view propertyName;
-        std::string_view current;
-        TKeyView(std::string_view propertyName, std::string_view current)
-            : propertyName(propertyName)
-            , current(current)
-        { }
-        TKeyView(const TKey& key)
-            : TKeyView(key.propertyName, key.current)
-        { }
-    };
-    struct TKeyHash
-    {
-        using is_transparent = void;
-        std::size_t operator()(TKeyView key) const;
-    };
-    struct TKeyEqual
-    {
-        using is_transparent = void;
-        bool operator()(TKeyView a, TKeyView b) const
-        {
-            return a.current == b.current && a.propertyName == b.propertyName;
-        }
-    };
-    // Items of one key in table order (usually one).
-    using TBucket = std::vector<TIvTranslatorTableItem*>;
-    using TBuckets = std::unordered_map<TKey, TBucket, TKeyHash, TKeyEqual>;
     struct TControlEntry
     {
-        TBuckets buckets;
         std::vector<TIvTranslatorTableItem*> items;
         QMetaObject::Connection destroyed;
     };
 
+    static std::size_t KeyHash(const QObject* control, std::string_view current);
+    static bool HasKey(const TIvTranslatorTableItem& item, const QObject* control,
+        std::string_view propertyName, std::string_view current);
+    // The slot holding the key, or the empty slot where it would go.
+    std::size_t SlotOf(std::size_t hash, const QObject* control, std::string_view propertyName,
+        std::string_view current) const;
     void Index(TIvTranslatorTableItem& item);
-    static void InsertInTableOrder(TBucket& bucket, TIvTranslatorTableItem& item);
+    void Unindex(TIvTranslatorTableItem& item);
+    void EraseSlot(std::size_t slot);
+    void GrowIndex();
     void ControlDestroyed(QObject* control);
     // Removes the items of destroyed controls from the ordered list.
     void Compact() const;
@@ -125,6 +110,8 @@ private:
     mutable std::vector<std::unique_ptr<TIvTranslatorTableItem>> m_items;
     mutable std::size_t m_deadCount = 0;
     std::unordered_map<const QObject*, TControlEntry> m_controls;
+    std::vector<TSlot> m_slots;
+    std::size_t m_usedSlots = 0;
     std::size_t m_nextSequence = 0;
 };
 
@@ -168,5 +155,7 @@ private:
     void ControlDestroyed(QObject* control);
 
     std::vector<TRecord> m_states;
-    std::unordered_map<const QObject*, TIvBidirectionalState*> m_byControl;
+    // Asked once per control in every pass; QHash answers a pointer key
+    // faster than a node-based map.
+    QHash<const QObject*, TIvBidirectionalState*> m_byControl;
 };

@@ -47,32 +47,53 @@ TEST(TranslatorTable, FindAnswersTheFirstItemInTableOrderAndFollowsCurrentChange
 }
 
 // The index must answer exactly what a scan from the first item answers,
-// through any sequence of passes that add items and change current texts.
+// through any sequence of passes that add items, change current texts and
+// destroy controls: few texts make long chains of equal keys, many texts make
+// the index grow and free slots in the middle of probe runs.
 TEST(TranslatorTable, IndexAgreesWithAScanFromTheFirstItem)
 {
-    QObject controls[3];
-    const std::vector<std::string> texts { "a", "b", "c", "d" };
-    const std::vector<std::string> properties { "Caption", "Items" };
-    std::mt19937 random(7);
-    const auto pick = [&](const auto& from) { return from[random() % from.size()]; };
+    for (const int textCount : { 4, 3000 }) {
+        std::vector<std::string> texts;
+        for (int i = 0; i < textCount; ++i)
+            texts.push_back(std::to_string(i));
+        const std::vector<std::string> properties { "Caption", "Items" };
+        std::mt19937 random(7);
+        const auto pick = [&](const auto& from) { return from[random() % from.size()]; };
+        std::vector<std::unique_ptr<QObject>> controls;
+        for (int i = 0; i < 6; ++i)
+            controls.push_back(std::make_unique<QObject>());
 
-    TIvTranslatorTable table;
-    for (int step = 0; step < 3000; ++step) {
-        QObject* control = &controls[random() % 3];
-        const std::string property = pick(properties);
-        const std::string value = pick(texts);
-        TIvTranslatorTableItem* scanned = nullptr;
-        for (int i = 0; i < table.Count() && !scanned; ++i) {
-            TIvTranslatorTableItem& item = table.Items(i);
-            if (item.Control == control && item.PropertyName == property && item.Current() == value)
-                scanned = &item;
+        TIvTranslatorTable table;
+        for (int step = 0; step < 6000; ++step) {
+            if (step % 1000 == 999) {
+                // A control goes and a new one takes its place.
+                controls[random() % controls.size()] = std::make_unique<QObject>();
+            }
+            QObject* control = controls[random() % controls.size()].get();
+            const std::string property = pick(properties);
+            const std::string value = pick(texts);
+            TIvTranslatorTableItem* scanned = nullptr;
+            for (int i = 0; i < table.Count() && !scanned; ++i) {
+                TIvTranslatorTableItem& item = table.Items(i);
+                if (item.Control == control && item.PropertyName == property
+                    && item.Current() == value)
+                    scanned = &item;
+            }
+            TIvTranslatorTableItem* found = table.Find(control, property, value);
+            ASSERT_EQ(found, scanned) << textCount << " texts, step " << step;
+            if (found)
+                table.SetCurrent(*found, pick(texts));
+            else
+                table.Add(control, "", property, value, pick(texts));
         }
-        TIvTranslatorTableItem* found = table.Find(control, property, value);
-        ASSERT_EQ(found, scanned) << "step " << step;
-        if (found)
-            table.SetCurrent(*found, pick(texts));
-        else
-            table.Add(control, "", property, value, pick(texts));
+        // Every item is found by its own key, or by an earlier equal one.
+        for (int i = 0; i < table.Count(); ++i) {
+            TIvTranslatorTableItem& item = table.Items(i);
+            TIvTranslatorTableItem* found
+                = table.Find(item.Control, item.PropertyName, item.Current());
+            ASSERT_NE(found, nullptr);
+            EXPECT_EQ(found->Current(), item.Current());
+        }
     }
 }
 
