@@ -37,8 +37,13 @@ void PaintEtchedFrame(QPainter& painter, const QWidget& widget, const QString& c
     const QRect ink = metrics.tightBoundingRect(caption);
     const int baseline = std::max(metrics.ascent(), -ink.top());
     const int bandHeight = std::max(metrics.height(), baseline + ink.bottom() + 1);
-    painter.fillRect(QRect(kCaptionInset, 0, metrics.horizontalAdvance(caption), bandHeight),
-        widget.palette().color(widget.backgroundRole()));
+    // A right-to-left title (Hebrew, Arabic) is read from the right, so it
+    // stands inset from the right edge, where a mirrored window's reader looks.
+    const int advance = metrics.horizontalAdvance(caption);
+    const int left
+        = caption.isRightToLeft() ? widget.width() - kCaptionInset - advance : kCaptionInset;
+    painter.fillRect(
+        QRect(left, 0, advance, bandHeight), widget.palette().color(widget.backgroundRole()));
     painter.setPen(widget.palette().color(QPalette::WindowText));
-    painter.drawText(QPoint(kCaptionInset, baseline), caption);
+    painter.drawText(QPoint(left, baseline), caption);
 }

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
@@ -254,6 +256,51 @@ TEST(GroupBox, DrawsAnEtchedFrameWithTheCaptionInsetIntoItsTopLine)
     };
     for (const auto& pixel : pixels)
         EXPECT_EQ(QColor(image.pixel(pixel.at)).name(), pixel.expected.name()) << pixel.what;
+}
+
+// A Hebrew or Arabic title is read from the right: it stands at the right
+// end of the top line, a Latin one at the left end.
+TEST(GroupBox, PutsARightToLeftCaptionAtTheRightEndOfItsTopLine)
+{
+    const struct
+    {
+        QString caption;
+        bool atRight;
+    } cases[] = {
+        { QStringLiteral("Tank"), false },
+        { QString::fromUtf8("\u05de\u05d9\u05db\u05dc"), true },
+        { QString::fromUtf8("\u0627\u0644\u062e\u0632\u0627\u0646"), true },
+    };
+    for (const auto& c : cases) {
+        TGroupBox box;
+        box.SetCaption(c.caption);
+        box.resize(200, 60);
+        const QImage image = box.grab().toImage();
+        const QRgb background = box.palette().color(QPalette::Window).rgb();
+        const QRgb dark = box.palette().color(QPalette::Dark).rgb();
+        const int top
+            = QFontMetrics(box.font()).boundingRect(QStringLiteral("Pp")).height() / 2 - 1;
+        // Above the top line only the caption has ink.
+        int firstInk = image.width();
+        int lastInk = -1;
+        for (int y = 0; y < top; ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixel(x, y) != background) {
+                    firstInk = std::min(firstInk, x);
+                    lastInk = std::max(lastInk, x);
+                }
+            }
+        }
+        const std::string what = c.caption.toStdString();
+        ASSERT_GE(lastInk, 0) << what;
+        if (c.atRight) {
+            EXPECT_GT(firstInk, 100) << what;
+            EXPECT_EQ(image.pixel(4, top), dark) << what << ": the line shows left of the title";
+        } else {
+            EXPECT_LT(lastInk, 100) << what;
+            EXPECT_EQ(image.pixel(195, top), dark) << what << ": the line shows right of the title";
+        }
+    }
 }
 
 TEST(Label, AutoSizeFitsTheCaptionAndKeepsThePosition)

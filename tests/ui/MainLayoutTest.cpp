@@ -87,8 +87,10 @@ void ExpectTitleShownWhole(QWidget* group, const QString& title, const std::stri
     int titleRows = group->height();
     for (QWidget* child : Controls(group))
         titleRows = std::min(titleRows, child->y());
-    // The title starts 8 pixels in; its band hides the frame's top line.
-    const QImage shown = group->grab(QRect(8, 0, width, titleRows)).toImage();
+    // The title starts 8 pixels in from the left, or from the right when it
+    // reads right to left; its band hides the frame's top line.
+    const int left = title.isRightToLeft() ? group->width() - 8 - width : 8;
+    const QImage shown = group->grab(QRect(left, 0, width, titleRows)).toImage();
 
     const QColor background = group->palette().color(group->backgroundRole());
     const int room = 2 * metrics.height();
