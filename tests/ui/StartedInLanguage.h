@@ -13,6 +13,7 @@
 
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,13 @@ struct ShippedLanguage
     int index = 0; // language index in the dictionary
     tankora::LocaleId localeId = 0;
 };
+
+// Messages name the language rather than dump the struct's bytes (a short
+// string's unused buffer is uninitialised memory).
+inline void PrintTo(const ShippedLanguage& language, std::ostream* out)
+{
+    *out << language.iso;
+}
 
 // Languages 1 .. L-1 of the shipped dictionary.
 std::vector<ShippedLanguage> ShippedLanguages();
