@@ -289,15 +289,26 @@ long LeadingMagnitude(const NumberSyntax& syntax)
 
 // The 15-digit form of the largest doubles, 1.79769313486232E308, rounds up
 // past the largest double; it still reads back, as the largest double, so
-// that every number this program shows can be typed in again.
-bool IsDisplayOfLargestDouble(const std::string& canonical)
+// that every number this program shows can be typed in again. Compared in
+// decimal digits, exactly: no wider floating type is needed (long double is
+// no wider than double on some machines and under some tools).
+bool IsDisplayOfLargestDouble(const NumberSyntax& syntax)
 {
-    constexpr long double kLargestDisplayed = 1.79769313486232e308L;
-    long double wide = 0;
-    const auto [end, error]
-        = std::from_chars(canonical.data(), canonical.data() + canonical.size(), wide);
-    (void)end;
-    return error == std::errc() && wide <= kLargestDisplayed;
+    constexpr std::string_view kLargestDigits = "179769313486232";
+    constexpr long kLargestMagnitude = 308;
+    if (LeadingMagnitude(syntax) != kLargestMagnitude) {
+        return false;
+    }
+    std::string digits;
+    for (const char c : syntax.mantissa) {
+        if (c != '.' && (c != '0' || !digits.empty())) {
+            digits.push_back(c);
+        }
+    }
+    digits.erase(digits.find_last_not_of('0') + 1);
+    // Same leading magnitude, no trailing zeros: the digit strings compare
+    // as the values do (a prefix is the smaller value).
+    return std::string_view(digits) <= kLargestDigits;
 }
 
 } // namespace
@@ -326,7 +337,7 @@ std::optional<double> ParseNumber(std::string_view text, char decimalSeparator)
     (void)end;
     if (error == std::errc::result_out_of_range) {
         if (LeadingMagnitude(*syntax) >= 0) {
-            if (!IsDisplayOfLargestDouble(canonical)) {
+            if (!IsDisplayOfLargestDouble(*syntax)) {
                 return std::nullopt; // overflow
             }
             value = std::numeric_limits<double>::max();

@@ -176,6 +176,12 @@ TEST(NumberText, FormattedNumbersReadBack)
     constexpr double kLargest = std::numeric_limits<double>::max();
     EXPECT_EQ(ParseNumber("-1.79769313486232E308", '.'), -kLargest);
     EXPECT_FALSE(ParseNumber("1.79769313486233E308", '.').has_value());
+    // Up to that display, written any way, and not a hair above it.
+    for (const char* largest : { "179769313486232000E291", "0.0179769313486232e310",
+             "1.7976931348623199999E308", "1.7976931348623157E308" })
+        EXPECT_EQ(ParseNumber(largest, '.'), kLargest) << largest;
+    for (const char* above : { "1.797693134862320000001E308", "17976931348623201E292", "2E308" })
+        EXPECT_FALSE(ParseNumber(above, '.').has_value()) << above;
     for (const double value :
         { 0.0, 1.0 / 3.0, -123.456, 1e-5, 1e100, 6.02214076e23, kLargest, -kLargest }) {
         const auto parsed = ParseNumber(FormatGeneral15(value, ','), ',');
