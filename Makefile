@@ -5,6 +5,8 @@ GENERATOR  ?= Ninja
 # make fuzz FUZZ_SECONDS=N: every fuzz target for N seconds (clang build in FUZZ_BUILD).
 FUZZ_BUILD ?= build/fuzz
 FUZZ_SECONDS ?= 60
+# FUZZ_CPU_SECONDS=N instead stops each target after N seconds of CPU time.
+FUZZ_CPU_SECONDS ?= 0
 # make run XVFB=1: run the window under xvfb-run on a machine without a display.
 XVFB       ?= 0
 # make run ARGS=N: open the window in the dictionary's language N instead of
@@ -32,7 +34,7 @@ test: build-test
 
 fuzz:
 	bash scripts/install-deps.sh fuzz
-	FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh $(FUZZ_BUILD)
+	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_CPU_SECONDS=$(FUZZ_CPU_SECONDS) bash scripts/fuzz.sh $(FUZZ_BUILD)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -6,6 +6,8 @@
 #
 #   scripts/fuzz.sh [BUILD_DIR]
 #   FUZZ_SECONDS=60 FUZZ_JOBS=2 FUZZ_NICE=19 FUZZ_TARGETS="mld_reader po_reader"
+#   FUZZ_CPU_SECONDS=1800: stop each target after that much CPU time instead
+#   (for a campaign on a shared machine, where wall time says little).
 #
 # The seed corpus in fuzz/<name>/corpus is read, never written: new inputs go
 # to BUILD_DIR/runs/<name>/corpus, failing inputs to BUILD_DIR/runs/<name>/findings.
@@ -18,6 +20,8 @@ seconds=${FUZZ_SECONDS:-60}
 jobs=${FUZZ_JOBS:-$(nproc)}
 niceness=${FUZZ_NICE:-0}
 only=${FUZZ_TARGETS:-}
+cpu_limit=${FUZZ_CPU_SECONDS:-0}
+if [ "$cpu_limit" -gt 0 ]; then seconds=0; fi # libFuzzer: 0 = no wall-time limit
 
 launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
@@ -35,10 +39,27 @@ run_one() { # name program source-folder
   /usr/bin/time -f '%U %S' -o "$out/cpu" nice -n "$niceness" "$program" \
     -max_total_time="$seconds" -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix="$out/findings/" \
-    "$out/corpus" "$folder/corpus" >"$out/log" 2>&1 || true
+    "$out/corpus" "$folder/corpus" >"$out/log" 2>&1 &
+  local timer=$!
+  if [ "$cpu_limit" -gt 0 ]; then stop_after_cpu "$timer" "$cpu_limit"; fi
+  wait "$timer" || true
 }
-export -f run_one
-export seconds niceness runs
+
+# SIGINT makes libFuzzer print its final statistics and leave.
+stop_after_cpu() { # time(1)'s pid, CPU seconds
+  local fuzzer="" ticks used hz
+  hz=$(getconf CLK_TCK)
+  while kill -0 "$1" 2>/dev/null; do
+    sleep 5
+    [ -n "$fuzzer" ] || fuzzer=$(pgrep -P "$1" || true)
+    [ -n "$fuzzer" ] || continue
+    ticks=$(awk '{ print $14 + $15 }' "/proc/$fuzzer/stat" 2>/dev/null) || break
+    used=$((ticks / hz))
+    if [ "$used" -ge "$2" ]; then kill -INT "$fuzzer" 2>/dev/null || true; fi
+  done
+}
+export -f run_one stop_after_cpu
+export seconds niceness runs cpu_limit
 
 while read -r name program folder; do
   if [ -z "$only" ] || [[ " $only " == *" $name "* ]]; then
