@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <initializer_list>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -13,53 +15,31 @@ namespace {
 // Languages whose written form depends on the country.
 const std::set<std::string> kRegionalLanguages = { "pt", "zh" };
 
-// A desktop entry value holds no line breaks; these escapes stand for them.
-std::string EscapeDesktopValue(const std::string& text)
+// Each character of `text` that `escapes` names, replaced by its escape.
+std::string Escape(
+    const std::string& text, std::initializer_list<std::pair<char, const char*>> escapes)
 {
     std::string escaped;
     for (char c : text) {
-        switch (c) {
-        case '\\':
-            escaped += "\\\\";
-            break;
-        case '\n':
-            escaped += "\\n";
-            break;
-        case '\t':
-            escaped += "\\t";
-            break;
-        case '\r':
-            escaped += "\\r";
-            break;
-        default:
+        const auto* found = std::find_if(
+            escapes.begin(), escapes.end(), [c](const auto& escape) { return escape.first == c; });
+        if (found != escapes.end())
+            escaped += found->second;
+        else
             escaped += c;
-        }
     }
     return escaped;
 }
 
+// A desktop entry value holds no line breaks; these escapes stand for them.
+std::string EscapeDesktopValue(const std::string& text)
+{
+    return Escape(text, { { '\\', "\\\\" }, { '\n', "\\n" }, { '\t', "\\t" }, { '\r', "\\r" } });
+}
+
 std::string EscapeXml(const std::string& text)
 {
-    std::string escaped;
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            escaped += "&amp;";
-            break;
-        case '<':
-            escaped += "&lt;";
-            break;
-        case '>':
-            escaped += "&gt;";
-            break;
-        case '"':
-            escaped += "&quot;";
-            break;
-        default:
-            escaped += c;
-        }
-    }
-    return escaped;
+    return Escape(text, { { '&', "&amp;" }, { '<', "&lt;" }, { '>', "&gt;" }, { '"', "&quot;" } });
 }
 
 // The five predefined entities; a template needs no others.

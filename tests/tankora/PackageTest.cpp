@@ -31,9 +31,9 @@ struct Ran
     QString err;
 };
 
-// Runs `program` under LANG=de_DE.UTF-8 and waits (up to five minutes: cpack
+// Runs `program` (always under LANG=de_DE.UTF-8) and waits (up to five minutes: cpack
 // compresses a sanitizer build's binaries).
-Ran Run(const QString& program, const QStringList& arguments)
+Ran RunTool(const QString& program, const QStringList& arguments)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -64,7 +64,7 @@ protected:
         s_work = new QTemporaryDir();
         const QString output = s_work->filePath(QStringLiteral("out"));
         // gzip rather than the release's xz: the same package, made in seconds.
-        s_cpack = Run(QStringLiteral(TANKORA_CPACK),
+        s_cpack = RunTool(QStringLiteral(TANKORA_CPACK),
             { QStringLiteral("--config"), QStringLiteral(TANKORA_BINARY_DIR "/CPackConfig.cmake"),
                 QStringLiteral("-B"), output, QStringLiteral("-D"),
                 QStringLiteral("CPACK_DEBIAN_COMPRESSION_TYPE=gzip") });
@@ -74,7 +74,7 @@ protected:
             s_deb = QDir(output).filePath(debs.first());
         s_root = s_work->filePath(QStringLiteral("root"));
         if (!s_deb.isEmpty())
-            Run(QStringLiteral("dpkg-deb"), { QStringLiteral("-x"), s_deb, s_root });
+            RunTool(QStringLiteral("dpkg-deb"), { QStringLiteral("-x"), s_deb, s_root });
     }
 
     static void TearDownTestSuite()
@@ -95,7 +95,7 @@ protected:
 
     static QString Field(const char* name)
     {
-        return Run(
+        return RunTool(
             QStringLiteral("dpkg-deb"), { QStringLiteral("-f"), s_deb, QString::fromLatin1(name) })
             .out.trimmed();
     }
@@ -113,7 +113,7 @@ TEST_F(Package, IsNamedAndDescribedAsDebianExpects)
     EXPECT_EQ(QFileInfo(s_deb).fileName(),
         QStringLiteral("tankora_%1_%2.deb")
             .arg(version,
-                Run(QStringLiteral("dpkg"), { QStringLiteral("--print-architecture") })
+                RunTool(QStringLiteral("dpkg"), { QStringLiteral("--print-architecture") })
                     .out.trimmed()));
     EXPECT_EQ(Field("Package"), QStringLiteral("tankora"));
     EXPECT_EQ(Field("Version"), version);
@@ -158,8 +158,8 @@ TEST_F(Package, CalculatorAnswersAsFromTheBuildTree)
     const QStringList volume = { QStringLiteral("volume"), QStringLiteral("-L"),
         QStringLiteral("1"), QStringLiteral("-D"), QStringLiteral("1"), QStringLiteral("-b"),
         QStringLiteral("0"), QStringLiteral("-H"), QStringLiteral("0.5") };
-    const Ran installed = Run(Installed("bin/tankora-cli"), volume);
-    const Ran built = Run(QStringLiteral(TANKORA_CLI), volume);
+    const Ran installed = RunTool(Installed("bin/tankora-cli"), volume);
+    const Ran built = RunTool(QStringLiteral(TANKORA_CLI), volume);
     EXPECT_EQ(installed.exitCode, 0) << installed.err.toStdString();
     // pi/8 m3 in half of a 1 m by 1 m flat-ended tank; "." whatever the locale.
     EXPECT_TRUE(installed.out.startsWith(QStringLiteral("Volume: 0.3927 m3\n")))
@@ -171,9 +171,9 @@ TEST_F(Package, InstalledDictionaryReadsAsTheBuiltOne)
 {
     const QStringList german
         = { QStringLiteral("--language"), QStringLiteral("1"), QStringLiteral("--json") };
-    const Ran installed = Run(Installed("bin/mldtool"),
+    const Ran installed = RunTool(Installed("bin/mldtool"),
         QStringList { QStringLiteral("dump"), Installed("lib/tankora/cylang.mld") } + german);
-    const Ran built = Run(QStringLiteral(TANKORA_MLDTOOL),
+    const Ran built = RunTool(QStringLiteral(TANKORA_MLDTOOL),
         QStringList { QStringLiteral("dump"), QStringLiteral(TANKORA_DICTIONARY) } + german);
     ASSERT_EQ(installed.exitCode, 0) << installed.err.toStdString();
     EXPECT_TRUE(installed.out.contains(QStringLiteral("\"translation\": \"Berechnen\"")));
