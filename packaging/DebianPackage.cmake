@@ -17,17 +17,18 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # Folders as Debian expects them, whatever the builder's umask.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-# The first line is the synopsis; the rest, the extended description.
+# The synopsis, then the extended description: cpack puts the one before
+# the other, indents each line and writes an empty line as " .".
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for liquid volume and height in storage tanks")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- Tankora computes, for horizontal and vertical cylindrical storage tanks with
- flat or domed heads, the liquid volume at a height, the height for a volume,
- and the new height after liquid has flowed out or in at a rate for a time.
- Each dimension and result has its own unit, metric or imperial.
- .
- The package holds the window (in fifteen languages), tankora-cli, which
- gives the same results and gauge tables on the command line, and mldtool,
- which shows and edits the multilingual dictionary files the window reads.")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Tankora computes, for horizontal and vertical cylindrical storage tanks with
+flat or domed heads, the liquid volume at a height, the height for a volume,
+and the new height after liquid has flowed out or in at a rate for a time.
+Each dimension and result has its own unit, metric or imperial.
+
+The package holds the window (in fifteen languages), tankora-cli, which
+gives the same results and gauge tables on the command line, and mldtool,
+which shows and edits the multilingual dictionary files the window reads.
+")
 
 # The changelog and the copyright file, where Debian looks for them.
 set(docdir ${CMAKE_INSTALL_DATADIR}/doc/tankora)
