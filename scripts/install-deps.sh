@@ -13,6 +13,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   gettext qt6-l10n-tools icu-devtools
   xvfb xauth
+  # The format check pins the clang-format of Debian 12.
+  clang-format
   # The package and what goes into it: manual pages from --help, the
   # desktop's validators, lintian for the .deb (dpkg-dev: dpkg-shlibdeps).
   dpkg-dev help2man desktop-file-utils appstream lintian

@@ -13,7 +13,7 @@
 #include "CommandLine.h"
 #include "WindowDump.h"
 
-#include "framework/Application.h"
+#include "framework/app/Application.h"
 
 #include <QTimer>
 
