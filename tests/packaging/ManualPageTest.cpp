@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -56,6 +57,12 @@ struct Manual
     const char* path;
     const char* helpOption;
 };
+
+// A failing case names its program, not the bytes of its record.
+void PrintTo(const Manual& manual, std::ostream* out)
+{
+    *out << manual.program;
+}
 
 class ManualPage : public ::testing::TestWithParam<Manual>
 { };
