@@ -17,7 +17,7 @@
 #include "WindowDump.h"
 #include "ui/WindowSettings.h"
 
-#include "framework/Application.h"
+#include "framework/app/Application.h"
 
 #include <QSettings>
 #include <QTimer>

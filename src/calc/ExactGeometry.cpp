@@ -1,4 +1,4 @@
-#include "ExactGeometry.h"
+#include "calc/ExactGeometry.h"
 
 #include <algorithm>
 #include <cmath>

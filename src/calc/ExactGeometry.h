@@ -5,7 +5,7 @@
 // Orientation, TankLength, TankDiameter and HeadDepth of the state; the tank
 // should have passed CheckInputs. Nothing here reports or throws.
 
-#include "Tank.h"
+#include "calc/Tank.h"
 
 namespace tankora {
 

@@ -1,4 +1,4 @@
-#include "FailingInputs.h"
+#include "calc/FailingInputs.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Which entries make CheckInputs fail, so that the window can point at them.
 
-#include "Tank.h"
+#include "calc/Tank.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "MethodAccuracy.h"
+#include "calc/MethodAccuracy.h"
 
-#include "Calculation.h"
+#include "calc/Calculation.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 // How far the table method's result lies from the exact geometry's for the
 // same entries, so that a user of the table method learns where it is off.
 
-#include "Tank.h"
+#include "calc/Tank.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
-#include "Tank.h"
+#include "calc/Tank.h"
 
-#include "Coeficients.h"
-#include "Units.h"
+#include "calc/Coeficients.h"
+#include "calc/Units.h"
 
 #include <cmath>
 #include <limits>

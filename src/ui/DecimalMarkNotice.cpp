@@ -1,9 +1,9 @@
-#include "DecimalMarkNotice.h"
+#include "ui/DecimalMarkNotice.h"
 
-#include "WindowTexts.h"
+#include "ui/WindowTexts.h"
 
-#include "framework/ResStrings.h"
-#include "l10n/IvMultiStrings.h"
+#include "framework/app/ResStrings.h"
+#include "l10n/dictionary/StringTranslation.h"
 #include "nls/GuiText.h"
 
 #include <QEvent>

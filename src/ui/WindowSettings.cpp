@@ -1,8 +1,8 @@
-#include "WindowSettings.h"
+#include "ui/WindowSettings.h"
 
-#include "DoubleEdit.h"
-#include "Main.h"
-#include "RzRadGrp.h"
+#include "ui/DoubleEdit.h"
+#include "ui/Main.h"
+#include "ui/RzRadGrp.h"
 
 #include "nls/FormatSettings.h"
 #include "nls/GuiText.h"

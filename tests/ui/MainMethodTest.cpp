@@ -4,7 +4,7 @@
 // under a table result that lies off it.
 #include "ui/Main.h"
 
-#include "../cli/CliRunner.h"
+#include "CliRunner.h"
 #include "MessageLog.h"
 #include "QStringPrinter.h"
 #include "SeparatorScope.h"
