@@ -7,13 +7,17 @@ FUZZ_BUILD ?= build/fuzz
 FUZZ_SECONDS ?= 60
 # FUZZ_CPU_SECONDS=N instead stops each target after N seconds of CPU time.
 FUZZ_CPU_SECONDS ?= 0
+# make deb: the Debian package, from a Release build in DEB_BUILD with Debian's
+# own compiler and linker flags (hardening); the .deb lands here.
+DEB_BUILD  ?= build/deb
+DEB_FLAGS  = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 # make run XVFB=1: run the window under xvfb-run on a machine without a display.
 XVFB       ?= 0
 # make run ARGS=N: open the window in the dictionary's language N instead of
 # the language of the user's locale (LANG=de_DE.UTF-8 make run: German).
 ARGS       ?=
 
-.PHONY: run test fuzz deps build-release build-test format clean
+.PHONY: run test fuzz deps build-release build-test deb format clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -32,6 +36,15 @@ build-test: deps
 test: build-test
 	cd $(TEST_BUILD) && ctest --output-on-failure --timeout 300 -j2
 
+deb: deps
+	cmake -S . -B $(DEB_BUILD) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release \
+	  -DTANKORA_BUILD_TESTS=OFF -DTANKORA_BUILD_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS="$$($(DEB_FLAGS) CXXFLAGS) $$($(DEB_FLAGS) CPPFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)"
+	cmake --build $(DEB_BUILD)
+	cd $(DEB_BUILD) && cpack
+	cp $(DEB_BUILD)/tankora_*.deb .
+
 fuzz:
 	bash scripts/install-deps.sh fuzz
 	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_CPU_SECONDS=$(FUZZ_CPU_SECONDS) bash scripts/fuzz.sh $(FUZZ_BUILD)
@@ -40,4 +53,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build
+	rm -rf build tankora_*.deb

@@ -15,6 +15,9 @@ packages=(
   xvfb xauth
   # The format check pins the clang-format of Debian 12.
   clang-format
+  # The package and what goes into it: manual pages from --help, the
+  # desktop's validators, lintian for the .deb (dpkg-dev: dpkg-shlibdeps).
+  dpkg-dev help2man desktop-file-utils appstream lintian
   fonts-liberation fonts-dejavu-core fonts-dejavu-extra
   # The shipped languages' scripts: DejaVu draws Greek, Cyrillic, Hebrew and
   # Arabic; Noto CJK draws Japanese, Chinese and Korean.

@@ -8,6 +8,8 @@
 #include "nls/LocaleItems.h"
 #include "nls/Nls.h"
 
+#include "ProgramOptions.h"
+
 #include <CLI/CLI.hpp>
 #include <unicode/ustring.h>
 
@@ -93,11 +95,12 @@ void PrintItem(tankora::LocaleId id, const std::string& name, LocaleItem item)
 
 int main(int argc, char** argv)
 {
-    CLI::App app { "Prints every locale item of a Windows locale id." };
+    CLI::App app { "Prints every locale item of a Windows locale id.", "localeinfo" };
     std::string locale;
     bool list = false;
     app.add_option("locale", locale, "locale id (0x0407, 1031) or name (de_DE)");
     app.add_flag("--list", list, "print every supported locale id with its ICU name");
+    tankora::program::AddProgramOptions(app, "localeinfo");
     CLI11_PARSE(app, argc, argv);
 
     if (list) {

@@ -13,6 +13,7 @@
 #include "MldWriter.h"
 #include "PoExport.h"
 #include "PoImport.h"
+#include "ProgramOptions.h"
 #include "l10n/po/PoWriter.h"
 
 #include <CLI/CLI.hpp>
@@ -53,14 +54,14 @@ int Build(const std::string& input, const std::string& output)
 
 int main(int argc, char** argv)
 {
-    CLI::App app { "Shows, builds, translates and checks MLD dictionary images" };
+    CLI::App app { "Shows, builds, translates and checks MLD dictionary images", "mldtool" };
     app.require_subcommand(1);
 
     std::string file;
     DumpOptions options;
     bool asJson = false;
     auto* dump = app.add_subcommand("dump", "Print the header, languages, locales and entries");
-    dump->add_option("FILE", file, "MLD image")->required();
+    dump->add_option("FILE", file, "MLD image")->required()->type_name("FILE");
     dump->add_option("--language", options.column, "Column (language index) to read entries for");
     dump->add_flag("--raw", options.raw, "Languages as stored, before completion");
     dump->add_flag("--all", options.all, "Every entry with all its translations");
@@ -68,15 +69,16 @@ int main(int argc, char** argv)
 
     std::string input, output;
     auto* build = app.add_subcommand("build", "Write an MLD image from JSON");
-    build->add_option("INPUT", input, "JSON description")->required();
-    build->add_option("-o", output, "Output image")->required();
+    build->add_option("INPUT", input, "JSON description")->required()->type_name("FILE");
+    build->add_option("-o", output, "Output image")->required()->type_name("FILE");
 
     ExtractOptions extractOptions;
     std::vector<std::string> keywords;
     auto* extract
         = app.add_subcommand("extract", "Write the program's translatable texts as a PO template");
-    extract->add_option("PATHS", extractOptions.paths, "Folders or files of layouts and sources");
-    extract->add_option("-o", output, "Output template (.pot)")->required();
+    extract->add_option("PATHS", extractOptions.paths, "Folders or files of layouts and sources")
+        ->type_name("FILE");
+    extract->add_option("-o", output, "Output template (.pot)")->required()->type_name("FILE");
     extract
         ->add_option("--context-kind", extractOptions.contextKind,
             "Context kind of the dictionary the texts are for (0 none, 1 both, 2 component, 3 form "
@@ -88,31 +90,35 @@ int main(int argc, char** argv)
     int language = 0;
     auto* exportPo
         = app.add_subcommand("export-po", "Write one language of an MLD image as a PO file");
-    exportPo->add_option("FILE", file, "MLD image")->required();
+    exportPo->add_option("FILE", file, "MLD image")->required()->type_name("FILE");
     exportPo->add_option("--language", language, "Language index (1 .. L-1)")->required();
-    exportPo->add_option("-o", output, "Output PO file")->required();
+    exportPo->add_option("-o", output, "Output PO file")->required()->type_name("FILE");
 
     std::vector<std::string> poFiles;
     ImportOptions importOptions;
     auto* importPo = app.add_subcommand("import-po", "Merge PO files into an MLD image");
-    importPo->add_option("FILE", file, "MLD image")->required();
-    importPo->add_option("PO", poFiles, "PO files, one language each")->required();
+    importPo->add_option("FILE", file, "MLD image")->required()->type_name("FILE");
+    importPo->add_option("PO", poFiles, "PO files, one language each")
+        ->required()
+        ->type_name("FILE");
     importPo->add_flag("--add-languages", importOptions.addLanguages,
         "Add a language the image does not have yet");
-    importPo->add_option("-o", output, "Output image")->required();
+    importPo->add_option("-o", output, "Output image")->required()->type_name("FILE");
 
     CheckOptions checkOptions;
     auto* check = app.add_subcommand("check", "Report coverage and problems per language");
-    check->add_option("FILE", file, "MLD image")->required();
+    check->add_option("FILE", file, "MLD image")->required()->type_name("FILE");
     check->add_flag("--json", asJson, "One JSON object");
-    check->add_option("--template", checkOptions.templateFile,
-        "PO template (from extract) whose texts the dictionary should hold");
+    check
+        ->add_option("--template", checkOptions.templateFile,
+            "PO template (from extract) whose texts the dictionary should hold")
+        ->type_name("FILE");
 
     tankora::mld::TranslateOptions translateOptions;
     std::string localeText;
     auto* translate
         = app.add_subcommand("translate", "Print what the dictionary answers for texts");
-    translate->add_option("FILE", translateOptions.file, "MLD file")->required();
+    translate->add_option("FILE", translateOptions.file, "MLD file")->required()->type_name("FILE");
     translate->add_option(
         "--language", translateOptions.language, "Language index (-1, -2 or an index)");
     translate->add_option("--locale", localeText, "Locale id, decimal or 0x hexadecimal");
@@ -136,9 +142,11 @@ int main(int argc, char** argv)
     translate->add_flag("--json", translateOptions.json, "One JSON object");
     translate->add_option("TEXT", translateOptions.texts, "Texts (default: lines of stdin)");
 
+    tankora::program::AddProgramOptions(app, "mldtool");
+
     try {
         app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
+    } catch (const CLI::Success& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         std::cerr << "mldtool: " << e.what() << "\n";

@@ -3,6 +3,7 @@
 // number it prints comes from the engine.
 
 #include "CalcCommand.h"
+#include "ProgramOptions.h"
 #include "TableCommand.h"
 #include "UsageError.h"
 
@@ -107,6 +108,7 @@ int main(int argc, char** argv)
     CLI::App* newHeightCommand = AddCalcCommand(app, newHeight, "new-height",
         tankora::CalcMode::NewHeight, "liquid height after a flow over a time");
     CLI::App* tableCommand = AddTableCommand(app, table, csv, json);
+    tankora::program::AddProgramOptions(app, "tankora-cli");
 
     // CLI11 would only say that a command is required; name the unknown one.
     if (argc > 1 && argv[1][0] != '-') {
@@ -121,7 +123,7 @@ int main(int argc, char** argv)
 
     try {
         app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
+    } catch (const CLI::Success& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         return UsageFailure(e.what());

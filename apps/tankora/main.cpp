@@ -1,5 +1,6 @@
 // Program entry: the application titled "Tankora", the main window created
 // from its stored layout, and the event loop until the window closes.
+// --help and --version are answered first, without a display.
 //
 // TANKORA_SCREENSHOT=<file.png> saves the window as it first shows to that
 // file and ends the program (exit code 1 when the file cannot be written);
@@ -14,6 +15,7 @@
 // save that fails is reported on stderr and ends the program with exit code 1.
 // Dumps and screenshots neither read nor write saved settings.
 #include "ui/Main.h"
+#include "CommandLine.h"
 #include "WindowDump.h"
 #include "ui/WindowSettings.h"
 
@@ -24,10 +26,13 @@
 
 #include <cstdio>
 #include <exception>
+#include <iostream>
 #include <memory>
 
 int main(int argc, char** argv)
 {
+    if (AnswerCommandLine(argc, argv, std::cout))
+        return 0;
     TApplication application(argc, argv);
     application.Initialize();
     application.SetTitle(QStringLiteral("Tankora"));

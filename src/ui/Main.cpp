@@ -114,7 +114,11 @@ TMainForm* CreateMainForm()
 
 TMainForm::TMainForm(TComponentBase* owner)
     : TForm(owner)
-{ }
+{
+    // The program's own icon, the one the desktop entry names, so the task
+    // bar shows it also where no desktop entry is installed.
+    setWindowIcon(QIcon(QStringLiteral(":/icons/tankora.svg")));
+}
 
 void TMainForm::Loaded()
 {

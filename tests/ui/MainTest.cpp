@@ -17,6 +17,7 @@
 #include <QClipboard>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QIcon>
 #include <QImage>
 #include <QLineEdit>
 #include <QPixmap>
@@ -163,6 +164,20 @@ TEST_F(MainFormTest, IsAFixedWindowOnTopWithoutMaximize)
     EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(Form().minimumSize(), Form().maximumSize());
+}
+
+TEST_F(MainFormTest, ShowsTheProgramsIconAtTheSizesDesktopsAsk)
+{
+    const QIcon icon = Form().windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    for (const int size : { 16, 48, 256 }) {
+        const QImage image = icon.pixmap(size, size).toImage();
+        ASSERT_EQ(image.width(), size);
+        // The tank's liquid, blue, fills the lower half of the drawing's middle.
+        const QColor liquid = image.pixelColor(size / 2, size * 5 / 8);
+        EXPECT_GT(liquid.blue(), 150) << size;
+        EXPECT_LT(liquid.red(), 100) << size;
+    }
 }
 
 TEST_F(MainFormTest, TabWalksTheDimensionsInTheirOrder)
