@@ -180,7 +180,9 @@ json ReadImage(const std::string& fileName, const DumpOptions& options, const En
                               : completed[static_cast<std::size_t>(column)].CodePage;
     };
     json entries = json::array();
-    if (options.all) {
+    if (!options.entries) {
+        // Only the tables before and after the entries were asked for.
+    } else if (options.all) {
         // One pass over the records, each column in its own code page: the
         // work grows with the image, not with languages times records.
         std::vector<int> codePages;

@@ -20,6 +20,7 @@ struct DumpOptions
     // UTF-16 images: translations as stored instead of through their column's
     // code page, so tools see characters the code page would lose.
     bool exactUnicode = false;
+    bool entries = true; // false: header, languages and locales only
 };
 
 // One entry with every column, as `--all` reads it (UTF-8).

@@ -71,7 +71,9 @@ public:
         raw.all = true;
         raw.exactUnicode = true;
         m_image = DumpMld(mldFile, raw);
-        m_completed = DumpMld(mldFile, DumpOptions {})["languages"];
+        DumpOptions languagesOnly;
+        languagesOnly.entries = false;
+        m_completed = DumpMld(mldFile, languagesOnly)["languages"];
         m_contextKind = m_image["header"]["contextKind"].get<int>();
         json& entries = m_image["entries"];
         for (std::size_t i = 0; i < entries.size(); ++i) {

@@ -125,15 +125,18 @@ TEST(HostileInput, ImportStopsAtTheFirstMessagePastTheRecordLimit)
         << run.err;
     EXPECT_NE(run.err.find("65535"), std::string::npos) << run.err;
 
-    // 65,535 messages, as many as a catalogue may hold, but the image already
-    // holds one entry: the last new text is one too many.
-    std::string fits = po.substr(0, po.find("\nmsgid \"t65535\""));
-    const ToolRun full = Mldtool(
-        { "import-po", image, WriteTemp("fits.po", fits + "\n"), "-o", WriteTemp("out.mld", "") });
+    // An image one entry short of the limit takes one new text, not two.
+    json nearlyFull = ExampleDescription();
+    for (int i = 1; i < 65534; ++i)
+        nearlyFull["entries"].push_back({ { "native", "n" + std::to_string(i) }, { "context", "" },
+            { "subContext", "" }, { "translations", { "" } } });
+    const QString twoNew = WriteTemp("two-new.po",
+        po.substr(0, po.find("\nmsgid \"t0\"")) + "\nmsgid \"Calculate\"\nmsgstr \"x\"\n"
+            + "\nmsgid \"new one\"\nmsgstr \"\"\n\nmsgid \"new two\"\nmsgstr \"\"\n");
+    const ToolRun full = Mldtool({ "import-po", WriteTemp("nearly-full.mld", Build(nearlyFull)),
+        twoNew, "-o", WriteTemp("out.mld", "") });
     EXPECT_EQ(full.exitCode, 1);
-    EXPECT_NE(full.err.find(":" + std::to_string(limitLine - 3) + ": one text too many"),
-        std::string::npos)
-        << full.err;
+    EXPECT_EQ(full.err.rfind(twoNew.toStdString() + ":12: one text too many", 0), 0u) << full.err;
 }
 
 // What a PO reader makes of a written catalogue: forged entries would show here.
@@ -158,7 +161,7 @@ TEST(HostileText, ExportedCommentsCannotForgeEntries)
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string po = ReadFile(out);
     EXPECT_EQ(MessageIds(po), (std::vector<std::string> { "Calculate" })) << po;
-    EXPECT_NE(po.find("German X\\n\\nmsgid"), std::string::npos) << po;
+    EXPECT_NE(po.find("GermanX\\n\\nmsgid"), std::string::npos) << po;
     EXPECT_NE(po.find("also holds the translation \"RechnenX\\n"), std::string::npos) << po;
 }
 

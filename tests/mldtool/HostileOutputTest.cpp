@@ -365,13 +365,13 @@ TEST(HostileBuild, AKillMidWriteLeavesTheOldImage)
     Folder folder;
     nlohmann::json large = ExampleDescription();
     large["entries"] = nlohmann::json::array();
-    for (int i = 0; i < 60000; ++i)
+    for (int i = 0; i < 20000; ++i)
         large["entries"].push_back(
             { { "native", "Text number " + std::to_string(i) }, { "context", "" },
                 { "subContext", "" }, { "translations", { std::string(200, 'x') } } });
     Put(folder / "large.json", large.dump());
     Put(folder / "out.mld", "old image");
-    for (const int delayMs : { 300, 1000, 2500 }) {
+    for (const int delayMs : { 100, 400, 1200 }) {
         QProcess build;
         build.start(QStringLiteral(TANKORA_BINARY_DIR "/apps/mldtool/mldtool"),
             { "build", QString::fromStdString(folder / "large.json"), "-o",
