@@ -1,10 +1,10 @@
 #include "io/InputFile.h"
 
+#include "io/FileMessage.h"
 #include "io/PrintableText.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,10 +15,7 @@ namespace {
 
 [[noreturn]] void Fail(const std::string& path, const std::string& what, int error = 0)
 {
-    std::string message = Printable(path) + ": " + what;
-    if (error != 0)
-        message += ": " + std::string(std::strerror(error));
-    throw ReadError(message);
+    throw ReadError(FileMessage(path, what, error));
 }
 
 std::string MiB(std::uint64_t bytes)

@@ -1,9 +1,9 @@
 #include "io/SafeWrite.h"
 
+#include "io/FileMessage.h"
 #include "io/PrintableText.h"
 
 #include <cerrno>
-#include <cstring>
 #include <random>
 
 #include <fcntl.h>
@@ -15,10 +15,7 @@ namespace {
 
 [[noreturn]] void Fail(const std::string& path, const std::string& what, int error = 0)
 {
-    std::string message = Printable(path) + ": " + what;
-    if (error != 0)
-        message += ": " + std::string(std::strerror(error));
-    throw WriteError(message);
+    throw WriteError(FileMessage(path, what, error));
 }
 
 std::string FolderOf(const std::string& path)

@@ -17,16 +17,6 @@ using tankora::io::RefuseSameFile;
 
 namespace {
 
-template <typename Call> std::string FailureOf(Call call)
-{
-    try {
-        call();
-    } catch (const ReadError& error) {
-        return error.what();
-    }
-    return "";
-}
-
 TEST(InputFile, ReadsARegularFileWhole)
 {
     TestFolder folder;
@@ -42,23 +32,26 @@ TEST(InputFile, RefusesWhatIsNoRegularFileWithoutWaitingOrGrowing)
     TestFolder folder;
     ASSERT_EQ(mkfifo((folder / "pipe").c_str(), 0600), 0);
     for (const std::string& path : { folder / "pipe", std::string("/dev/zero"), folder.Path() }) {
-        const std::string message = FailureOf([&] { ReadInputFile(path); });
+        const std::string message = FailureOf<ReadError>([&] { ReadInputFile(path); });
         EXPECT_NE(message.find(path + ": "), std::string::npos) << message;
-        EXPECT_NE(FailureOf([&] { CheckInputFile(path); }), "") << path;
+        EXPECT_NE(FailureOf<ReadError>([&] { CheckInputFile(path); }), "") << path;
     }
-    EXPECT_NE(FailureOf([&] { ReadInputFile(folder / "missing"); }).find("missing: cannot open"),
+    EXPECT_NE(FailureOf<ReadError>([&] {
+        ReadInputFile(folder / "missing");
+    }).find("missing: cannot open"),
         std::string::npos);
     // A missing file is left to the reader's own message.
-    EXPECT_EQ(FailureOf([&] { CheckInputFile(folder / "missing"); }), "");
+    EXPECT_EQ(FailureOf<ReadError>([&] { CheckInputFile(folder / "missing"); }), "");
 }
 
 TEST(InputFile, RefusesAFileAboveTheLimitWithTheLimitInTheMessage)
 {
     TestFolder folder;
     WriteBytes(folder / "big.json", std::string((2 << 20) + 1, ' '));
-    const std::string message = FailureOf([&] { ReadInputFile(folder / "big.json", 2 << 20); });
+    const std::string message
+        = FailureOf<ReadError>([&] { ReadInputFile(folder / "big.json", 2 << 20); });
     EXPECT_NE(message.find("big.json: is larger than 2 MiB"), std::string::npos) << message;
-    EXPECT_NE(FailureOf([&] { CheckInputFile(folder / "big.json", 2 << 20); }), "");
+    EXPECT_NE(FailureOf<ReadError>([&] { CheckInputFile(folder / "big.json", 2 << 20); }), "");
     EXPECT_EQ(ReadInputFile(folder / "big.json", 3 << 20).size(), (2u << 20) + 1);
 }
 
@@ -71,13 +64,16 @@ TEST(InputFile, AnOutputThatIsTheInputByAnyNameIsRefused)
     for (const std::string& output : { folder / "cylang.json", folder / "hard.json",
              folder / "soft.json", folder.Path() + "/./cylang.json" }) {
         const std::string message
-            = FailureOf([&] { RefuseSameFile(folder / "cylang.json", output); });
+            = FailureOf<ReadError>([&] { RefuseSameFile(folder / "cylang.json", output); });
         EXPECT_NE(message.find("is the input file"), std::string::npos) << output;
     }
-    EXPECT_EQ(FailureOf([&] { RefuseSameFile(folder / "cylang.json", folder / "new.mld"); }), "");
-    WriteBytes(folder / "other.json", "{}");
     EXPECT_EQ(
-        FailureOf([&] { RefuseSameFile(folder / "cylang.json", folder / "other.json"); }), "");
+        FailureOf<ReadError>([&] { RefuseSameFile(folder / "cylang.json", folder / "new.mld"); }),
+        "");
+    WriteBytes(folder / "other.json", "{}");
+    EXPECT_EQ(FailureOf<ReadError>(
+                  [&] { RefuseSameFile(folder / "cylang.json", folder / "other.json"); }),
+        "");
 }
 
 } // namespace

@@ -25,17 +25,6 @@ using tankora::io::WriteFileSafely;
 
 namespace {
 
-// The message of the WriteError the call throws; "" when it does not throw.
-template <typename Call> std::string FailureOf(Call call)
-{
-    try {
-        call();
-    } catch (const WriteError& error) {
-        return error.what();
-    }
-    return "";
-}
-
 TEST(SafeWrite, ANewFileTakesTheUmasksBitsAndAReplacedOneKeepsItsOwn)
 {
     TestFolder folder;
@@ -56,7 +45,8 @@ TEST(SafeWrite, RefusesAWriteProtectedFileAndLeavesIt)
 {
     TestFolder folder;
     WriteBytes(folder / "kept.mld", "precious", 0444);
-    const std::string message = FailureOf([&] { WriteFileSafely(folder / "kept.mld", "new"); });
+    const std::string message
+        = FailureOf<WriteError>([&] { WriteFileSafely(folder / "kept.mld", "new"); });
     EXPECT_NE(message.find(folder / "kept.mld"), std::string::npos) << message;
     EXPECT_NE(message.find("write-protected"), std::string::npos) << message;
     EXPECT_EQ(BytesOf(folder / "kept.mld"), "precious");
@@ -104,14 +94,16 @@ TEST(SafeWrite, RefusesAFolder)
 {
     TestFolder folder;
     ASSERT_EQ(mkdir((folder / "dir").c_str(), 0755), 0);
-    const std::string message = FailureOf([&] { WriteFileSafely(folder / "dir", "x"); });
+    const std::string message
+        = FailureOf<WriteError>([&] { WriteFileSafely(folder / "dir", "x"); });
     EXPECT_NE(message.find("is a folder"), std::string::npos) << message;
     EXPECT_EQ(folder.Names(), (std::set<std::string> { "dir" }));
 }
 
 TEST(SafeWrite, AFullDeviceIsAnErrorNamingIt)
 {
-    const std::string message = FailureOf([] { WriteFileSafely("/dev/full", "bytes"); });
+    const std::string message
+        = FailureOf<WriteError>([] { WriteFileSafely("/dev/full", "bytes"); });
     EXPECT_NE(message.find("/dev/full"), std::string::npos) << message;
     EXPECT_NE(message.find(std::strerror(ENOSPC)), std::string::npos) << message;
 }
@@ -150,7 +142,7 @@ TEST(SafeWrite, AFullFileSystemLeavesTheOldFileAndNoTemporaryFile)
     const std::string target = disk + "/out.mld";
     WriteBytes(target, std::string(8 * 1024, 'o'));
     const std::string message
-        = FailureOf([&] { WriteFileSafely(target, std::string(200 * 1024, 'n')); });
+        = FailureOf<WriteError>([&] { WriteFileSafely(target, std::string(200 * 1024, 'n')); });
     EXPECT_NE(message.find(target), std::string::npos) << message;
     EXPECT_EQ(BytesOf(target), std::string(8 * 1024, 'o'));
     std::set<std::string> names;
@@ -195,7 +187,8 @@ TEST(SafeWrite, OfTwoWritersToOneFileTheFileHoldsOneWhoSucceeded)
         std::vector<std::thread> writers;
         for (std::size_t i = 0; i < contents.size(); ++i)
             writers.emplace_back([&, i] {
-                succeeded[i] = FailureOf([&] { WriteFileSafely(target, contents[i]); }).empty();
+                succeeded[i]
+                    = FailureOf<WriteError>([&] { WriteFileSafely(target, contents[i]); }).empty();
             });
         for (std::thread& writer : writers)
             writer.join();

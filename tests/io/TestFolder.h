@@ -23,6 +23,17 @@ private:
     std::string m_path;
 };
 
+// The message of the exception E the call throws; "" when it throws none.
+template <typename E, typename Call> std::string FailureOf(Call call)
+{
+    try {
+        call();
+    } catch (const E& error) {
+        return error.what();
+    }
+    return "";
+}
+
 // Writes bytes to a file with the given permission bits.
 void WriteBytes(const std::string& path, const std::string& bytes, unsigned mode = 0644);
 // The bytes of a file; "<missing>" when it cannot be read.

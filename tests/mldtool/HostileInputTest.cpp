@@ -24,29 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-int Lines(const std::string& text)
-{
-    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
-}
-
-ToolRun RunProgram(const std::string& program, const QStringList& arguments,
-    const QString& stdoutFile = {}, int timeoutMs = 60000)
-{
-    QProcess process;
-    if (!stdoutFile.isEmpty())
-        process.setStandardOutputFile(stdoutFile);
-    process.start(
-        QString::fromStdString(std::string(TANKORA_BINARY_DIR "/apps/") + program), arguments);
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-        return { -1, "", "still running after the timeout" };
-    }
-    return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-        process.readAllStandardOutput().toStdString(),
-        process.readAllStandardError().toStdString() };
-}
-
 TEST(HostileStandardOutput, AFullOutputIsAnErrorForEveryPrintingProgram)
 {
     const QString image = WriteTemp("example.mld", Build(ExampleDescription()));
@@ -65,7 +42,7 @@ TEST(HostileStandardOutput, AFullOutputIsAnErrorForEveryPrintingProgram)
     for (const auto& [program, arguments] : runs) {
         const ToolRun run = RunProgram(program, arguments, "/dev/full");
         EXPECT_NE(run.exitCode, 0) << program << " " << arguments.join(' ').toStdString();
-        EXPECT_EQ(Lines(run.err), 1) << run.err;
+        EXPECT_EQ(LineCount(run.err), 1) << run.err;
         EXPECT_NE(run.err.find("cannot write the standard output"), std::string::npos) << run.err;
         // The same run with somewhere to write succeeds.
         EXPECT_EQ(RunProgram(program, arguments, "/dev/null").exitCode, 0) << program;
@@ -95,12 +72,12 @@ TEST(HostileInput, FifosDevicesAndHugeFilesAreRefusedWithoutWaiting)
         { { "translate", f, "x" }, "Error: " + fifo + ": is not a regular file" },
     };
     for (const auto& [arguments, message] : runs) {
-        const ToolRun run = RunProgram("mldtool/mldtool", arguments, {}, 20000);
+        const ToolRun run = RunProgram("mldtool/mldtool", arguments, {}, {}, 20000);
         EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString() << ": " << run.err;
         EXPECT_EQ(run.err.rfind(message, 0), 0u) << run.err;
-        EXPECT_EQ(Lines(run.err), 1) << run.err;
+        EXPECT_EQ(LineCount(run.err), 1) << run.err;
     }
-    const ToolRun formc = RunProgram("formc/formc", { f, out }, {}, 20000);
+    const ToolRun formc = RunProgram("formc/formc", { f, out }, {}, {}, 20000);
     EXPECT_EQ(formc.exitCode, 1);
     EXPECT_EQ(formc.err.rfind("formc: " + fifo + ": is not a regular file", 0), 0u) << formc.err;
     EXPECT_FALSE(fs::exists(out.toStdString()));
@@ -240,7 +217,7 @@ TEST(HostileText, LocaleinfoRefusesExtraArgumentsAndUnknownNames)
         { QStringList { "a", "b" }, QStringList { "x-y-z" }, QStringList { "\x1b[31m" } }) {
         const ToolRun run = RunProgram("localeinfo/localeinfo", arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
-        EXPECT_EQ(Lines(run.err), 1) << run.err;
+        EXPECT_EQ(LineCount(run.err), 1) << run.err;
         EXPECT_EQ(run.err.find('\x1b'), std::string::npos) << run.err;
         EXPECT_EQ(run.out, "");
     }

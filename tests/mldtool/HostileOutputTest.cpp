@@ -61,29 +61,6 @@ unsigned ModeOf(const std::string& path)
     return status.st_mode & 07777;
 }
 
-int Lines(const std::string& text)
-{
-    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
-}
-
-// A program of the build run with the arguments, its standard output going
-// to stdoutFile when one is given.
-ToolRun RunProgram(const std::string& program, const QStringList& arguments,
-    const QString& stdoutFile = {}, const QString& workingDirectory = {})
-{
-    QProcess process;
-    if (!stdoutFile.isEmpty())
-        process.setStandardOutputFile(stdoutFile);
-    if (!workingDirectory.isEmpty())
-        process.setWorkingDirectory(workingDirectory);
-    process.start(
-        QString::fromStdString(std::string(TANKORA_BINARY_DIR "/apps/") + program), arguments);
-    process.waitForFinished(120000);
-    return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-        process.readAllStandardOutput().toStdString(),
-        process.readAllStandardError().toStdString() };
-}
-
 // One writing command: its inputs made in a folder, and its arguments for an output.
 struct WritingCommand
 {
@@ -173,7 +150,7 @@ protected:
         const ToolRun& run, const std::string& named, const std::set<std::string>& namesBefore)
     {
         EXPECT_EQ(run.exitCode, 1) << run.err;
-        EXPECT_EQ(Lines(run.err), 1) << run.err;
+        EXPECT_EQ(LineCount(run.err), 1) << run.err;
         EXPECT_NE(run.err.find(named), std::string::npos) << run.err;
         EXPECT_EQ(m_folder.Names(), namesBefore) << "a file left behind or removed";
     }
@@ -301,7 +278,7 @@ TEST_P(HostileOutput, AFullFileSystemLeavesTheOldFile)
     const std::string after = ReadFile(QString::fromStdString(out));
     umount2(disk.c_str(), MNT_DETACH);
     EXPECT_EQ(run.exitCode, 1) << run.err;
-    EXPECT_EQ(Lines(run.err), 1) << run.err;
+    EXPECT_EQ(LineCount(run.err), 1) << run.err;
     EXPECT_EQ(after, "old");
     EXPECT_EQ(names, (std::set<std::string> { "out", "filler" }));
 }
@@ -318,7 +295,7 @@ TEST_P(HostileOutput, TwoRunsAtOnceTellTheTruth)
         // Both runs write the same bytes; each succeeded or said why not,
         // and what is in the file is whole.
         for (const ToolRun* run : { &first, &second })
-            EXPECT_TRUE(run->exitCode == 0 || (run->exitCode == 1 && Lines(run->err) == 1))
+            EXPECT_TRUE(run->exitCode == 0 || (run->exitCode == 1 && LineCount(run->err) == 1))
                 << run->err;
         EXPECT_TRUE(first.exitCode == 0 || second.exitCode == 0);
         EXPECT_EQ(ReadFile(QString::fromStdString(out)), expected);
