@@ -199,14 +199,14 @@ void TMainForm::SelectStartupLanguage()
             return;
         // The program lives in a folder of seven characters; with the
         // separator that makes eight, and the dictionary lies beside it.
-        const int index = TIvStringParser::ToInteger(tankora::QStringToAnsi(arguments.at(1)));
-        // -1 and -2 are the dictionary's own choices (by the locale); any
-        // other negative index is one no dictionary has.
-        if (index < -2)
-            return;
         const std::string path = CutCharacters(ProgramFolder(), 8) + kDictionaryFileName;
         if (FileExists(path)) {
             IvBinaryDictionary1->SetFileName(path);
+            const int index = TIvStringParser::ToInteger(tankora::QStringToAnsi(arguments.at(1)));
+            // -1 and -2 are the dictionary's own choices (by the locale); any
+            // other negative index is one no dictionary has.
+            if (index < -2)
+                return;
             IvBinaryDictionary1->SetLanguage(index);
         }
         if (!IvBinaryDictionary1->Active()) {

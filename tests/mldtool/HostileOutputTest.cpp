@@ -71,6 +71,11 @@ struct WritingCommand
     std::string input; // the name of an input file in the folder
 };
 
+void PrintTo(const WritingCommand& command, std::ostream* out)
+{
+    *out << command.name;
+}
+
 std::string GermanPo()
 {
     return "msgid \"\"\nmsgstr \"\"\n\"Language: de_DE\\n\"\n"
