@@ -3,14 +3,16 @@ cmake_minimum_required(VERSION 3.25)
 # src/, points to the same layer or a lower one, and no chain of includes
 # comes back to where it started.
 #   cmake -DSOURCE_DIR=<src> -P LayerIncludes.cmake
-# l10n/po (PO catalogues, plain C++) is a layer of its own beside calc.
-set(layers calc po nls framework l10n ui) # lower first
-set(calc_may calc)
-set(po_may po)
-set(nls_may nls)
-set(framework_may nls framework)
-set(l10n_may nls framework l10n)
-set(ui_may calc nls framework l10n ui)
+# l10n/po (PO catalogues, plain C++) is a layer of its own beside calc; io
+# (safe file input and output, plain C++) lies under every layer.
+set(layers io calc po nls framework l10n ui) # lower first
+set(io_may io)
+set(calc_may io calc)
+set(po_may io po)
+set(nls_may io nls)
+set(framework_may io nls framework)
+set(l10n_may io nls framework l10n)
+set(ui_may io calc nls framework l10n ui)
 
 file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp)
 set(problems "")

@@ -4,7 +4,12 @@
 //   localeinfo 0x0407        by id (hexadecimal with 0x, else decimal)
 //   localeinfo de_DE         by locale name
 //   localeinfo --list        every supported locale id
+//
+// Exit codes: 0 printed, 1 the output could not be written, 2 a usage error:
+// extra arguments, or an id or name that names no locale of the platform.
 
+#include "io/PrintableText.h"
+#include "io/StandardOutput.h"
 #include "nls/LocaleItems.h"
 #include "nls/Nls.h"
 
@@ -13,7 +18,9 @@
 #include <CLI/CLI.hpp>
 #include <unicode/ustring.h>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdio>
 #include <string>
 
@@ -71,6 +78,14 @@ constexpr std::array kItems {
     NamedItem { "FirstWeekOfYear", LocaleItem::FirstWeekOfYear },
 };
 
+std::string LanguageOf(const std::string& name)
+{
+    std::string language = name.substr(0, name.find_first_of("_-.@"));
+    for (char& c : language)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return language;
+}
+
 std::optional<tankora::LocaleId> ParseLocale(const std::string& text)
 {
     try {
@@ -82,7 +97,13 @@ std::optional<tankora::LocaleId> ParseLocale(const std::string& text)
     } catch (const std::exception&) {
         // Not a number: a locale name.
     }
-    return tankora::LocaleIdFromName(text);
+    // A name resolves to a locale of its own language, or to none: the
+    // platform's fallback to the most likely locale of nothing (en_US) would
+    // answer for a name it never knew.
+    const auto id = tankora::LocaleIdFromName(text);
+    if (!id || LanguageOf(tankora::IcuLocaleName(*id)) != LanguageOf(text))
+        return std::nullopt;
+    return id;
 }
 
 void PrintItem(tankora::LocaleId id, const std::string& name, LocaleItem item)
@@ -91,9 +112,7 @@ void PrintItem(tankora::LocaleId id, const std::string& name, LocaleItem item)
         Utf8(tankora::LocaleItemText(id, item, u"(none)")).c_str());
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int Run(int argc, char** argv)
 {
     CLI::App app { "Prints every locale item of a Windows locale id.", "localeinfo" };
     std::string locale;
@@ -101,7 +120,20 @@ int main(int argc, char** argv)
     app.add_option("locale", locale, "locale id (0x0407, 1031) or name (de_DE)");
     app.add_flag("--list", list, "print every supported locale id with its ICU name");
     tankora::program::AddProgramOptions(app, "localeinfo");
-    CLI11_PARSE(app, argc, argv);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::Success& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        std::string message = e.what();
+        std::replace(message.begin(), message.end(), '\n', ' ');
+        std::fprintf(stderr, "localeinfo: %s\n", tankora::io::Printable(message).c_str());
+        return 2;
+    }
+    if (!list && locale.empty()) {
+        std::fprintf(stderr, "localeinfo: give a locale id or name, or --list\n");
+        return 2;
+    }
 
     if (list) {
         for (const tankora::LocaleId id : tankora::SupportedLocaleIds()) {
@@ -112,8 +144,8 @@ int main(int argc, char** argv)
     }
     const auto id = ParseLocale(locale);
     if (!id || !tankora::IsLocaleIdKnown(*id)) {
-        std::fprintf(stderr, "Unknown locale: '%s'\n", locale.c_str());
-        return 1;
+        std::fprintf(stderr, "Unknown locale: '%s'\n", tankora::io::Printable(locale).c_str());
+        return 2;
     }
     std::printf("%-24s 0x%04X (%s)\n", "LocaleId:", static_cast<unsigned>(*id),
         tankora::IcuLocaleName(*id).c_str());
@@ -132,4 +164,11 @@ int main(int argc, char** argv)
     const auto bits = tankora::LocaleCodePageBits(*id);
     std::printf("%-24s 0x%08X\n", "CodePageBits:", bits.value_or(0));
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return tankora::io::FinishStandardOutput("localeinfo", Run(argc, argv));
 }

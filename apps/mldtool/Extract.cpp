@@ -1,6 +1,7 @@
 #include "Extract.h"
+#include "io/InputFile.h"
+#include "io/PrintableText.h"
 
-#include "AtomicFile.h"
 #include "FormTexts.h"
 #include "FormatDirectives.h"
 #include "MsgContext.h"
@@ -46,7 +47,7 @@ std::vector<fs::path> FilesUnder(const std::vector<std::string>& paths)
             continue;
         }
         if (!fs::is_directory(path, error))
-            throw std::runtime_error("Cannot open folder " + path);
+            throw std::runtime_error("Cannot open folder " + io::Printable(path));
         std::vector<fs::path> found;
         for (const auto& item : fs::recursive_directory_iterator(path)) {
             if (item.is_regular_file() && (IsLayout(item.path()) || IsSource(item.path())))
@@ -108,7 +109,8 @@ public:
 
     void AddSource(const fs::path& file, const std::vector<std::string>& keywords)
     {
-        for (const SourceText& t : FindTranslatedLiterals(ReadWholeFile(file.string()), keywords)) {
+        for (const SourceText& t :
+            FindTranslatedLiterals(io::ReadInputFile(file.string()), keywords)) {
             if (!DecodeUtf8(t.text))
                 continue; // not text the template could hold
             Add(t.text, std::nullopt, file.generic_string() + ":" + std::to_string(t.line));
@@ -128,7 +130,12 @@ private:
 po::PoCatalog Extract(const ExtractOptions& options)
 {
     TemplateBuilder builder(options.contextKind);
-    for (const fs::path& file : FilesUnder(options.paths)) {
+    const std::vector<fs::path> files = FilesUnder(options.paths);
+    if (!options.output.empty()) {
+        for (const fs::path& file : files)
+            io::RefuseSameFile(file.string(), options.output);
+    }
+    for (const fs::path& file : files) {
         if (IsLayout(file))
             builder.AddLayout(file);
         else if (IsSource(file))

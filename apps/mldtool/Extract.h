@@ -20,6 +20,7 @@ struct ExtractOptions
     std::vector<std::string> paths; // folders (searched recursively) or files
     std::vector<std::string> keywords { "TranslateString" };
     int contextKind = 0; // of the dictionary the texts are meant for
+    std::string output; // the template to be written: refused when it is a file read
 };
 
 // Throws std::runtime_error for a path that does not exist or a file that

@@ -1,6 +1,8 @@
 #include "FormTexts.h"
+#include "framework/core/FullMessage.h"
+#include "io/InputFile.h"
+#include "io/PrintableText.h"
 
-#include "AtomicFile.h"
 #include "MldText.h"
 
 #include "framework/layout/FormText.h"
@@ -106,7 +108,7 @@ void SelectDefaultTargets(TIvTargetProperties& targets)
 
 std::vector<FormText> ReadFormTexts(const std::string& path)
 {
-    const std::string bytes = ReadWholeFile(path);
+    const std::string bytes = io::ReadInputFile(path);
     std::vector<FormText> texts;
     try {
         TMemoryStream binary;
@@ -130,7 +132,7 @@ std::vector<FormText> ReadFormTexts(const std::string& path)
                 stored.component, stored.property });
         }
     } catch (const std::exception& error) {
-        throw std::runtime_error(path + ": " + error.what());
+        throw std::runtime_error(io::Printable(path) + ": " + io::Printable(FullMessage(error)));
     }
     return texts;
 }

@@ -7,9 +7,12 @@
 #include "l10n/po/PoReader.h"
 #include "l10n/po/Utf8.h"
 
+#include "io/PrintableText.h"
+
 #include <nlohmann/json.hpp>
 
 #include <map>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <tuple>
@@ -118,6 +121,8 @@ std::string Quoted(const std::string& text)
     return "\"" + text + "\"";
 }
 
+// Kept by the checker: every entry's texts, as compact as the image allows,
+// instead of the whole image as JSON (several times larger).
 class Checker
 {
 public:
@@ -126,118 +131,125 @@ public:
         DumpOptions dumpOptions;
         dumpOptions.all = true;
         dumpOptions.exactUnicode = true;
-        m_dump = DumpMld(mldFile, dumpOptions);
-        m_report["file"] = mldFile;
-        m_report["errors"] = 0;
-        m_report["warnings"] = 0;
-        m_report["languages"] = json::array();
-        m_report["findings"] = json::array();
+        m_dump = DumpMld(mldFile, dumpOptions,
+            [this](std::size_t, const EntryColumns& entry) { m_entries.push_back(entry); });
+        m_report.file = mldFile;
         if (!options.templateFile.empty())
             m_missing = MissingTexts(options.templateFile);
     }
 
-    json Run()
+    CheckReport Run()
     {
-        const json& languages = m_dump["languages"];
-        const json& entries = m_dump["entries"];
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            if (HasUndecodableBytes(entries[i]["native"].get<std::string>()))
-                Add("error", "unrepresentable", json(), i, entries[i], "",
-                    "the native text holds bytes that are not characters of the active ANSI code "
-                    "page");
-        }
-        for (std::size_t column = 1; column < languages.size(); ++column)
+        for (std::size_t i = 0; i < m_entries.size(); ++i)
+            CheckNative(i);
+        IndexFirstOfKeys();
+        for (std::size_t column = 1; column < m_dump["languages"].size(); ++column)
             CheckLanguage(column);
         CheckLocales();
-        for (const auto& [line, text] : m_missing) {
-            json finding
-                = { { "severity", "warning" }, { "check", "missing" }, { "language", json() },
-                      { "entry", json() }, { "native", text }, { "translation", "" },
-                      { "detail",
-                          "the template's text (line " + std::to_string(line)
-                              + ") has no entry in the dictionary" } };
-            Count("warning");
-            m_report["findings"].push_back(std::move(finding));
-        }
+        for (const auto& [line, text] : m_missing)
+            Add(Severity::Warning, "missing", std::nullopt, std::nullopt, text, "",
+                "the template's text (line " + std::to_string(line)
+                    + ") has no entry in the dictionary");
         return std::move(m_report);
     }
 
 private:
-    void Count(const std::string& severity)
+    void Add(Severity severity, const char* check, std::optional<std::size_t> language,
+        std::optional<std::size_t> entry, const std::string& native, const std::string& translation,
+        std::string detail)
     {
-        json& counter = m_report[severity == "error" ? "errors" : "warnings"];
-        counter = counter.get<int>() + 1;
+        ++(severity == Severity::Error ? m_report.errors : m_report.warnings);
+        m_report.findings.push_back(
+            { severity, check, language, entry, native, translation, std::move(detail) });
     }
 
-    void Add(const std::string& severity, const std::string& check, const json& language,
-        std::size_t entry, const json& e, const std::string& translation, const std::string& detail)
+    // Native texts and contexts are kept in the active ANSI code page.
+    void CheckNative(std::size_t i)
     {
-        Count(severity);
-        m_report["findings"].push_back({ { "severity", severity }, { "check", check },
-            { "language", language }, { "entry", entry }, { "native", e["native"] },
-            { "translation", translation }, { "detail", detail } });
+        const EntryColumns& e = m_entries[i];
+        for (const std::string* text : { &e.native, &e.context, &e.subContext }) {
+            std::string detail;
+            if (HasUndecodableBytes(*text))
+                detail = "bytes that are not characters of the active ANSI code page";
+            else if (const auto character = FirstUnfitCharacter(*text, 0))
+                detail = DescribeCharacter(*character)
+                    + " is not in the active ANSI code page and would show as \"?\"";
+            if (detail.empty())
+                continue;
+            const char* field = text == &e.native ? "the native text" : "the context";
+            Add(Severity::Error, "unrepresentable", std::nullopt, i, e.native, "",
+                std::string(field) + " holds " + detail);
+            return;
+        }
+    }
+
+    // For each entry, the first entry with the same text and contexts.
+    void IndexFirstOfKeys()
+    {
+        std::map<EntryKey, std::size_t> first;
+        m_firstOfKey.reserve(m_entries.size());
+        for (std::size_t i = 0; i < m_entries.size(); ++i) {
+            const EntryColumns& e = m_entries[i];
+            m_firstOfKey.push_back(
+                first.emplace(EntryKey { e.native, e.context, e.subContext }, i).first->second);
+        }
     }
 
     void CheckLanguage(std::size_t column)
     {
         const json& language = m_dump["languages"][column];
         const int codePage = language["codePage"].get<int>();
-        const json& entries = m_dump["entries"];
         int translated = 0, empty = 0;
-        std::map<EntryKey, std::pair<std::size_t, std::string>> firstOfKey;
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            const json& e = entries[i];
-            const std::string native = e["native"].get<std::string>();
-            const std::string translation = e["translations"][column - 1].get<std::string>();
-            const json index = column;
-            const EntryKey key { native, e["context"].get<std::string>(),
-                e["subContext"].get<std::string>() };
-            const auto [first, added] = firstOfKey.emplace(key, std::make_pair(i, translation));
-            if (!added && first->second.second != translation)
-                Add("error", "duplicate", index, i, e, translation,
-                    "entry " + std::to_string(first->second.first) + " has the same text with "
-                        + Quoted(first->second.second));
+        for (std::size_t i = 0; i < m_entries.size(); ++i) {
+            const EntryColumns& e = m_entries[i];
+            const std::string& translation = e.translations[column - 1];
+            const std::size_t first = m_firstOfKey[i];
+            const std::string& firstTranslation = m_entries[first].translations[column - 1];
+            if (first != i && firstTranslation != translation)
+                Add(Severity::Error, "duplicate", column, i, e.native, translation,
+                    "entry " + std::to_string(first) + " has the same text with "
+                        + Quoted(firstTranslation));
             if (translation.empty()) {
                 ++empty;
                 continue;
             }
             ++translated;
             if (HasUndecodableBytes(translation))
-                Add("error", "unrepresentable", index, i, e, translation,
+                Add(Severity::Error, "unrepresentable", column, i, e.native, translation,
                     "bytes that are not characters of code page " + std::to_string(codePage));
             else if (const auto character = FirstUnfitCharacter(translation, codePage))
-                Add("error", "unrepresentable", index, i, e, translation,
+                Add(Severity::Error, "unrepresentable", column, i, e.native, translation,
                     DescribeCharacter(*character) + " is not in code page "
                         + std::to_string(codePage) + " and would show as \"?\"");
-            if (!SameDirectives(native, translation))
-                Add("error", "placeholders", index, i, e, translation,
-                    "placeholders differ: native " + Directives(native) + ", translation "
+            if (!SameDirectives(e.native, translation))
+                Add(Severity::Error, "placeholders", column, i, e.native, translation,
+                    "placeholders differ: native " + Directives(e.native) + ", translation "
                         + Directives(translation));
-            if (!SameBlanks(native, translation))
-                Add("warning", "blanks", index, i, e, translation,
+            if (!SameBlanks(e.native, translation))
+                Add(Severity::Warning, "blanks", column, i, e.native, translation,
                     "leading or trailing blanks differ from the native text's");
             // Only punctuation the native text ends in is asked for: a
             // translation may add a period (an abbreviation) or a colon (a label).
-            if (const std::string mark = FinalPunctuation(native);
+            if (const std::string mark = FinalPunctuation(e.native);
                 !mark.empty() && mark != FinalPunctuation(translation))
-                Add("warning", "punctuation", index, i, e, translation,
+                Add(Severity::Warning, "punctuation", column, i, e.native, translation,
                     "the native text ends in \"" + mark + "\", the translation does not");
         }
-        m_report["languages"].push_back(
-            { { "index", column }, { "englishName", language["englishName"] },
-                { "nativeName", language["nativeName"] }, { "codePage", codePage },
-                { "translated", translated }, { "empty", empty }, { "missing", m_missingCount } });
+        m_report.languages.push_back({ column, language["englishName"].get<std::string>(),
+            language["nativeName"].get<std::string>(), codePage, translated, empty,
+            m_missingCount });
     }
 
     void CheckLocales()
     {
+        const json& languages = m_dump["languages"];
         for (const json& locale : m_dump["locales"]) {
             const int primary = locale["primaryLanguage"].get<int>();
             const int codePage = locale["codePage"].get<int>();
             std::set<int> languageCodePages;
             std::size_t firstLanguage = 0;
-            for (std::size_t c = 1; c < m_dump["languages"].size(); ++c) {
-                const json& language = m_dump["languages"][c];
+            for (std::size_t c = 1; c < languages.size(); ++c) {
+                const json& language = languages[c];
                 if (language["primaryLanguage"].get<int>() != primary)
                     continue;
                 if (languageCodePages.empty())
@@ -246,17 +258,13 @@ private:
             }
             if (languageCodePages.empty() || languageCodePages.count(codePage))
                 continue;
-            Count("error");
-            m_report["findings"].push_back({ { "severity", "error" },
-                { "check", "locale-code-page" }, { "language", firstLanguage }, { "entry", json() },
-                { "native", "" }, { "translation", "" },
-                { "detail",
-                    "the locale " + locale["englishLanguageName"].get<std::string>() + " ("
-                        + locale["englishCountryName"].get<std::string>() + "), primary "
-                        + std::to_string(primary) + ", sub-language "
-                        + std::to_string(locale["subLanguage"].get<int>()) + ", has code page "
-                        + std::to_string(codePage) + " but its language has code page "
-                        + std::to_string(*languageCodePages.begin()) } });
+            Add(Severity::Error, "locale-code-page", firstLanguage, std::nullopt, "", "",
+                "the locale " + locale["englishLanguageName"].get<std::string>() + " ("
+                    + locale["englishCountryName"].get<std::string>() + "), primary "
+                    + std::to_string(primary) + ", sub-language "
+                    + std::to_string(locale["subLanguage"].get<int>()) + ", has code page "
+                    + std::to_string(codePage) + " but its language has code page "
+                    + std::to_string(*languageCodePages.begin()));
         }
     }
 
@@ -265,9 +273,8 @@ private:
     {
         const int contextKind = m_dump["header"]["contextKind"].get<int>();
         std::set<EntryKey> known;
-        for (const json& e : m_dump["entries"])
-            known.emplace(e["native"].get<std::string>(), e["context"].get<std::string>(),
-                e["subContext"].get<std::string>());
+        for (const EntryColumns& e : m_entries)
+            known.emplace(e.native, e.context, e.subContext);
         std::vector<std::pair<int, std::string>> missing;
         for (const po::PoEntry& entry : po::ReadPoFile(templateFile).entries) {
             if (entry.obsolete)
@@ -285,60 +292,101 @@ private:
 
     static bool KeepsContexts(int contextKind) { return contextKind >= 1 && contextKind <= 3; }
 
-    json m_dump;
-    json m_report;
+    json m_dump; // header, languages and locales; the entries are in m_entries
+    std::vector<EntryColumns> m_entries;
+    std::vector<std::size_t> m_firstOfKey;
+    CheckReport m_report;
     std::vector<std::pair<int, std::string>> m_missing;
-    json m_missingCount; // null without a template
+    std::optional<int> m_missingCount; // none without a template
 };
+
+json FindingJson(const CheckFinding& f)
+{
+    const auto orNull
+        = [](const std::optional<std::size_t>& value) { return value ? json(*value) : json(); };
+    return { { "severity", f.severity == Severity::Error ? "error" : "warning" },
+        { "check", f.check }, { "language", orNull(f.language) }, { "entry", orNull(f.entry) },
+        { "native", f.native }, { "translation", f.translation }, { "detail", f.detail } };
+}
+
+// Texts from the image, on one line of a terminal whatever they hold.
+std::string Shown(const std::string& text)
+{
+    return io::Printable(text);
+}
 
 } // namespace
 
-json CheckMld(const std::string& mldFile, const CheckOptions& options)
+CheckReport CheckMld(const std::string& mldFile, const CheckOptions& options)
 {
     return Checker(mldFile, options).Run();
 }
 
-void PrintCheckText(const json& report, std::ostream& out)
+void PrintCheckJson(const CheckReport& report, std::ostream& out)
 {
-    const json& findings = report["findings"];
-    const auto print = [&](const json& f) {
-        out << "  " << f["severity"].get<std::string>() << " [" << f["check"].get<std::string>()
+    json head;
+    head["file"] = report.file;
+    head["errors"] = report.errors;
+    head["warnings"] = report.warnings;
+    head["languages"] = json::array();
+    for (const CheckLanguage& l : report.languages)
+        head["languages"].push_back({ { "index", l.index }, { "englishName", l.englishName },
+            { "nativeName", l.nativeName }, { "codePage", l.codePage },
+            { "translated", l.translated }, { "empty", l.empty },
+            { "missing", l.missing ? json(*l.missing) : json() } });
+    // The findings are written one by one rather than built into one
+    // document first: there may be one for every text of the image.
+    std::string text = head.dump(2);
+    text.erase(text.size() - 2); // "\n}"
+    out << text << ",\n  \"findings\": [";
+    for (std::size_t i = 0; i < report.findings.size(); ++i) {
+        std::string item = FindingJson(report.findings[i]).dump(2);
+        std::string indented = "\n    ";
+        for (const char c : item)
+            indented += c == '\n' ? std::string("\n    ") : std::string(1, c);
+        out << (i == 0 ? "" : ",") << indented;
+    }
+    out << (report.findings.empty() ? "]\n}\n" : "\n  ]\n}\n");
+}
+
+void PrintCheckText(const CheckReport& report, std::ostream& out)
+{
+    const auto print = [&](const CheckFinding& f) {
+        out << "  " << (f.severity == Severity::Error ? "error" : "warning") << " [" << f.check
             << "]";
-        if (!f["entry"].is_null())
-            out << " entry " << f["entry"].get<std::size_t>() << " \""
-                << f["native"].get<std::string>() << "\"";
-        else if (!f["native"].get<std::string>().empty())
-            out << " \"" << f["native"].get<std::string>() << "\"";
-        if (!f["translation"].get<std::string>().empty())
-            out << " -> \"" << f["translation"].get<std::string>() << "\"";
-        out << ": " << f["detail"].get<std::string>() << "\n";
+        if (f.entry)
+            out << " entry " << *f.entry << " \"" << Shown(f.native) << "\"";
+        else if (!f.native.empty())
+            out << " \"" << Shown(f.native) << "\"";
+        if (!f.translation.empty())
+            out << " -> \"" << Shown(f.translation) << "\"";
+        out << ": " << Shown(f.detail) << "\n";
     };
-    out << report["file"].get<std::string>() << "\n";
-    for (const json& language : report["languages"]) {
-        out << language["englishName"].get<std::string>() << " ("
-            << language["nativeName"].get<std::string>() << "), language "
-            << language["index"].get<int>() << ", code page " << language["codePage"].get<int>()
-            << ": " << language["translated"].get<int>() << " translated, "
-            << language["empty"].get<int>() << " empty";
-        if (!language["missing"].is_null())
-            out << ", " << language["missing"].get<int>() << " missing";
+    // Findings grouped by language once, so printing is linear in their number.
+    std::map<std::size_t, std::vector<const CheckFinding*>> byLanguage;
+    std::vector<const CheckFinding*> others;
+    for (const CheckFinding& f : report.findings) {
+        if (f.language)
+            byLanguage[*f.language].push_back(&f);
+        else
+            others.push_back(&f);
+    }
+    out << Shown(report.file) << "\n";
+    for (const CheckLanguage& language : report.languages) {
+        out << Shown(language.englishName) << " (" << Shown(language.nativeName) << "), language "
+            << language.index << ", code page " << language.codePage << ": " << language.translated
+            << " translated, " << language.empty << " empty";
+        if (language.missing)
+            out << ", " << *language.missing << " missing";
         out << "\n";
-        for (const json& f : findings) {
-            if (f["language"] == language["index"])
-                print(f);
-        }
+        for (const CheckFinding* f : byLanguage[language.index])
+            print(*f);
     }
-    bool headed = false;
-    for (const json& f : findings) {
-        if (!f["language"].is_null())
-            continue; // shown with its language
-        if (!headed)
-            out << "Other findings:\n";
-        headed = true;
-        print(f);
-    }
-    out << report["errors"].get<int>() << " errors, " << report["warnings"].get<int>()
-        << " warnings\n";
+    if (!others.empty())
+        out << "Other findings:\n";
+    for (const CheckFinding* f : others)
+        print(*f);
+    out << report.errors << " errors, " << report.warnings << " warnings\n";
 }
 
 } // namespace tankora::mld

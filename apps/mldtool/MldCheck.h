@@ -26,10 +26,11 @@
 //    "findings": [{"severity", "check", "language" (index or null),
 //                  "entry" (index or null), "native", "translation", "detail"}]}
 
-#include <nlohmann/json_fwd.hpp>
-
+#include <cstddef>
 #include <iosfwd>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace tankora::mld {
 
@@ -38,10 +39,43 @@ struct CheckOptions
     std::string templateFile; // a PO template (extract's output); empty: none
 };
 
-// Throws the reader's errors and po::PoSyntaxError for a malformed template.
-nlohmann::ordered_json CheckMld(const std::string& mldFile, const CheckOptions& options);
+enum class Severity { Error, Warning };
 
-// The report as lines for people.
-void PrintCheckText(const nlohmann::ordered_json& report, std::ostream& out);
+struct CheckFinding
+{
+    Severity severity;
+    const char* check; // "unrepresentable", "placeholders", ...
+    std::optional<std::size_t> language; // column; none for findings of no language
+    std::optional<std::size_t> entry;
+    std::string native, translation, detail;
+};
+
+struct CheckLanguage
+{
+    std::size_t index;
+    std::string englishName, nativeName;
+    int codePage;
+    int translated, empty;
+    std::optional<int> missing; // none without a template
+};
+
+struct CheckReport
+{
+    std::string file;
+    int errors = 0, warnings = 0;
+    std::vector<CheckLanguage> languages;
+    std::vector<CheckFinding> findings; // by language, then entry; then the others
+};
+
+// Time and memory grow linearly with the image. Throws the reader's errors
+// and po::PoSyntaxError for a malformed template.
+CheckReport CheckMld(const std::string& mldFile, const CheckOptions& options);
+
+// The report as the JSON object above.
+void PrintCheckJson(const CheckReport& report, std::ostream& out);
+
+// The report as lines for people, texts of the image with control
+// characters escaped.
+void PrintCheckText(const CheckReport& report, std::ostream& out);
 
 } // namespace tankora::mld

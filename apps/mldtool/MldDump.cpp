@@ -4,6 +4,10 @@
 
 #include "l10n/mld/MldFile.h"
 
+#include "framework/core/FullMessage.h"
+#include "io/InputFile.h"
+#include "io/PrintableText.h"
+
 #include <nlohmann/json.hpp>
 
 #include <ostream>
@@ -122,9 +126,7 @@ json EntryJson(const TIvTranslation& e, const char* member, json translation)
     return item;
 }
 
-} // namespace
-
-json DumpMld(const std::string& fileName, const DumpOptions& options)
+json ReadImage(const std::string& fileName, const DumpOptions& options, const EntryVisitor& visit)
 {
     TIvMLDFile reader;
     reader.OpenFile(fileName);
@@ -178,7 +180,9 @@ json DumpMld(const std::string& fileName, const DumpOptions& options)
                               : completed[static_cast<std::size_t>(column)].CodePage;
     };
     json entries = json::array();
-    if (options.all) {
+    if (!options.entries) {
+        // Only the tables before and after the entries were asked for.
+    } else if (options.all) {
         // One pass over the records, each column in its own code page: the
         // work grows with the image, not with languages times records.
         std::vector<int> codePages;
@@ -187,8 +191,20 @@ json DumpMld(const std::string& fileName, const DumpOptions& options)
         reader.SeekTranslations();
         TIvTranslation entry({}, {}, {});
         std::vector<std::string> columns;
+        EntryColumns texts;
         for (int i = 0; i < reader.TranslationCount(); ++i) {
             reader.ReadAllColumns(entry, codePages, columns);
+            if (visit) {
+                texts.native = Utf8FromCodePage(entry.NativeText, 0);
+                texts.context = Utf8FromCodePage(entry.Context, 0);
+                texts.subContext = Utf8FromCodePage(entry.SubContext, 0);
+                texts.translations.clear();
+                for (std::size_t column = 1; column < columns.size(); ++column)
+                    texts.translations.push_back(
+                        Utf8FromCodePage(columns[column], codePages[column]));
+                visit(static_cast<std::size_t>(i), texts);
+                continue;
+            }
             json translations = json::array();
             for (std::size_t column = 1; column < columns.size(); ++column)
                 translations.push_back(Utf8FromCodePage(columns[column], codePages[column]));
@@ -206,8 +222,29 @@ json DumpMld(const std::string& fileName, const DumpOptions& options)
     return dump;
 }
 
+} // namespace
+
+json DumpMld(const std::string& fileName, const DumpOptions& options, const EntryVisitor& visit)
+{
+    io::CheckInputFile(fileName);
+    try {
+        return ReadImage(fileName, options, visit);
+    } catch (const std::out_of_range&) {
+        throw;
+    } catch (const std::exception& error) {
+        // The reader's messages stay as they are; the file they are about is named before them.
+        const std::string message = FullMessage(error);
+        if (message.find(fileName) != std::string::npos)
+            throw std::runtime_error(io::Printable(message));
+        throw std::runtime_error(io::Printable(fileName) + ": " + io::Printable(message));
+    }
+}
+
 void PrintMldText(const json& dump, std::ostream& out)
 {
+    // Texts of the image are shown with their control bytes escaped, so none
+    // reaches the terminal.
+    const auto text = [](const json& value) { return io::Printable(value.get<std::string>()); };
     const json& h = dump["header"];
     out << "MLD version " << h["version"].get<int>() << ", "
         << (h["littleEndian"].get<bool>() ? "little-endian" : "big-endian") << ", "
@@ -217,33 +254,30 @@ void PrintMldText(const json& dump, std::ostream& out)
     out << "Languages: " << dump["languages"].size() << "\n";
     int index = 0;
     for (const json& l : dump["languages"]) {
-        out << "  " << index++ << ": " << l["englishName"].get<std::string>() << " ("
-            << l["nativeName"].get<std::string>() << "), primary "
-            << l["primaryLanguage"].get<int>() << ", sub-language " << l["subLanguage"].get<int>()
-            << ", code page " << l["codePage"].get<int>() << "\n";
+        out << "  " << index++ << ": " << text(l["englishName"]) << " (" << text(l["nativeName"])
+            << "), primary " << l["primaryLanguage"].get<int>() << ", sub-language "
+            << l["subLanguage"].get<int>() << ", code page " << l["codePage"].get<int>() << "\n";
     }
     out << "Locales: " << dump["locales"].size() << "\n";
     for (const json& l : dump["locales"]) {
-        out << "  " << l["englishLanguageName"].get<std::string>() << " ("
-            << l["englishCountryName"].get<std::string>() << "), primary "
-            << l["primaryLanguage"].get<int>() << ", sub-language " << l["subLanguage"].get<int>()
-            << ", code page " << l["codePage"].get<int>() << ", decimal separator \""
-            << l["decimalSeparator"].get<std::string>() << "\"\n";
+        out << "  " << text(l["englishLanguageName"]) << " (" << text(l["englishCountryName"])
+            << "), primary " << l["primaryLanguage"].get<int>() << ", sub-language "
+            << l["subLanguage"].get<int>() << ", code page " << l["codePage"].get<int>()
+            << ", decimal separator \"" << text(l["decimalSeparator"]) << "\"\n";
     }
     out << "Entries: " << dump["entries"].size();
     if (dump.contains("column"))
         out << " (column " << dump["column"].get<int>() << ")";
     out << "\n";
     for (const json& e : dump["entries"]) {
-        out << "  \"" << e["native"].get<std::string>() << "\"";
-        if (!e["context"].get<std::string>().empty() || !e["subContext"].get<std::string>().empty())
-            out << " [" << e["context"].get<std::string>() << "|"
-                << e["subContext"].get<std::string>() << "]";
+        out << "  \"" << text(e["native"]) << "\"";
+        if (!text(e["context"]).empty() || !text(e["subContext"]).empty())
+            out << " [" << text(e["context"]) << "|" << text(e["subContext"]) << "]";
         if (e.contains("translation")) {
-            out << " -> \"" << e["translation"].get<std::string>() << "\"";
+            out << " -> \"" << text(e["translation"]) << "\"";
         } else {
             for (const json& t : e["translations"])
-                out << " | \"" << t.get<std::string>() << "\"";
+                out << " | \"" << text(t) << "\"";
         }
         out << "\n";
     }

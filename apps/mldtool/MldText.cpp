@@ -55,7 +55,7 @@ std::string DescribeCharacter(char32_t character)
 {
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(character));
-    const bool printable = character >= 0x20 && character != 0x7F;
+    const bool printable = character >= 0x20 && (character < 0x7F || character > 0x9F);
     return (printable ? "'" + EncodeUtf8(character) + "' (" : "(") + code + ")";
 }
 

@@ -1,10 +1,14 @@
 #include "MldTranslate.h"
 
+#include "io/InputFile.h"
+#include "io/PrintableText.h"
+
 #include "MldText.h"
 
 #include "l10n/dictionary/BinaryDictionary.h"
 
 #include "framework/core/Exceptions.h"
+#include "framework/core/FullMessage.h"
 #include "nls/FormatSettings.h"
 
 #include <nlohmann/json.hpp>
@@ -111,6 +115,7 @@ int RunTranslate(
         }
     }
     try {
+        io::CheckInputFile(options.file);
         TIvBinaryDictionary dictionary;
         dictionary.SetFileName(options.file);
         dictionary.SetLanguage(options.language);
@@ -133,7 +138,7 @@ int RunTranslate(
             if (options.json)
                 results.push_back({ { "text", text }, { "result", result } });
             else
-                out << result << "\n" << std::flush;
+                out << io::Printable(result) << "\n" << std::flush; // one line each, always
         }
         if (options.json) {
             json report = DictionaryJson(dictionary);
@@ -141,7 +146,7 @@ int RunTranslate(
             out << report.dump(2) << "\n";
         }
     } catch (const std::exception& error) {
-        err << "Error: " << Utf8FromCodePage(error.what(), 0) << "\n";
+        err << "Error: " << io::Printable(Utf8FromCodePage(FullMessage(error), 0)) << "\n";
         return 1;
     }
     return 0;

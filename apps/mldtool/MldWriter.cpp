@@ -227,11 +227,19 @@ private:
         PutWordAt(m_bytes.size() - 2, static_cast<std::uint32_t>(value));
     }
 
-    // The characters of a text as stored; returns their count.
-    std::size_t Characters(const std::string& utf8, int codePage)
+    // The characters of a text as stored; returns their count. A character
+    // the code page cannot hold is refused, not stored as "?".
+    std::size_t Characters(const std::string& utf8, int codePage, const std::string& path)
     {
         if (m_ansi) {
             const std::string bytes = CodePageFromUtf8(utf8, codePage);
+            if (Utf8FromCodePage(bytes, codePage) != utf8) {
+                const auto character = FirstUnfitCharacter(utf8, codePage);
+                Fail(path,
+                    (character ? DescribeCharacter(*character) : std::string("a character"))
+                        + " cannot be written in code page "
+                        + std::to_string(EffectiveCodePage(codePage)));
+            }
             m_bytes += bytes;
             return bytes.size();
         }
@@ -243,7 +251,7 @@ private:
 
     void Fixed(const std::string& utf8, std::size_t length, int codePage, const std::string& path)
     {
-        if (Characters(utf8, codePage) != length)
+        if (Characters(utf8, codePage, path) != length)
             Fail(path, "must be exactly " + std::to_string(length) + " character(s) when stored");
     }
 
@@ -251,7 +259,7 @@ private:
     {
         const std::size_t at = m_bytes.size();
         Word(0);
-        const std::size_t length = Characters(utf8, codePage);
+        const std::size_t length = Characters(utf8, codePage, path);
         if (length > 0xFFFF)
             Fail(path, "longer than 65535 characters");
         PutWordAt(at, static_cast<std::uint32_t>(length));

@@ -24,7 +24,8 @@ public:
 };
 
 // The image bytes. Throws MldBuildError for a missing or out-of-range member,
-// a string that does not fit its field, or more than 65,535 records in a table.
+// a string that does not fit its field, a character its code page cannot
+// hold (8-bit images), or more than 65,535 records in a table.
 std::string BuildMldImage(const nlohmann::json& description);
 
 // The code page a raw language record's column is read in: the record's own

@@ -20,6 +20,10 @@ namespace {
 using json = nlohmann::ordered_json;
 using EntryKey = std::tuple<std::string, std::string, std::string>;
 
+// The image counts records and text lengths in 16 bits.
+constexpr std::size_t kMaxRecords = 0xFFFF;
+constexpr std::size_t kMaxTextLength = 0xFFFF;
+
 struct LanguageTag
 {
     std::string language; // lower case, "de"
@@ -67,7 +71,9 @@ public:
         raw.all = true;
         raw.exactUnicode = true;
         m_image = DumpMld(mldFile, raw);
-        m_completed = DumpMld(mldFile, DumpOptions {})["languages"];
+        DumpOptions languagesOnly;
+        languagesOnly.entries = false;
+        m_completed = DumpMld(mldFile, languagesOnly)["languages"];
         m_contextKind = m_image["header"]["contextKind"].get<int>();
         json& entries = m_image["entries"];
         for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -78,7 +84,7 @@ public:
 
     void Merge(const std::string& poFile)
     {
-        const po::PoCatalog catalog = po::ReadPoFile(poFile);
+        const po::PoCatalog catalog = po::ReadPoFile(poFile, kMaxRecords);
         const std::optional<std::string> language = catalog.HeaderField("Language");
         if (!language || language->empty())
             throw ImportError(poFile + ":" + std::to_string(std::max(catalog.headerLine, 1))
@@ -102,6 +108,7 @@ public:
             RefuseUnfit(translation, codePage,
                 "code page " + std::to_string(codePage) + " of " + languageName, poFile,
                 entry.stringLine);
+            RefuseTooLong(translation, codePage, poFile, entry.stringLine);
             Store(EntryKey { entry.id, contexts.first, contexts.second }, column, translation,
                 poFile, entry.line);
         }
@@ -136,6 +143,19 @@ private:
         if (const auto character = FirstUnfitCharacter(text, codePage))
             throw ImportError(poFile + ":" + std::to_string(line) + ": "
                 + DescribeCharacter(*character) + " cannot be written in " + what);
+    }
+
+    // The image keeps a text's length in 16 bits.
+    void RefuseTooLong(
+        const std::string& text, int codePage, const std::string& poFile, int line) const
+    {
+        const bool ansi = m_image["header"]["ansiStrings"].get<bool>();
+        const std::size_t length
+            = ansi ? CodePageFromUtf8(text, codePage).size() : Utf16FromUtf8(text).size();
+        if (length > kMaxTextLength)
+            throw ImportError(poFile + ":" + std::to_string(line) + ": a text of "
+                + std::to_string(length) + " characters; an MLD dictionary holds at most "
+                + std::to_string(kMaxTextLength));
     }
 
     // The column (1..L-1) of the language the tag names; a new one when asked.
@@ -216,9 +236,15 @@ private:
         // A text the dictionary does not know yet: native texts and contexts
         // are kept in the active ANSI code page.
         const auto& [native, context, subContext] = key;
-        for (const std::string* text : { &native, &context, &subContext })
+        for (const std::string* text : { &native, &context, &subContext }) {
             RefuseUnfit(
                 *text, 0, "the active ANSI code page native texts are kept in", poFile, line);
+            RefuseTooLong(*text, 0, poFile, line);
+        }
+        if (m_image["entries"].size() >= kMaxRecords)
+            throw ImportError(poFile + ":" + std::to_string(line)
+                + ": one text too many; an MLD dictionary holds at most "
+                + std::to_string(kMaxRecords) + " entries");
         json entry = { { "native", native }, { "context", context }, { "subContext", subContext },
             { "translations", json::array() } };
         for (std::size_t c = 1; c < m_completed.size(); ++c)

@@ -6,6 +6,8 @@
 #include "ProgramOptions.h"
 #include "TableCommand.h"
 #include "UsageError.h"
+#include "io/PrintableText.h"
+#include "io/StandardOutput.h"
 
 #include <CLI/CLI.hpp>
 
@@ -84,13 +86,11 @@ CLI::App* AddTableCommand(CLI::App& app, TableRequest& request, bool& csv, bool&
 int UsageFailure(std::string message)
 {
     std::replace(message.begin(), message.end(), '\n', ' ');
-    std::cerr << "tankora-cli: " << message << '\n';
+    std::cerr << "tankora-cli: " << tankora::io::Printable(message) << '\n';
     return kUsageExitCode;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int Run(int argc, char** argv)
 {
     CLI::App app("The tank calculator without a window: volume, height, new height and gauge "
                  "tables of horizontal and vertical cylindrical tanks.",
@@ -144,4 +144,11 @@ int main(int argc, char** argv)
         return UsageFailure(e.what());
     }
     return UsageFailure("no command given");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return tankora::io::FinishStandardOutput("tankora-cli", Run(argc, argv));
 }

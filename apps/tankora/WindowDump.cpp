@@ -1,5 +1,7 @@
 #include "WindowDump.h"
 
+#include "io/SafeWrite.h"
+
 #include "framework/app/Application.h"
 #include "framework/app/Forms.h"
 #include "framework/controls/Control.h"
@@ -15,7 +17,6 @@
 #include <QWidget>
 
 #include <cctype>
-#include <fstream>
 
 using json = nlohmann::ordered_json;
 
@@ -171,11 +172,10 @@ json WindowState(const TCustomForm& form)
 
 bool WriteWindowState(const TCustomForm& form, const std::string& path, std::string& error)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << WindowState(form).dump(2) << '\n';
-    out.close();
-    if (!out) {
-        error = "cannot write " + path;
+    try {
+        tankora::io::WriteFileSafely(path, WindowState(form).dump(2) + '\n');
+    } catch (const tankora::io::WriteError& failure) {
+        error = failure.what();
         return false;
     }
     return true;

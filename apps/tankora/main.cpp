@@ -20,6 +20,11 @@
 #include "ui/WindowSettings.h"
 
 #include "framework/app/Application.h"
+#include "framework/core/FullMessage.h"
+#include "io/PrintableText.h"
+#include "io/SafeWrite.h"
+
+#include <QBuffer>
 
 #include <QSettings>
 #include <QTimer>
@@ -46,7 +51,7 @@ int main(int argc, char** argv)
         // current directory, say) ends the program: one line on stderr, and
         // the error box for a user at the desktop, but not for a run that
         // must never wait for input.
-        std::fprintf(stderr, "tankora: %s\n", error.what());
+        std::fprintf(stderr, "tankora: %s\n", tankora::io::Printable(FullMessage(error)).c_str());
         if (screenshot.isEmpty() && dump.isEmpty())
             HandleException(error);
         return 1;
@@ -54,9 +59,21 @@ int main(int argc, char** argv)
 
     if (!screenshot.isEmpty()) {
         QTimer::singleShot(0, &application, [&application, &screenshot] {
-            const bool saved = application.MainForm()->grab().save(screenshot);
-            if (!saved)
-                std::fprintf(stderr, "tankora: cannot write %s\n", qPrintable(screenshot));
+            QByteArray png;
+            QBuffer buffer(&png);
+            buffer.open(QIODevice::WriteOnly);
+            bool saved = application.MainForm()->grab().save(&buffer, "PNG");
+            try {
+                if (saved)
+                    tankora::io::WriteFileSafely(screenshot.toStdString(),
+                        std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+                else
+                    std::fprintf(stderr, "tankora: %s: the window could not be made a PNG\n",
+                        tankora::io::Printable(screenshot.toStdString()).c_str());
+            } catch (const tankora::io::WriteError& error) {
+                std::fprintf(stderr, "tankora: %s\n", error.what());
+                saved = false;
+            }
             QCoreApplication::exit(saved ? 0 : 1);
         });
     }

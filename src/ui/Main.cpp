@@ -243,8 +243,12 @@ void TMainForm::SelectStartupLanguage()
         const std::string path = CutCharacters(ProgramFolder(), 8) + kDictionaryFileName;
         if (FileExists(path)) {
             IvBinaryDictionary1->SetFileName(path);
-            IvBinaryDictionary1->SetLanguage(
-                TIvStringParser::ToInteger(tankora::QStringToAnsi(arguments.at(1))));
+            const int index = TIvStringParser::ToInteger(tankora::QStringToAnsi(arguments.at(1)));
+            // -1 and -2 are the dictionary's own choices (by the locale); any
+            // other negative index is one no dictionary has.
+            if (index < -2)
+                return;
+            IvBinaryDictionary1->SetLanguage(index);
         }
         if (!IvBinaryDictionary1->Active()) {
             IvBinaryDictionary1->Open();

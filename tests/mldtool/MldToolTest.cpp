@@ -117,17 +117,18 @@ TEST(Mldtool, ReaderErrorsAreOneLineWithExitOne)
     };
     std::string noLanguages = ExampleBytes();
     WriteLe32(noLanguages, 14, 0);
+    // The reader's messages as they are, after the file they are about.
     const Case cases[] = {
         { WriteTemp("bad.mld", "XLD" + std::string(60, '\0')),
-            "The stream is not a valid MLD stream\n" },
-        { WriteTemp("short.mld", "MLD"), "Stream read error\n" },
-        { WriteTemp("nolang.mld", noLanguages), "Invalid language offset\n" },
+            ": The stream is not a valid MLD stream\n" },
+        { WriteTemp("short.mld", "MLD"), ": Stream read error\n" },
+        { WriteTemp("nolang.mld", noLanguages), ": Invalid language offset\n" },
         { "/nonexistent/x.mld", "Cannot open file /nonexistent/x.mld\n" },
     };
     for (const Case& c : cases) {
         const ToolRun run = Mldtool({ "dump", c.file, "--json" });
         EXPECT_EQ(run.exitCode, 1);
-        EXPECT_EQ(run.err, c.message);
+        EXPECT_EQ(run.err, (c.message.front() == ':' ? c.file.toStdString() : "") + c.message);
         EXPECT_EQ(run.out, "");
     }
 }

@@ -155,6 +155,12 @@ INSTANTIATE_TEST_SUITE_P(Program, StartupLanguageTest,
             true, 1, "de", true, ',' },
         StartupCase { "LanguageBeyondTheFileStaysUntranslated", { "99" }, FileIn::Parent,
             "en_US.UTF-8", false, 0, "", true, '.' },
+        // -1 and -2 are the dictionary's own; any other negative index is
+        // one the dictionary lacks: the window stays as the locale chose it.
+        StartupCase { "NegativeIndexLeavesTheWindowAsTheLocaleChose", { "-3" }, FileIn::Parent,
+            "de_DE.UTF-8", false, 0, "", true, ',' },
+        StartupCase { "NegativeIndexKeepsTheAutomaticOpening", { "-7" }, FileIn::Both,
+            "de_DE.UTF-8", true, 1, "de", true, ',' },
         StartupCase { "ArgumentAndNoFileAnywhere", { "2" }, FileIn::Nowhere, "en_US.UTF-8", false,
             0, "", false, '.' },
         StartupCase { "EmptyArgumentIsNoArgument", { "" }, FileIn::Parent, "en_US.UTF-8", false, 0,

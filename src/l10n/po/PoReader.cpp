@@ -1,11 +1,11 @@
 #include "l10n/po/PoReader.h"
 
+#include "io/InputFile.h"
+
 #include "l10n/po/CEscapes.h"
 #include "l10n/po/Utf8.h"
 
-#include <fstream>
 #include <map>
-#include <sstream>
 
 namespace tankora::po {
 namespace {
@@ -44,6 +44,34 @@ std::vector<std::string> Split(std::string_view text, char separator)
     return items;
 }
 
+// The references of a "#:" line: blank-separated, except that a file name
+// between the isolates U+2068 and U+2069 may hold blanks.
+std::vector<std::string> SplitReferences(std::string_view text)
+{
+    static constexpr std::string_view kOpen = "\u2068", kClose = "\u2069";
+    std::vector<std::string> items;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        if (text[start] == ' ' || text[start] == '\t') {
+            ++start;
+            continue;
+        }
+        std::string item;
+        if (text.substr(start, kOpen.size()) == kOpen) {
+            const std::size_t close = text.find(kClose, start + kOpen.size());
+            if (close != std::string_view::npos) {
+                item = text.substr(start + kOpen.size(), close - start - kOpen.size());
+                start = close + kClose.size();
+            }
+        }
+        const std::size_t end = std::min(text.find_first_of(" \t", start), text.size());
+        item += text.substr(start, end - start);
+        items.push_back(std::move(item));
+        start = end;
+    }
+    return items;
+}
+
 // The charset named by a Content-Type value, lower-cased; empty when none.
 std::string CharsetOf(std::string_view contentType)
 {
@@ -59,9 +87,10 @@ std::string CharsetOf(std::string_view contentType)
 class PoParser
 {
 public:
-    PoParser(std::string_view bytes, const std::string& fileName)
+    PoParser(std::string_view bytes, const std::string& fileName, std::size_t maxMessages)
         : m_bytes(bytes)
         , m_fileName(fileName)
+        , m_maxMessages(maxMessages)
     { }
 
     PoCatalog Parse()
@@ -118,7 +147,7 @@ private:
             m_entry.extractedComments.push_back(body);
             break;
         case ':':
-            for (std::string& reference : Split(body, ' '))
+            for (std::string& reference : SplitReferences(body))
                 m_entry.references.push_back(std::move(reference));
             break;
         case ',':
@@ -288,6 +317,11 @@ private:
         for (const std::string& s : m_entry.strings)
             CheckUtf8(s, m_entry.stringLine);
         if (!m_entry.obsolete) {
+            // Stop at the first message too many, before a huge catalogue fills memory.
+            if (++m_messages > m_maxMessages)
+                Fail("more than " + std::to_string(m_maxMessages)
+                        + " messages, the most this catalogue may hold",
+                    m_entry.line);
             const std::string key
                 = (m_entry.context ? "1" + *m_entry.context : "0") + '\x04' + m_entry.id;
             const auto [it, added] = m_seen.emplace(key, m_entry.line);
@@ -301,6 +335,8 @@ private:
 
     std::string_view m_bytes;
     const std::string& m_fileName;
+    std::size_t m_maxMessages;
+    std::size_t m_messages = 0;
     int m_line = 0;
     PoCatalog m_catalog;
     PoEntry m_entry;
@@ -311,19 +347,14 @@ private:
 
 } // namespace
 
-PoCatalog ReadPo(std::string_view bytes, const std::string& fileName)
+PoCatalog ReadPo(std::string_view bytes, const std::string& fileName, std::size_t maxMessages)
 {
-    return PoParser(bytes, fileName).Parse();
+    return PoParser(bytes, fileName, maxMessages).Parse();
 }
 
-PoCatalog ReadPoFile(const std::string& path)
+PoCatalog ReadPoFile(const std::string& path, std::size_t maxMessages)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("Cannot open file " + path);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return ReadPo(bytes.str(), path);
+    return ReadPo(io::ReadInputFile(path), path, maxMessages);
 }
 
 } // namespace tankora::po

@@ -21,10 +21,16 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The catalog held in bytes; fileName only names the file in messages.
-PoCatalog ReadPo(std::string_view bytes, const std::string& fileName);
+inline constexpr std::size_t kNoMessageLimit = static_cast<std::size_t>(-1);
 
-// The catalog of a file; "Cannot open file NAME" when it cannot be read.
-PoCatalog ReadPoFile(const std::string& path);
+// The catalog held in bytes; fileName only names the file in messages. A
+// message past maxMessages (obsolete ones not counted) is a PoSyntaxError
+// at its line.
+PoCatalog ReadPo(
+    std::string_view bytes, const std::string& fileName, std::size_t maxMessages = kNoMessageLimit);
+
+// The catalog of a file, read as io::ReadInputFile reads (a regular file of
+// bounded size; io::ReadError naming the file otherwise).
+PoCatalog ReadPoFile(const std::string& path, std::size_t maxMessages = kNoMessageLimit);
 
 } // namespace tankora::po

@@ -1,5 +1,7 @@
 #include "l10n/po/PoWriter.h"
 
+#include "io/PrintableText.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -51,6 +53,19 @@ std::string Escaped(std::string_view text)
     return out;
 }
 
+// A reference whose file name holds a blank is written with the file name
+// between the Unicode isolates FIRST STRONG ISOLATE and POP DIRECTIONAL
+// ISOLATE, as PO allows, so it stays one reference.
+std::string ReferenceText(const std::string& reference)
+{
+    const std::string printable = io::Printable(reference);
+    if (printable.find_first_of(" \t") == std::string::npos)
+        return printable;
+    const std::size_t colon = printable.find_last_of(':');
+    const std::size_t end = colon == std::string::npos ? printable.size() : colon;
+    return "\u2068" + printable.substr(0, end) + "\u2069" + printable.substr(end);
+}
+
 class Writer
 {
 public:
@@ -59,8 +74,9 @@ public:
     void Comments(const char* marker, const std::vector<std::string>& lines)
     {
         for (const std::string& line : lines)
+            // Escaped: a line break in a comment would start a forged entry.
             m_out += line.empty() ? std::string(marker).substr(0, std::strlen(marker) - 1) + "\n"
-                                  : std::string(marker) + line + "\n";
+                                  : std::string(marker) + io::Printable(line) + "\n";
     }
 
     void List(const char* marker, const std::vector<std::string>& items, const char* separator)
@@ -69,7 +85,7 @@ public:
             return;
         m_out += marker;
         for (std::size_t i = 0; i < items.size(); ++i)
-            m_out += (i ? separator : "") + items[i];
+            m_out += (i ? separator : "") + io::Printable(items[i]);
         m_out += "\n";
     }
 
@@ -98,7 +114,7 @@ public:
         Comments("# ", e.translatorComments);
         Comments("#. ", e.extractedComments);
         for (const std::string& reference : e.references)
-            m_out += "#: " + reference + "\n";
+            m_out += "#: " + ReferenceText(reference) + "\n";
         List("#, ", e.flags, ", ");
         if (e.context)
             Keyword(e.obsolete, "msgctxt", *e.context);
