@@ -1,7 +1,7 @@
 // mldtool: shows MLD dictionary images (dump), builds them from JSON (build),
 // prints what a dictionary answers on this machine (translate), carries their
-// texts to and from translators' PO files (extract, export-po, import-po) and
-// checks them (check).
+// texts to and from translators' PO files (extract, export-po, import-po),
+// checks them (check) and adds pseudo-languages for testing (pseudo).
 // Exit codes: 0 success, 1 an error of the input (one line on stderr) or, for
 // check, a finding of the error class, 2 a usage error.
 
@@ -9,6 +9,7 @@
 #include "Extract.h"
 #include "MldCheck.h"
 #include "MldDump.h"
+#include "MldPseudo.h"
 #include "MldTranslate.h"
 #include "MldWriter.h"
 #include "PoExport.h"
@@ -101,6 +102,11 @@ int main(int argc, char** argv)
         "Add a language the image does not have yet");
     importPo->add_option("-o", output, "Output image")->required();
 
+    auto* pseudo = app.add_subcommand(
+        "pseudo", "Add an accented and a right-to-left pseudo-language to an MLD image");
+    pseudo->add_option("FILE", file, "MLD image")->required();
+    pseudo->add_option("-o", output, "Output image")->required();
+
     CheckOptions checkOptions;
     auto* check = app.add_subcommand("check", "Report coverage and problems per language");
     check->add_option("FILE", file, "MLD image")->required();
@@ -174,6 +180,10 @@ int main(int argc, char** argv)
         }
         if (exportPo->parsed()) {
             WriteFileAtomically(output, tankora::po::WritePo(ExportPo(file, language)));
+            return 0;
+        }
+        if (pseudo->parsed()) {
+            WriteFileAtomically(output, PseudoImage(file));
             return 0;
         }
         if (importPo->parsed()) {

@@ -1,6 +1,7 @@
 #include "ui/Main.h"
 
 #include "ui/DoubleEdit.h"
+#include "ui/LanguageMenu.h"
 #include "ui/ResultText.h"
 #include "ui/RzRadGrp.h"
 #include "ui/WindowFonts.h"
@@ -8,6 +9,7 @@
 
 #include "calc/Calculation.h"
 #include "calc/Units.h"
+#include "framework/app/ReadingDirection.h"
 #include "framework/controls/Colors.h"
 #include "framework/core/ComponentRegistry.h"
 #include "framework/core/Exceptions.h"
@@ -15,8 +17,8 @@
 #include "framework/streams/FileNames.h"
 #include "l10n/dictionary/BinaryDictionary.h"
 #include "l10n/dictionary/StringParser.h"
-#include "l10n/dictionary/StringTranslation.h"
 #include "l10n/translator/Translator.h"
+#include "nls/FormatSettings.h"
 #include "nls/GuiText.h"
 #include "nls/NumberText.h"
 
@@ -27,12 +29,6 @@
 using tankora::CalcMode;
 
 namespace {
-
-// A text built by the program, translated, as the GUI shows it.
-QString T(std::string_view text)
-{
-    return tankora::AnsiToQString(TranslateString(std::string(text)));
-}
 
 // The index of the entry shown exactly as `name` (letter case counts, as
 // unit names are compared); -1 when none is.
@@ -149,12 +145,17 @@ void TMainForm::Loaded()
     eResult2 = Bind<TPanel>(*this, "eResult2");
     IvTranslator1 = Bind<TIvTranslator>(*this, "IvTranslator1");
     IvBinaryDictionary1 = Bind<TIvBinaryDictionary>(*this, "IvBinaryDictionary1");
+    m_dictionaryStartup.TakeOver(*IvTranslator1);
 
     // The calculator picture's own greyed variant, for a disabled button.
     QIcon calculator = BitBtn2->icon();
     calculator.addFile(
         QStringLiteral(":/pictures/CalculatorDisabled.svg"), QSize(16, 16), QIcon::Disabled);
     BitBtn2->setIcon(calculator);
+
+    // Hints read in the window's direction, which a language may mirror.
+    InstallReadingDirectionToolTips();
+    m_languageMenu = new TLanguageMenu(*this);
 
     // The results are shown whole and can be selected and copied.
     m_resultText = new TResultText(LResult);
@@ -218,7 +219,11 @@ void TMainForm::SelectStartupLanguage()
 
 void TMainForm::FormCreate(QObject*)
 {
+    m_dictionaryStartup.Open(*IvTranslator1, *IvBinaryDictionary1);
     SelectStartupLanguage();
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 2 || arguments.at(1).isEmpty())
+        m_languageMenu->RestoreSavedLanguage();
     CbOrientation->SetItemIndex(0);
     CbOrientationChange(this);
     for (TComboBox* list : { cbLu, cbVu, cbQu, cbtu, cbDu, cbbu, cbHu })
@@ -267,13 +272,13 @@ void TMainForm::CalcOptionsClick(QObject*)
 
     if (mode == CalcMode::Volume) {
         FillVolumeUnits(CbResultUnits);
-        stResult->SetCaption(T(tankora::ResultLabel(mode)));
+        stResult->SetCaption(CaptionText(*stResult, tankora::ResultLabel(mode)));
         CbResultUnits->SetEnabled(true);
         CbResultUnits->SetText(cbVu->Text());
         CbResultUnits->SetItemIndex(cbVu->ItemIndex());
     } else {
         FillLengthUnits(CbResultUnits);
-        stResult->SetCaption(T(tankora::ResultLabel(mode)));
+        stResult->SetCaption(CaptionText(*stResult, tankora::ResultLabel(mode)));
         const std::string heightUnit = m_unitNames.Selected(cbHu);
         CbResultUnits->SetItemIndex(
             m_unitNames.IndexOf(CbResultUnits, tankora::ResultLengthUnitFor(heightUnit)));
@@ -284,13 +289,22 @@ void TMainForm::CalcOptionsClick(QObject*)
         // Filled here, not only in the stored layout, so that its names
         // speak the same language as every other list.
         FillVolumeUnits(cbResultunits2);
-        stResult2->SetCaption(T(tankora::ResultLabel(CalcMode::Volume)));
+        m_flowLabel = tankora::ResultLabel(CalcMode::Volume);
+        stResult2->SetCaption(CaptionText(*stResult2, m_flowLabel));
         cbResultunits2->SetItemIndex(cbVu->ItemIndex());
         cbResultunits2->SetEnabled(true);
     }
     stResult2->SetVisible(flowRow);
     cbResultunits2->SetVisible(flowRow);
     eResult2->SetVisible(flowRow);
+}
+
+QString TMainForm::CaptionText(const TLabel& label, std::string_view text) const
+{
+    // The translator asks the dictionary for this label's own entry first,
+    // so a caption with less room can have a shorter word than elsewhere.
+    return tankora::AnsiToQString(
+        IvTranslator1->LookupText(std::string(text), tankora::QStringToAnsi(label.Name())));
 }
 
 void TMainForm::ReadEntries()
@@ -317,7 +331,8 @@ void TMainForm::BitBtn2Click(QObject*)
     ShowMainResult();
     if (mode == CalcMode::NewHeight) {
         ShowFlowVolume();
-        stResult2->SetCaption(T(tankora::FlowVolumeLabel(m_tank)));
+        m_flowLabel = tankora::FlowVolumeLabel(m_tank);
+        stResult2->SetCaption(CaptionText(*stResult2, m_flowLabel));
     }
 }
 
@@ -358,4 +373,30 @@ void TMainForm::RestoreResultUnitText()
     const int index = CbResultUnits->ItemIndex();
     if (index >= 0 && CbResultUnits->Text() != CbResultUnits->Items()->Strings(index))
         CbResultUnits->SetText(CbResultUnits->Items()->Strings(index));
+}
+
+void TMainForm::LanguageChanged(char previousDecimalSeparator)
+{
+    const char separator = tankora::ProcessFormatSettings().DecimalSeparator;
+    if (separator != previousDecimalSeparator) {
+        for (TDoubleEdit* field : { dL, dD, db, eH, eV, eQ, eT })
+            field->SetText(field->Text().replace(
+                QLatin1Char(previousDecimalSeparator), QLatin1Char(separator)));
+    }
+    const CalcMode mode = Mode();
+    const int resultUnit = CbResultUnits->ItemIndex();
+    if (mode == CalcMode::Volume)
+        FillVolumeUnits(CbResultUnits);
+    else
+        FillLengthUnits(CbResultUnits);
+    CbResultUnits->SetItemIndex(resultUnit);
+    stResult->SetCaption(CaptionText(*stResult, tankora::ResultLabel(mode)));
+    const int flowUnit = cbResultunits2->ItemIndex();
+    FillVolumeUnits(cbResultunits2);
+    cbResultunits2->SetItemIndex(flowUnit);
+    stResult2->SetCaption(CaptionText(*stResult2, m_flowLabel));
+    if (m_lastResultQuantity != ResultQuantity::None) {
+        ShowMainResult();
+        ShowFlowVolume();
+    }
 }
