@@ -72,8 +72,7 @@ QMenu* TLanguageMenu::BuildMenu(QWidget* parent)
         // A native name is stored in its own language's code page.
         const QString name = QString::fromStdU16String(
             tankora::DecodeFromCodePage(language.NativeName, language.CodePage));
-        const std::string tag = TagOf(language);
-        const bool showable = CanShow(index);
+        const bool showable = TIvDictionary::IsLanguageSupportedByCodePage(language);
         QAction* action = languages->addAction(name);
         action->setCheckable(true);
         action->setChecked(index == current);

@@ -39,7 +39,7 @@ TEST(DictionaryStartup, AnInvalidFileLeavesTheWindowAsStoredAndWarnsOnceShown)
     const QString file = folder.filePath(QStringLiteral("cylang.mld"));
     QFile invalid(file);
     ASSERT_TRUE(invalid.open(QIODevice::WriteOnly));
-    invalid.write("MLD? not at all");
+    invalid.write("not a dictionary at all, just some text of a few lines\n");
     invalid.close();
     const InFolder inFolder(folder.path());
     tankora::MessageLog messages;

@@ -16,6 +16,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 namespace {
 
 using tankora::test::ShippedLanguage;
@@ -39,6 +43,51 @@ QLabel* ShownToolTip()
             return qobject_cast<QLabel*>(widget);
     }
     return nullptr;
+}
+
+// How far apart two grabs of one line of text are, blind to where within a
+// pixel a glyph lands and to the line as a whole a few pixels aside: the
+// darkness of each column, summed over a few columns around it, compared
+// column by column at the best of small shifts. Words in another order give
+// a large distance; the same words a little apart, a small one.
+double Distance(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return 1e12;
+    const auto profile = [](const QImage& image) {
+        const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+        std::vector<double> darkness(static_cast<std::size_t>(grey.width()), 0.0);
+        for (int y = 0; y < grey.height(); ++y) {
+            const uchar* line = grey.constScanLine(y);
+            for (int x = 0; x < grey.width(); ++x)
+                darkness[static_cast<std::size_t>(x)] += 255 - line[x];
+        }
+        constexpr int kReach = 3;
+        std::vector<double> smoothed(darkness.size(), 0.0);
+        for (std::size_t x = 0; x < darkness.size(); ++x) {
+            for (int d = -kReach; d <= kReach; ++d) {
+                const auto at = static_cast<std::ptrdiff_t>(x) + d;
+                if (at >= 0 && at < static_cast<std::ptrdiff_t>(darkness.size()))
+                    smoothed[x] += darkness[static_cast<std::size_t>(at)];
+            }
+        }
+        return smoothed;
+    };
+    const std::vector<double> first = profile(a);
+    const std::vector<double> second = profile(b);
+    const auto width = static_cast<std::ptrdiff_t>(first.size());
+    double best = 1e12;
+    for (std::ptrdiff_t shift = -4; shift <= 4; ++shift) {
+        double distance = 0;
+        for (std::ptrdiff_t x = 0; x < width; ++x) {
+            const std::ptrdiff_t other = x + shift;
+            const double there
+                = other >= 0 && other < width ? second[static_cast<std::size_t>(other)] : 0.0;
+            distance += std::abs(first[static_cast<std::size_t>(x)] - there);
+        }
+        best = std::min(best, distance);
+    }
+    return best;
 }
 
 // The label drawn with `text` instead of what it shows.
@@ -74,8 +123,21 @@ TEST_P(UnitHints, ReadRightToLeft)
         // left-to-right one (how it read before).
         const QImage rightToLeft = GrabWith(tip, QChar(0x202B) + hint + QChar(0x202C));
         const QImage leftToRight = GrabWith(tip, QChar(0x202A) + hint + QChar(0x202C));
-        EXPECT_EQ(shown, rightToLeft);
-        EXPECT_NE(shown, leftToRight);
+        // An embedding may place glyphs a fraction of a pixel away from
+        // where a mark does, so the grab is compared by its columns' ink.
+        const double fromRightToLeft = Distance(shown, rightToLeft);
+        const double fromLeftToRight = Distance(shown, leftToRight);
+        EXPECT_LT(fromRightToLeft * 5, fromLeftToRight)
+            << "distance to the text drawn right to left " << fromRightToLeft
+            << ", to it drawn left to right " << fromLeftToRight;
+        const QString screenshots = qEnvironmentVariable("TANKORA_SCREENSHOT_DIR");
+        if (!screenshots.isEmpty()) {
+            const QString stem = screenshots + QStringLiteral("/hint-")
+                + QString::fromStdString(GetParam().iso) + QLatin1Char('-') + list->objectName();
+            shown.save(stem + QStringLiteral(".png"));
+            rightToLeft.save(stem + QStringLiteral("-rtl.png"));
+            leftToRight.save(stem + QStringLiteral("-ltr.png"));
+        }
         QToolTip::hideText();
         QTest::qWait(1);
     }
