@@ -66,6 +66,18 @@ QMenu* OpenLanguageMenu(TMainForm& form, const QString& title)
     return nullptr;
 }
 
+// With TANKORA_SCREENSHOT_DIR set: the window and the open menus as PNGs.
+void SaveScreenshots(TMainForm& form, QMenu* languages, const QString& stem)
+{
+    const QString folder = qEnvironmentVariable("TANKORA_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    form.grab().save(folder + QStringLiteral("/menu-%1-window.png").arg(stem));
+    if (auto* menu = qobject_cast<QMenu*>(languages->menuAction()->parent()))
+        menu->grab().save(folder + QStringLiteral("/menu-%1-context.png").arg(stem));
+    languages->grab().save(folder + QStringLiteral("/menu-%1-languages.png").arg(stem));
+}
+
 QAction* ActionNamed(QMenu* menu, const QString& name)
 {
     for (QAction* action : menu->actions()) {
@@ -148,6 +160,7 @@ TEST(LanguageMenu, SwitchesEnglishGermanEnglishAndGreysWhatTheCodePageCannotShow
     ASSERT_NE(arabic, nullptr);
     EXPECT_FALSE(arabic->isEnabled());
     EXPECT_EQ(arabic->toolTip(), QStringLiteral("Benötigt das Gebietsschema ar_SA"));
+    SaveScreenshots(form, languages, QStringLiteral("de"));
     QAction* german = ActionNamed(languages, QStringLiteral("Deutsch"));
     ASSERT_NE(german, nullptr);
     EXPECT_TRUE(german->isChecked());
@@ -173,6 +186,12 @@ TEST(LanguageMenu, SwitchesArabicEnglishArabicMirroringAtOnce)
         QStringLiteral("التدفق"), QStringLiteral("الحجم"), "0.3927", "0.5", '.', true };
     ExpectWindow(form, arabic);
     EXPECT_EQ(form.BitBtn1->Caption(), QStringLiteral("موافق"));
+    if (QMenu* languages = OpenLanguageMenu(form, QStringLiteral("اللغة"))) {
+        SaveScreenshots(form, languages, QStringLiteral("ar"));
+        QApplication::activePopupWidget()->close();
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+    }
 
     Choose(form, QStringLiteral("اللغة"), QStringLiteral("English"));
     ExpectWindow(

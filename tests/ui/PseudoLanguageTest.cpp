@@ -188,6 +188,9 @@ TEST_P(PseudoLanguage, EveryShownTextGoesThroughTheDictionary)
                 lacking.insert(line);
         }
     }
+    const QString screenshots = qEnvironmentVariable("TANKORA_SCREENSHOT_DIR");
+    if (!screenshots.isEmpty())
+        form.grab().save(screenshots + QStringLiteral("/pseudo-%1.png").arg(c.name));
     // A message box speaks the pseudo-language too.
     QTest::mouseClick(form.BitBtn2, Qt::LeftButton);
     ASSERT_EQ(messages.Entries().size(), 1u);
