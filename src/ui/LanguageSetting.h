@@ -1,11 +1,11 @@
 #pragma once
 // The language the user last chose in the window, kept for the next start
-// in the saved settings (organisation and application "Tankora", key
+// in the window's saved settings (TWindowSettings::UserStore, key
 // "language", the language's tag such as "de-DE", so a rebuilt dictionary
 // with other indexes still finds it).
 //
 // TANKORA_SETTINGS=none starts with nothing saved and saves nothing; a run
-// with TANKORA_DUMP neither reads nor writes saved settings.
+// with TANKORA_DUMP or TANKORA_SCREENSHOT neither reads nor writes them.
 
 #include <optional>
 #include <string>
