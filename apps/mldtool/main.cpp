@@ -1,7 +1,7 @@
 // mldtool: shows MLD dictionary images (dump), builds them from JSON (build),
 // prints what a dictionary answers on this machine (translate), carries their
-// texts to and from translators' PO files (extract, export-po, import-po) and
-// checks them (check).
+// texts to and from translators' PO files (extract, export-po, import-po),
+// checks them (check) and adds pseudo-languages for testing (pseudo).
 // Exit codes: 0 success, 1 an error of the input or output (one line on
 // stderr) or, for check, a finding of the error class, 2 a usage error.
 // Every file is written whole or not at all (io::WriteFileSafely); an output
@@ -10,6 +10,7 @@
 #include "Extract.h"
 #include "MldCheck.h"
 #include "MldDump.h"
+#include "MldPseudo.h"
 #include "MldTranslate.h"
 #include "MldWriter.h"
 #include "PoExport.h"
@@ -96,7 +97,7 @@ void RefuseInputsAsOutput(const std::vector<std::string>& inputs, const std::str
 }
 
 int Run(const CLI::App* dump, const CLI::App* build, const CLI::App* extract,
-    const CLI::App* exportPo, const CLI::App* importPo, const Arguments& a)
+    const CLI::App* exportPo, const CLI::App* importPo, const CLI::App* pseudo, const Arguments& a)
 {
     if (dump->parsed()) {
         Print(DumpMld(a.file, a.dumpOptions), a.asJson, PrintMldText);
@@ -117,6 +118,11 @@ int Run(const CLI::App* dump, const CLI::App* build, const CLI::App* extract,
     if (exportPo->parsed()) {
         RefuseInputsAsOutput({ a.file }, a.output);
         tankora::io::WriteFileSafely(a.output, tankora::po::WritePo(ExportPo(a.file, a.language)));
+        return 0;
+    }
+    if (pseudo->parsed()) {
+        RefuseInputsAsOutput({ a.file }, a.output);
+        tankora::io::WriteFileSafely(a.output, PseudoImage(a.file));
         return 0;
     }
     if (importPo->parsed()) {
@@ -174,6 +180,11 @@ int main(int argc, char** argv)
     importPo->add_flag("--add-languages", a.importOptions.addLanguages,
         "Add a language the image does not have yet");
     importPo->add_option("-o", a.output, "Output image")->required()->type_name("FILE");
+
+    auto* pseudo = app.add_subcommand(
+        "pseudo", "Add an accented and a right-to-left pseudo-language to an MLD image");
+    pseudo->add_option("FILE", a.file, "MLD image")->required()->type_name("FILE");
+    pseudo->add_option("-o", a.output, "Output image")->required()->type_name("FILE");
 
     auto* check = app.add_subcommand("check", "Report coverage and problems per language");
     check->add_option("FILE", a.file, "MLD image")->required()->type_name("FILE");
@@ -236,7 +247,7 @@ int main(int argc, char** argv)
 
     int code = 0;
     try {
-        code = Run(dump, build, extract, exportPo, importPo, a);
+        code = Run(dump, build, extract, exportPo, importPo, pseudo, a);
     } catch (const std::out_of_range& error) {
         std::cerr << "mldtool: " << tankora::io::Printable(error.what()) << "\n";
         code = 2;

@@ -157,7 +157,7 @@ json FormatSettingsState()
 
 } // namespace
 
-json WindowState(const TCustomForm& form)
+json WindowState(const TCustomForm& form, const std::string& dictionaryError)
 {
     json components = json::array({ ComponentState(form) });
     AddOwned(form, components);
@@ -165,15 +165,18 @@ json WindowState(const TCustomForm& form)
         { "readingDirection", ApplicationBiDiMode() == tankora::bdLeftToRight ? "ltr" : "rtl" },
         { "dictionary", DictionaryState(OwnedOfClass<TIvDictionary>(form)) },
         { "translator", TranslatorState(OwnedOfClass<TIvCustomTranslator>(form)) },
+        { "dictionaryError",
+            dictionaryError.empty() ? json(nullptr) : json(Utf8(dictionaryError)) },
         { "formatSettings", FormatSettingsState() },
         { "components", components },
     };
 }
 
-bool WriteWindowState(const TCustomForm& form, const std::string& path, std::string& error)
+bool WriteWindowState(const TCustomForm& form, const std::string& path, std::string& error,
+    const std::string& dictionaryError)
 {
     try {
-        tankora::io::WriteFileSafely(path, WindowState(form).dump(2) + '\n');
+        tankora::io::WriteFileSafely(path, WindowState(form, dictionaryError).dump(2) + '\n');
     } catch (const tankora::io::WriteError& failure) {
         error = failure.what();
         return false;

@@ -14,6 +14,10 @@
 // again when it closes (WindowSettings.h), unless TANKORA_SETTINGS=none; a
 // save that fails is reported on stderr and ends the program with exit code 1.
 // Dumps and screenshots neither read nor write saved settings.
+//
+// A dictionary that cannot be used does not stop the program: one line on
+// stderr naming the file, and a warning box once the window shows (the dump
+// records the error instead; a screenshot run shows no box).
 #include "ui/Main.h"
 #include "CommandLine.h"
 #include "WindowDump.h"
@@ -47,8 +51,8 @@ int main(int argc, char** argv)
         RegisterMainFormClasses();
         application.CreateForm<TMainForm>();
     } catch (const std::exception& error) {
-        // A window that cannot be created (an unusable cylang.mld in the
-        // current directory, say) ends the program: one line on stderr, and
+        // A window that cannot be created (a stored layout that cannot be
+        // read) ends the program: one line on stderr, and
         // the error box for a user at the desktop, but not for a run that
         // must never wait for input.
         std::fprintf(stderr, "tankora: %s\n", tankora::io::Printable(FullMessage(error)).c_str());
@@ -57,6 +61,13 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    const auto* form = qobject_cast<const TMainForm*>(application.MainForm());
+    const std::string dictionaryReport = form ? form->DictionaryStartup().Report() : std::string();
+    if (!dictionaryReport.empty()) {
+        std::fprintf(stderr, "tankora: %s\n", dictionaryReport.c_str());
+        if (screenshot.isEmpty() && dump.isEmpty())
+            form->DictionaryStartup().WarnOnceShown(&application);
+    }
     if (!screenshot.isEmpty()) {
         QTimer::singleShot(0, &application, [&application, &screenshot] {
             QByteArray png;
@@ -78,10 +89,10 @@ int main(int argc, char** argv)
         });
     }
     if (!dump.isEmpty()) {
-        QTimer::singleShot(0, &application, [&application, &dump] {
+        QTimer::singleShot(0, &application, [&application, &dump, form] {
             std::string error;
-            const bool written
-                = WriteWindowState(*application.MainForm(), dump.toStdString(), error);
+            const bool written = WriteWindowState(*application.MainForm(), dump.toStdString(),
+                error, form ? form->DictionaryStartup().Error() : std::string());
             if (!written)
                 std::fprintf(stderr, "tankora: %s\n", error.c_str());
             QCoreApplication::exit(written ? 0 : 1);

@@ -4,9 +4,11 @@
 //   translate-metadata desktop|metainfo DICTIONARY.mld TEMPLATE OUTPUT
 // Exit code 0 on success, 1 with one line on stderr otherwise, 2 on a usage
 // error. OUTPUT is written whole or not at all.
-#include "AtomicFile.h"
 #include "MetadataTranslation.h"
 #include "MldDump.h"
+
+#include "io/InputFile.h"
+#include "io/SafeWrite.h"
 
 #include <nlohmann/json.hpp>
 
@@ -23,8 +25,8 @@ int main(int argc, char** argv)
     }
     try {
         const auto table = metadata::TranslationsOf(mld::DumpMld(argv[2], { .all = true }));
-        const std::string templ = mld::ReadWholeFile(argv[3]);
-        mld::WriteFileAtomically(argv[4],
+        const std::string templ = io::ReadInputFile(argv[3]);
+        io::WriteFileSafely(argv[4],
             kind == "desktop" ? metadata::TranslateDesktopEntry(templ, table)
                               : metadata::TranslateMetainfo(templ, table));
     } catch (const std::exception& error) {

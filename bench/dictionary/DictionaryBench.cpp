@@ -9,12 +9,19 @@
 // Rejecting a crafted image of 65,534 unsupported languages (its size in
 // "bytes") shows the language selection's work is linear in the image.
 //
+// OpenShippedDictionary: the window's own dictionary opened in German, as
+// shipped (context-sensitive: plain entries plus entries of single
+// controls; argument 1) and as it would be without its control entries
+// (argument 0), both built from resources/dictionary/cylang.json in this
+// run; compare the two.
+//
 // Lookup: TranslateString (and TranslateWithContext on context-sensitive
 // images) of random present and absent texts; "baseline_ns" is the same
 // lookups in a sorted vector of string pairs (binary search), "xBaseline"
 // the ratio.
 
 #include "BenchImages.h"
+#include "MldWriter.h"
 #include "l10n/dictionary/BinaryDictionary.h"
 #include "l10n/dictionary/StringTranslation.h"
 
@@ -27,6 +34,7 @@
 #include <fstream>
 #include <malloc.h>
 #include <new>
+#include <nlohmann/json.hpp>
 #include <random>
 #include <string>
 #include <time.h>
@@ -249,6 +257,49 @@ void SwitchLanguage(benchmark::State& state)
     state.SetLabel(FormLabel(FormOf(state)));
 }
 
+// The shipped dictionary's image, with its control entries (contexts) or
+// without them, written once per run beside the benchmark images.
+std::string ShippedImagePath(bool contexts)
+{
+    const std::string path = (std::filesystem::temp_directory_path()
+        / (contexts ? "tankora-bench-shipped-contexts.mld" : "tankora-bench-shipped-plain.mld"))
+                                 .string();
+    static bool written[2] = { false, false };
+    if (!written[contexts]) {
+        std::ifstream in(TANKORA_DICTIONARY_SOURCE);
+        nlohmann::json source = nlohmann::json::parse(in);
+        if (!contexts) {
+            source["header"]["contextKind"] = 0;
+            nlohmann::json plain = nlohmann::json::array();
+            for (const nlohmann::json& entry : source["entries"]) {
+                if (entry["context"] == "" && entry["subContext"] == "")
+                    plain.push_back(entry);
+            }
+            source["entries"] = plain;
+        }
+        std::ofstream(path, std::ios::binary) << tankora::mld::BuildMldImage(source);
+        written[contexts] = true;
+    }
+    return path;
+}
+
+void OpenShippedDictionary(benchmark::State& state)
+{
+    const bool contexts = state.range(0) != 0;
+    const std::string path = ShippedImagePath(contexts);
+    for (auto _ : state) {
+        TIvBinaryDictionary dictionary;
+        Configure(dictionary, path, 1);
+        dictionary.Open();
+        if (dictionary.ContextSensitive() != contexts)
+            state.SkipWithError("the image is not what it should be");
+        state.PauseTiming();
+        dictionary.Close();
+        state.ResumeTiming();
+    }
+    state.SetLabel(contexts ? "with control entries" : "plain entries only");
+}
+
 // Rejecting an image of 65,534 languages the machine does not support
 // ("System does not support any language of the dicitonary!").
 void RejectManyLanguages(benchmark::State& state)
@@ -348,6 +399,7 @@ BENCHMARK(OpenDictionary)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(SwitchLanguage)->Args({ 1, 0 })->Args({ 0, 0 })->Unit(benchmark::kMillisecond);
 BENCHMARK(RejectManyLanguages)->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenShippedDictionary)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Lookup)
     ->Args({ 1, 0, 1, 0 })
     ->Args({ 1, 0, 0, 0 })

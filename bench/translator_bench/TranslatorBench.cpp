@@ -16,6 +16,10 @@
 //    before, so every label measures its caption, without a translator.
 //  - ScanTable/n: what a look-up by scanning the table from its first item
 //    would cost for one pass (the table scan alone, no property work).
+//  - RetranslateWithContexts/n against Retranslate/n: the same window with a
+//    context-sensitive dictionary, one text in a hundred with an entry of its
+//    own control, so every text is first asked with its context and most
+//    fall back to their plain entry.
 // Compare Retranslate/n with WriteTexts/n (the ratio should not grow with n)
 // and the per-text time ("per_text") across n (it should stay flat).
 
@@ -65,10 +69,24 @@ public:
     void GetLocale(int, TIvLocale&) override { }
     // From now on every language switch gives texts not given before.
     void GiveNewTextsOnEachSwitch() { m_generation = 0; }
-
-    bool TranslateWithContext(const std::string& nativeText, const std::string&, const std::string&,
-        std::string& translation) override
+    // Makes the dictionary context-sensitive, with an entry of its own for
+    // the text of the named control.
+    void AddControlEntry(const std::string& nativeText, const std::string& control)
     {
+        SetContextSensitive(true);
+        m_controlEntries[nativeText + '\x1f' + control] = "ctx:" + nativeText;
+    }
+
+    bool TranslateWithContext(const std::string& nativeText, const std::string& context,
+        const std::string& subContext, std::string& translation) override
+    {
+        if (!context.empty() || !subContext.empty()) {
+            const auto found = m_controlEntries.find(nativeText + '\x1f' + subContext);
+            if (found == m_controlEntries.end())
+                return false;
+            translation = found->second;
+            return true;
+        }
         if (m_generation >= 0) {
             translation = std::to_string(m_generation);
             translation += ':';
@@ -93,6 +111,7 @@ protected:
 
 private:
     std::unordered_map<std::string, std::string> m_entries[3];
+    std::unordered_map<std::string, std::string> m_controlEntries;
     int m_generation = -1;
 };
 
@@ -106,6 +125,7 @@ struct TBenchWindow
         const int labels = texts / 4;
         for (int i = 0; i < labels; ++i) {
             auto* label = new TLabel(&form);
+            label->SetName(QStringLiteral("Label%1").arg(i));
             label->SetParent(&form);
             label->SetCaption(Native("Caption", i));
             label->SetHint(Native("Hint", i));
@@ -147,12 +167,18 @@ void SetPerTextCounter(benchmark::State& state, int texts)
         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-void Retranslate(benchmark::State& state, bool newTexts)
+void Retranslate(benchmark::State& state, bool newTexts, bool contexts = false)
 {
     TBenchWindow window(static_cast<int>(state.range(0)));
     TBenchDictionary dictionary(window.natives);
     if (newTexts)
         dictionary.GiveNewTextsOnEachSwitch();
+    if (contexts) {
+        // Hints only, so the captions checked below keep their plain entries.
+        for (std::size_t i = 0; i < window.labels.size(); i += 50)
+            dictionary.AddControlEntry(tankora::QStringToAnsi(window.labels[i]->Hint()),
+                tankora::QStringToAnsi(window.labels[i]->Name()));
+    }
     auto* translator = new TIvTranslator(&window.form);
     for (const char* property : { "Caption", "Hint", "Items" })
         translator->Targets().Add(TIvTargetProperty("", ivtkInclude, property));
@@ -189,6 +215,11 @@ void Retranslate(benchmark::State& state)
 void RetranslateNewTexts(benchmark::State& state)
 {
     Retranslate(state, true);
+}
+
+void RetranslateWithContexts(benchmark::State& state)
+{
+    Retranslate(state, false, true);
 }
 
 void WriteTexts(benchmark::State& state, bool newTexts)
@@ -268,6 +299,7 @@ void ScanTable(benchmark::State& state)
 } // namespace
 
 BENCHMARK(Retranslate)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(RetranslateWithContexts)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(RetranslateNewTexts)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(WriteTexts)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(WriteNewTexts)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

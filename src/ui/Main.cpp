@@ -1,6 +1,7 @@
 #include "ui/Main.h"
 
 #include "ui/DoubleEdit.h"
+#include "ui/LanguageMenu.h"
 #include "ui/ResultText.h"
 #include "ui/RzRadGrp.h"
 #include "ui/WindowFonts.h"
@@ -10,6 +11,7 @@
 #include "calc/Calculation.h"
 #include "calc/MethodAccuracy.h"
 #include "calc/Units.h"
+#include "framework/app/ReadingDirection.h"
 #include "framework/app/ResStrings.h"
 #include "framework/controls/Colors.h"
 #include "framework/core/ComponentRegistry.h"
@@ -20,6 +22,7 @@
 #include "l10n/dictionary/StringParser.h"
 #include "l10n/dictionary/StringTranslation.h"
 #include "l10n/translator/Translator.h"
+#include "nls/FormatSettings.h"
 #include "nls/GuiText.h"
 #include "nls/NumberText.h"
 
@@ -30,12 +33,6 @@
 using tankora::CalcMode;
 
 namespace {
-
-// A text built by the program, translated, as the GUI shows it.
-QString T(std::string_view text)
-{
-    return tankora::AnsiToQString(TranslateString(std::string(text)));
-}
 
 // The index of the entry shown exactly as `name` (letter case counts, as
 // unit names are compared); -1 when none is.
@@ -50,6 +47,12 @@ int ExactEntryIndex(const TComboBox* list, const QString& name)
 }
 
 // A translated text with its place filled.
+// A text built by the program, translated, as the GUI shows it.
+QString T(std::string_view text)
+{
+    return tankora::AnsiToQString(TranslateString(std::string(text)));
+}
+
 std::string TranslatedWith(std::string_view format, const std::string& value)
 {
     return FormatText(TranslateString(std::string(format)), { value });
@@ -165,12 +168,17 @@ void TMainForm::Loaded()
     cbMethod = Bind<TComboBox>(*this, "cbMethod");
     IvTranslator1 = Bind<TIvTranslator>(*this, "IvTranslator1");
     IvBinaryDictionary1 = Bind<TIvBinaryDictionary>(*this, "IvBinaryDictionary1");
+    m_dictionaryStartup.TakeOver(*IvTranslator1);
 
     // The calculator picture's own greyed variant, for a disabled button.
     QIcon calculator = BitBtn2->icon();
     calculator.addFile(
         QStringLiteral(":/pictures/CalculatorDisabled.svg"), QSize(16, 16), QIcon::Disabled);
     BitBtn2->setIcon(calculator);
+
+    // Hints read in the window's direction, which a language may mirror.
+    InstallReadingDirectionToolTips();
+    m_languageMenu = new TLanguageMenu(*this);
 
     // The results are shown whole and can be selected and copied.
     m_resultText = new TResultText(LResult);
@@ -263,7 +271,11 @@ void TMainForm::SelectStartupLanguage()
 
 void TMainForm::FormCreate(QObject*)
 {
+    m_dictionaryStartup.Open(*IvTranslator1, *IvBinaryDictionary1);
     SelectStartupLanguage();
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 2 || arguments.at(1).isEmpty())
+        m_languageMenu->RestoreSavedLanguage();
     CbOrientation->SetItemIndex(0);
     CbOrientationChange(this);
     for (TComboBox* list : { cbLu, cbVu, cbQu, cbtu, cbDu, cbbu, cbHu })
@@ -314,13 +326,13 @@ void TMainForm::CalcOptionsClick(QObject*)
 
     if (mode == CalcMode::Volume) {
         FillVolumeUnits(CbResultUnits);
-        stResult->SetCaption(T(tankora::ResultLabel(mode)));
+        stResult->SetCaption(CaptionText(*stResult, tankora::ResultLabel(mode)));
         CbResultUnits->SetEnabled(true);
         CbResultUnits->SetText(cbVu->Text());
         CbResultUnits->SetItemIndex(cbVu->ItemIndex());
     } else {
         FillLengthUnits(CbResultUnits);
-        stResult->SetCaption(T(tankora::ResultLabel(mode)));
+        stResult->SetCaption(CaptionText(*stResult, tankora::ResultLabel(mode)));
         const std::string heightUnit = m_unitNames.Selected(cbHu);
         CbResultUnits->SetItemIndex(
             m_unitNames.IndexOf(CbResultUnits, tankora::ResultLengthUnitFor(heightUnit)));
@@ -331,7 +343,8 @@ void TMainForm::CalcOptionsClick(QObject*)
         // Filled here, not only in the stored layout, so that its names
         // speak the same language as every other list.
         FillVolumeUnits(cbResultunits2);
-        stResult2->SetCaption(T(tankora::ResultLabel(CalcMode::Volume)));
+        m_flowLabel = tankora::ResultLabel(CalcMode::Volume);
+        stResult2->SetCaption(CaptionText(*stResult2, m_flowLabel));
         cbResultunits2->SetItemIndex(cbVu->ItemIndex());
         cbResultunits2->SetEnabled(true);
     }
@@ -339,6 +352,14 @@ void TMainForm::CalcOptionsClick(QObject*)
     cbResultunits2->SetVisible(flowRow);
     eResult2->SetVisible(flowRow);
     ClearResults();
+}
+
+QString TMainForm::CaptionText(const TLabel& label, std::string_view text) const
+{
+    // The translator asks the dictionary for this label's own entry first,
+    // so a caption with less room can have a shorter word than elsewhere.
+    return tankora::AnsiToQString(
+        IvTranslator1->LookupText(std::string(text), tankora::QStringToAnsi(label.Name())));
 }
 
 void TMainForm::ReadEntries()
@@ -375,7 +396,8 @@ void TMainForm::BitBtn2Click(QObject*)
     ShowMainResult();
     if (mode == CalcMode::NewHeight) {
         ShowFlowVolume();
-        stResult2->SetCaption(T(tankora::FlowVolumeLabel(m_tank)));
+        m_flowLabel = tankora::FlowVolumeLabel(m_tank);
+        stResult2->SetCaption(CaptionText(*stResult2, m_flowLabel));
     }
     SetResultsStale(false);
     messages.ShowKept(mode == CalcMode::NewHeight ? LimitLine() : std::string());
@@ -400,8 +422,10 @@ void TMainForm::ClearResults()
     m_exactResult.reset();
     m_resultText->Show(QStringLiteral("0"));
     m_flowVolumeText->Show(QStringLiteral("0"));
-    if (Mode() == CalcMode::NewHeight)
-        stResult2->SetCaption(T(tankora::ResultLabel(CalcMode::Volume)));
+    if (Mode() == CalcMode::NewHeight) {
+        m_flowLabel = tankora::ResultLabel(CalcMode::Volume);
+        stResult2->SetCaption(CaptionText(*stResult2, m_flowLabel));
+    }
     SetResultsStale(false);
 }
 
@@ -512,4 +536,31 @@ void TMainForm::RestoreResultUnitText()
     const int index = CbResultUnits->ItemIndex();
     if (index >= 0 && CbResultUnits->Text() != CbResultUnits->Items()->Strings(index))
         CbResultUnits->SetText(CbResultUnits->Items()->Strings(index));
+}
+
+void TMainForm::LanguageChanged(char previousDecimalSeparator)
+{
+    const char separator = tankora::ProcessFormatSettings().DecimalSeparator;
+    if (separator != previousDecimalSeparator) {
+        for (TDoubleEdit* field : { dL, dD, db, eH, eV, eQ, eT })
+            field->SetText(field->Text().replace(
+                QLatin1Char(previousDecimalSeparator), QLatin1Char(separator)));
+    }
+    const CalcMode mode = Mode();
+    const int resultUnit = CbResultUnits->ItemIndex();
+    if (mode == CalcMode::Volume)
+        FillVolumeUnits(CbResultUnits);
+    else
+        FillLengthUnits(CbResultUnits);
+    CbResultUnits->SetItemIndex(resultUnit);
+    stResult->SetCaption(CaptionText(*stResult, tankora::ResultLabel(mode)));
+    const int flowUnit = cbResultunits2->ItemIndex();
+    FillVolumeUnits(cbResultunits2);
+    cbResultunits2->SetItemIndex(flowUnit);
+    stResult2->SetCaption(CaptionText(*stResult2, m_flowLabel));
+    if (m_lastResultQuantity != ResultQuantity::None) {
+        ShowMainResult();
+        ShowFlowVolume();
+    }
+    ShowResultHint();
 }

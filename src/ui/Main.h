@@ -31,11 +31,13 @@
 // opens them by itself once the layout has been read, in the language of the
 // user's locale, when that file exists. FormCreate then runs
 // SelectStartupLanguage, which may take the file beside the program's folder
-// and the language index given as the first argument.
+// and the language index given as the first argument. An unusable file in
+// the current directory does not stop the window (DictionaryStartup.h).
 
 #include "calc/FailingInputs.h"
 #include "calc/Tank.h"
 #include "calc/VolumeMethod.h"
+#include "ui/DictionaryStartup.h"
 #include "ui/UnitNames.h"
 
 #include "framework/app/Forms.h"
@@ -49,6 +51,7 @@
 #include <optional>
 
 class TDoubleEdit;
+class TLanguageMenu;
 class TIvBinaryDictionary;
 class TIvTranslator;
 class TResultText;
@@ -83,6 +86,16 @@ public:
     const tankora::TankState& Tank() const { return m_tank; }
 
     void Loaded() override;
+
+    // After the dictionary switched language (the translator has re-translated
+    // the stored texts): the texts the window sets itself follow, and the
+    // numbers shown and typed take the new decimal separator.
+    void LanguageChanged(char previousDecimalSeparator);
+    // The context menu with the language submenu.
+    TLanguageMenu& LanguageMenu() { return *m_languageMenu; }
+
+    // How the automatic opening of the dictionary went (its error, if any).
+    const TDictionaryStartup& DictionaryStartup() const { return m_dictionaryStartup; }
 
     // Controls, in the order the window declares them; bound by name once
     // the stored layout has been read.
@@ -182,6 +195,8 @@ private:
     void ShowMainResult();
     void ShowFlowVolume();
     void RestoreResultUnitText();
+    // A caption the window sets on a label, translated for that label.
+    QString CaptionText(const TLabel& label, std::string_view text) const;
     // Both results back to their start-up state.
     void ClearResults();
     // Greys the shown results (or shows them plainly again) and sets the hint line.
@@ -195,6 +210,10 @@ private:
     std::string LimitLine() const;
 
     tankora::TankState m_tank;
+    TDictionaryStartup m_dictionaryStartup;
+    TLanguageMenu* m_languageMenu = nullptr;
+    // The native label of the second result row as last set.
+    std::string_view m_flowLabel = "Volume";
     TUnitNames m_unitNames;
     ResultQuantity m_lastResultQuantity = ResultQuantity::None;
     bool m_resultsStale = false;

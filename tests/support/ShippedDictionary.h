@@ -24,12 +24,20 @@ public:
     // Columns 1 .. L-1: the translated languages, by ISO 639 code.
     std::vector<std::string> Languages() const;
 
-    // The translation of `native` into `language`; none without an entry.
-    std::optional<QString> Translation(const QString& native, const std::string& language) const;
+    // The translation of `native` into `language` as the window shows it on
+    // the named control: the control's own entry, else the plain one; none
+    // without an entry.
+    std::optional<QString> Translation(
+        const QString& native, const std::string& language, const std::string& control = {}) const;
 
 private:
+    std::optional<QString> ColumnOf(
+        const std::vector<QString>& texts, const std::string& language) const;
+
     nlohmann::json m_source;
+    // Plain entries, and the entries of single controls by control name.
     std::map<QString, std::vector<QString>> m_translations;
+    std::map<std::string, std::map<QString, std::vector<QString>>> m_controlTranslations;
 };
 
 } // namespace tankora::test

@@ -167,20 +167,70 @@ INSTANTIATE_TEST_SUITE_P(Program, StartupLanguageTest,
             "", false, '.' }),
     [](const ::testing::TestParamInfo<StartupCase>& info) { return std::string(info.param.name); });
 
-TEST_F(StartupLanguageTest, AnInvalidFileInTheCurrentDirectoryStopsTheStartInOneLine)
+// An unusable file in the current directory never stops the calculator: the
+// window starts as stored, the error is one line naming the file, the dump
+// records it, and the run ends normally.
+TEST_F(StartupLanguageTest, AnUnusableFileInTheCurrentDirectoryIsReportedAndTheWindowStarts)
 {
+    QFile shipped(QStringLiteral(TANKORA_DICTIONARY));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray whole = shipped.readAll();
+    const struct
+    {
+        const char* what;
+        QByteArray bytes;
+    } files[] = {
+        { "text", "not a dictionary at all, just some text\n" },
+        { "empty", QByteArray() },
+        { "truncated", whole.left(whole.size() / 2) },
+    };
+    for (const auto& file : files) {
+        QFile invalid(CwdFile());
+        ASSERT_TRUE(invalid.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        invalid.write(file.bytes);
+        invalid.close();
+        const ProgramRun run = Run({}, "de_DE.UTF-8");
+        EXPECT_EQ(run.exitCode, 0) << file.what << run.err;
+        const std::vector<std::string> lines = ProgramLines(run.err);
+        ASSERT_EQ(lines.size(), 1u) << file.what << run.err;
+        const std::string prefix = "tankora: " + CwdFile().toStdString() + ": ";
+        EXPECT_EQ(lines[0].substr(0, prefix.size()), prefix) << file.what;
+        EXPECT_EQ(lines[0].back(), '.') << lines[0];
+        ASSERT_TRUE(run.state) << file.what;
+        const json& state = *run.state;
+        ASSERT_TRUE(state["dictionaryError"].is_string()) << file.what;
+        // The reader's own message, the same the line carries.
+        EXPECT_NE(lines[0].find(state["dictionaryError"].get<std::string>()), std::string::npos);
+        EXPECT_EQ(state["dictionary"]["active"], false);
+        EXPECT_EQ(state["translator"]["opened"], false);
+        EXPECT_EQ(Component(state, "BitBtn2")->at("caption"), "Calculate") << file.what;
+        EXPECT_EQ(state["formatSettings"]["decimalSeparator"], ",") << "the user's own locale";
+    }
+}
+
+TEST_F(StartupLanguageTest, AGoodFileBesideTheProgramStillOpensAfterABadOneHere)
+{
+    Place(FileIn::Parent);
     QFile invalid(CwdFile());
     ASSERT_TRUE(invalid.open(QIODevice::WriteOnly));
-    invalid.write("not a dictionary at all, just some text\n");
+    invalid.write("MLD? no");
     invalid.close();
+    const ProgramRun run = Run({ "2" }, "en_US.UTF-8");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ProgramLines(run.err).size(), 1u) << run.err;
+    ASSERT_TRUE(run.state);
+    EXPECT_EQ((*run.state)["dictionary"]["active"], true);
+    EXPECT_EQ((*run.state)["dictionary"]["languageIndex"], 2);
+    EXPECT_TRUE((*run.state)["dictionaryError"].is_string());
+}
+
+TEST_F(StartupLanguageTest, AGoodStartRecordsNoDictionaryError)
+{
+    Place(FileIn::Cwd);
     const ProgramRun run = Run({}, "de_DE.UTF-8");
-    EXPECT_NE(run.exitCode, 0);
-    EXPECT_NE(run.exitCode, -1) << "crashed or hung";
-    EXPECT_FALSE(run.state) << "no window state for a window that was not created";
-    // The reader's own message, in one line.
-    const std::vector<std::string> lines = ProgramLines(run.err);
-    ASSERT_EQ(lines.size(), 1u) << run.err;
-    EXPECT_GT(lines[0].size(), std::string("tankora: ").size()) << run.err;
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    ASSERT_TRUE(run.state);
+    EXPECT_TRUE((*run.state)["dictionaryError"].is_null());
 }
 
 } // namespace

@@ -27,13 +27,16 @@ std::vector<ShippedLanguage> ShippedLanguages()
     return shipped;
 }
 
-StartedInLanguage::StartedInLanguage(const ShippedLanguage& language)
+StartedInLanguage::StartedInLanguage(
+    const ShippedLanguage& language, const QString& dictionaryFolder)
     : m_savedFolder(QDir::currentPath())
     , m_savedThreadLocale(tankora::ThreadLocale())
 {
     m_machine.emplace(
         tankora::MachineLocale { language.localeId, language.localeId, std::nullopt });
-    const QString folder = QFileInfo(QStringLiteral(TANKORA_DICTIONARY)).absolutePath();
+    const QString folder = dictionaryFolder.isEmpty()
+        ? QFileInfo(QStringLiteral(TANKORA_DICTIONARY)).absolutePath()
+        : dictionaryFolder;
     if (!QDir::setCurrent(folder))
         throw std::runtime_error("cannot enter " + folder.toStdString());
     tankora::ResetProcessFormatSettings();

@@ -41,7 +41,8 @@ std::vector<ShippedLanguage> ShippedLanguages();
 class StartedInLanguage
 {
 public:
-    explicit StartedInLanguage(const ShippedLanguage& language);
+    // With the dictionary of `folder` (default: the shipped one's folder).
+    explicit StartedInLanguage(const ShippedLanguage& language, const QString& folder = {});
     ~StartedInLanguage();
     StartedInLanguage(const StartedInLanguage&) = delete;
     StartedInLanguage& operator=(const StartedInLanguage&) = delete;

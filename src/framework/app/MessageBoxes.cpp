@@ -1,5 +1,6 @@
 #include "framework/app/MessageBoxes.h"
 
+#include "framework/app/ReadingDirection.h"
 #include "framework/app/ResStrings.h"
 #include "nls/GuiText.h"
 
@@ -16,8 +17,11 @@ public:
         const QMessageBox::Icon icon = message.type == TMsgDlgType::mtWarning ? QMessageBox::Warning
             : message.type == TMsgDlgType::mtError ? QMessageBox::Critical
                                                    : QMessageBox::Information;
+        // The text reads in the application's direction, whatever its first letter.
         QMessageBox box(icon, tankora::AnsiToQString(message.caption),
-            tankora::AnsiToQString(message.text), QMessageBox::Ok, QApplication::activeWindow());
+            InReadingDirection(
+                tankora::AnsiToQString(message.text), QGuiApplication::layoutDirection()),
+            QMessageBox::Ok, QApplication::activeWindow());
         box.exec();
     }
 };

@@ -1,0 +1,42 @@
+#include "ui/LanguageSetting.h"
+
+#include "ui/WindowSettings.h"
+
+#include <QSettings>
+
+#include <memory>
+
+namespace tankora {
+namespace {
+
+const QString kLanguageKey = QStringLiteral("language");
+
+} // namespace
+
+bool SavedSettingsEnabled()
+{
+    return qEnvironmentVariable("TANKORA_SETTINGS") != QStringLiteral("none")
+        && qEnvironmentVariableIsEmpty("TANKORA_DUMP")
+        && qEnvironmentVariableIsEmpty("TANKORA_SCREENSHOT");
+}
+
+std::optional<std::string> SavedLanguage()
+{
+    if (!SavedSettingsEnabled())
+        return std::nullopt;
+    const std::unique_ptr<QSettings> store = TWindowSettings::UserStore();
+    const QString tag = store ? store->value(kLanguageKey).toString() : QString();
+    if (tag.isEmpty())
+        return std::nullopt;
+    return tag.toStdString();
+}
+
+void SaveLanguage(const std::string& tag)
+{
+    if (!SavedSettingsEnabled())
+        return;
+    if (const std::unique_ptr<QSettings> store = TWindowSettings::UserStore())
+        store->setValue(kLanguageKey, QString::fromStdString(tag));
+}
+
+} // namespace tankora
