@@ -5,6 +5,7 @@
 #include "ui/RzRadGrp.h"
 #include "ui/WindowFonts.h"
 #include "ui/WindowMessages.h"
+#include "ui/chart/ChartForm.h"
 
 #include "calc/Calculation.h"
 #include "calc/Units.h"
@@ -113,6 +114,7 @@ void TMainForm::Loaded()
     Panel1 = Bind<TPanel>(*this, "Panel1");
     BitBtn1 = Bind<TBitBtn>(*this, "BitBtn1");
     BitBtn2 = Bind<TBitBtn>(*this, "BitBtn2");
+    BitBtn3 = Bind<TBitBtn>(*this, "BitBtn3");
     GroupBox1 = Bind<TGroupBox>(*this, "GroupBox1");
     Label1 = Bind<TLabel>(*this, "Label1");
     Label2 = Bind<TLabel>(*this, "Label2");
@@ -293,22 +295,68 @@ void TMainForm::CalcOptionsClick(QObject*)
     eResult2->SetVisible(flowRow);
 }
 
-void TMainForm::ReadEntries()
+void TMainForm::ReadEntries(tankora::TankState& tank) const
 {
     using namespace tankora;
     const auto unit = [this](const TComboBox* list) { return m_unitNames.Selected(list); };
-    m_tank.TankLength = LengthToMetres(unit(cbLu), dL->GetValue());
-    m_tank.TankDiameter = LengthToMetres(unit(cbDu), dD->GetValue());
-    m_tank.HeadDepth = LengthToMetres(unit(cbbu), db->GetValue());
-    m_tank.LiquidHeight = LengthToMetres(unit(cbHu), eH->GetValue());
-    m_tank.LiquidVolume = VolumeToCubicMetres(unit(cbVu), eV->GetValue());
-    m_tank.FlowRate = FlowToCubicMetresPerSecond(unit(cbQu), eQ->GetValue());
-    m_tank.FlowTime = TimeToSeconds(unit(cbtu), eT->GetValue());
+    tank.TankLength = LengthToMetres(unit(cbLu), dL->GetValue());
+    tank.TankDiameter = LengthToMetres(unit(cbDu), dD->GetValue());
+    tank.HeadDepth = LengthToMetres(unit(cbbu), db->GetValue());
+    tank.LiquidHeight = LengthToMetres(unit(cbHu), eH->GetValue());
+    tank.LiquidVolume = VolumeToCubicMetres(unit(cbVu), eV->GetValue());
+    tank.FlowRate = FlowToCubicMetresPerSecond(unit(cbQu), eQ->GetValue());
+    tank.FlowTime = TimeToSeconds(unit(cbtu), eT->GetValue());
+}
+
+ChartTank TMainForm::TankForChart() const
+{
+    ChartTank chart;
+    chart.tank = m_tank;
+    ReadEntries(chart.tank);
+    chart.method = tankora::VolumeMethod::Table;
+    chart.orientationName = chart.tank.Orientation == tankora::kHorizontal
+        ? "Horizontal Cylindrical Tank"
+        : "Vertical Cylindrical Tank";
+    chart.headsName = "Semi-ellipsoidal heads";
+    const auto entry = [](const QString& name, const TDoubleEdit* field, const TComboBox* unit) {
+        return name + QStringLiteral(" = ") + field->Text() + u' ' + unit->Text();
+    };
+    chart.dimensions = entry(QStringLiteral("L"), dL, cbLu) + QStringLiteral(", ")
+        + entry(QStringLiteral("D"), dD, cbDu) + QStringLiteral(", ")
+        + entry(QStringLiteral("b"), db, cbbu);
+    if (eH->isEnabled())
+        chart.markedHeight = chart.tank.LiquidHeight;
+    chart.heightUnit = m_unitNames.Selected(cbHu);
+    chart.volumeUnit = m_unitNames.Selected(cbVu);
+    return chart;
+}
+
+TChartForm* TMainForm::ChartForm() const
+{
+    return m_chartForm;
+}
+
+void TMainForm::BitBtn3Click(QObject*)
+{
+    const ChartTank chart = TankForChart();
+    tankora::TankState checked = chart.tank;
+    if (!tankora::CheckInputs(checked, Mode())) {
+        tankora::WindowMessages messages;
+        messages.Show(tankora::MessageKind::Warning, tankora::kCheckInputsText);
+        return;
+    }
+    if (!m_chartForm)
+        m_chartForm = new TChartForm(this);
+    if (!m_chartForm->Open(chart))
+        return;
+    m_chartForm->show();
+    m_chartForm->raise();
+    m_chartForm->activateWindow();
 }
 
 void TMainForm::BitBtn2Click(QObject*)
 {
-    ReadEntries();
+    ReadEntries(m_tank);
     tankora::WindowMessages messages;
     const CalcMode mode = Mode();
     if (!tankora::Calculate(m_tank, mode, messages))

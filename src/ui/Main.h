@@ -26,6 +26,7 @@
 
 #include "calc/Tank.h"
 #include "ui/UnitNames.h"
+#include "ui/chart/ChartTank.h"
 
 #include "framework/app/Forms.h"
 #include "framework/controls/BitBtn.h"
@@ -35,6 +36,9 @@
 #include "framework/controls/Label.h"
 #include "framework/controls/Panel.h"
 
+#include <QPointer>
+
+class TChartForm;
 class TDoubleEdit;
 class TIvBinaryDictionary;
 class TIvTranslator;
@@ -69,6 +73,14 @@ public:
     // The tank state record the calculations use.
     const tankora::TankState& Tank() const { return m_tank; }
 
+    // The tank as Calculate would take it now, for the chart window: the
+    // entries read as Calculate reads them, the method, the names and
+    // units. Nothing of the window's state changes.
+    ChartTank TankForChart() const;
+
+    // The chart window, once BitBtn3 has opened one.
+    TChartForm* ChartForm() const;
+
     void Loaded() override;
 
     // Controls, in the order the window declares them; bound by name once
@@ -76,6 +88,7 @@ public:
     TPanel* Panel1 = nullptr;
     TBitBtn* BitBtn1 = nullptr;
     TBitBtn* BitBtn2 = nullptr;
+    TBitBtn* BitBtn3 = nullptr;
     TGroupBox* GroupBox1 = nullptr;
     TLabel* Label1 = nullptr;
     TLabel* Label2 = nullptr;
@@ -130,6 +143,9 @@ public slots:
     void BitBtn1Click(QObject* Sender);
     // Calculate: reads, checks, computes and shows the results.
     void BitBtn2Click(QObject* Sender);
+    // Chart: the gauge-table window for the tank entered, or "Check your
+    // inputs" as Calculate gives it.
+    void BitBtn3Click(QObject* Sender);
     // Mode change: entry field states and the result area.
     void CalcOptionsClick(QObject* Sender);
     // Orientation change: the diagram and the record's Orientation.
@@ -147,7 +163,8 @@ private:
 
     tankora::CalcMode Mode() const;
     ResultQuantity ModeQuantity() const;
-    void ReadEntries();
+    // The seven entries, read as Calculate reads them, into `tank`.
+    void ReadEntries(tankora::TankState& tank) const;
     void ShowMainResult();
     void ShowFlowVolume();
     void RestoreResultUnitText();
@@ -158,4 +175,5 @@ private:
     // The texts of LResult and eResult2, which the user reads and copies.
     TResultText* m_resultText = nullptr;
     TResultText* m_flowVolumeText = nullptr;
+    QPointer<TChartForm> m_chartForm;
 };

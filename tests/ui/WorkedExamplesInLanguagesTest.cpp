@@ -4,6 +4,7 @@
 // the language's locale, whatever the unit lists show.
 #include "ui/Main.h"
 
+#include "KeyEntry.h"
 #include "MessageLog.h"
 #include "StartedInLanguage.h"
 #include "l10n/translator/Translator.h"
@@ -21,30 +22,9 @@ namespace {
 
 using tankora::test::ShippedLanguage;
 
-// Replaces a field's text by typing, `.` standing for the decimal separator.
-void Type(TDoubleEdit* field, const char* text)
-{
-    const QChar separator = QChar::fromLatin1(tankora::ProcessFormatSettings().DecimalSeparator);
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, QString::fromLatin1(text).replace(u'.', separator));
-}
-
-// Moves a list to entry `index` with the arrow keys, as a user does.
-void ChooseEntry(TComboBox* list, int index)
-{
-    list->setFocus();
-    for (int guard = list->count(); list->currentIndex() != index && guard > 0; --guard)
-        QTest::keyClick(list, list->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
-    ASSERT_EQ(list->currentIndex(), index);
-}
-
-QString Decimal(const char* text)
-{
-    return QString::fromLatin1(text).replace(
-        u'.', QChar::fromLatin1(tankora::ProcessFormatSettings().DecimalSeparator));
-}
+using tankora::test::ChooseEntry;
+using tankora::test::Decimal;
+using tankora::test::Type;
 
 class WorkedExamplesInLanguage : public ::testing::TestWithParam<ShippedLanguage>
 { };

@@ -1,0 +1,45 @@
+#include "ChartRun.h"
+
+#include "KeyEntry.h"
+#include "ui/DoubleEdit.h"
+#include "ui/Main.h"
+#include "ui/chart/ChartForm.h"
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace tankora::test {
+
+QString RunProgram(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    const bool finished = process.waitForFinished(60000);
+    EXPECT_TRUE(finished) << program.toStdString();
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0)
+        << program.toStdString() << ": " << process.readAllStandardError().toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString RunCli(const QStringList& arguments)
+{
+    return RunProgram(QStringLiteral(TANKORA_CLI_PATH), arguments);
+}
+
+TChartForm* OpenChart(TMainForm& form, const TypedTank& tank)
+{
+    ChooseEntry(form.CbOrientation, tank.orientation);
+    Type(form.dL, tank.length);
+    Type(form.dD, tank.diameter);
+    Type(form.db, tank.head);
+    ChooseEntry(form.cbLu, tank.lengthUnit);
+    ChooseEntry(form.cbDu, tank.diameterUnit);
+    ChooseEntry(form.cbbu, tank.headUnit);
+    Type(form.eH, tank.height);
+    QTest::mouseClick(form.BitBtn3, Qt::LeftButton);
+    return form.ChartForm();
+}
+
+} // namespace tankora::test
