@@ -16,8 +16,11 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDate>
 #include <QFileDialog>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -109,6 +112,8 @@ TChartForm::TChartForm(QWidget* parent)
     TableView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     TableView->setSelectionBehavior(QAbstractItemView::SelectRows);
     TableView->setAlternatingRowColors(true);
+    // The height column numbers the rows already.
+    TableView->verticalHeader()->hide();
     // Plots keep height growing to the right in every script.
     ChartView->setLayoutDirection(Qt::LeftToRight);
     ChartView->setRenderHint(QPainter::Antialiasing);
@@ -132,13 +137,14 @@ TChartForm::TChartForm(QWidget* parent)
     auto* split = new QSplitter(Qt::Horizontal);
     split->addWidget(ChartView);
     split->addWidget(TableView);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choices);
     layout->addWidget(split, 1);
     layout->addLayout(actions);
-    resize(900, 560);
+    resize(960, 600);
+    split->setSizes({ 520, 440 });
 
     connect(StepKind, &QComboBox::currentIndexChanged, this, [this] { StepKindChange(); });
     connect(StepValue, &QLineEdit::editingFinished, this, [this] { Recompute(); });
@@ -270,7 +276,20 @@ bool TChartForm::PrintOn(QPagedPaintDevice& device)
     table.rowCount = Model->rowCount();
     table.row = [this](int r) { return Model->RowTexts(r); };
     table.drawChart = [this](QPainter& painter, const QRectF& target) {
-        ChartView->render(&painter, target, QRect(), Qt::KeepAspectRatio);
+        // A chart of its own, laid out for the page's proportions rather
+        // than the window's, in a scene that owns it.
+        QGraphicsScene scene;
+        auto* chart = new TGaugeChart;
+        scene.addItem(chart);
+        const QRectF area(0, 0, 800, 800 * target.height() / target.width());
+        chart->setGeometry(area);
+        chart->Show(Model->Rows(), SelectedHeightUnit(), SelectedVolumeUnit(), m_tank.markedHeight);
+        chart->SetRateVisible(RateCheck->isChecked());
+        // The chart lays itself out on posted events; a chart never shown
+        // must have them now.
+        QCoreApplication::sendPostedEvents();
+        chart->layout()->activate();
+        scene.render(&painter, target, area);
     };
     table.rightToLeft = layoutDirection() == Qt::RightToLeft;
     return PrintGaugeTable(device, table);

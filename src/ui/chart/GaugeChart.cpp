@@ -3,8 +3,10 @@
 #include "ui/chart/ChartTexts.h"
 
 #include "calc/Units.h"
+#include "nls/FormatSettings.h"
 
 #include <QLineSeries>
+#include <QLocale>
 #include <QPen>
 #include <QValueAxis>
 
@@ -21,6 +23,8 @@ void SetRange(QValueAxis* axis, double low, double high)
     if (!(high > low))
         high = low + 1;
     axis->setRange(low, high);
+    // Round tick values people read off a printed chart.
+    axis->applyNiceNumbers();
 }
 
 } // namespace
@@ -51,15 +55,13 @@ TGaugeChart::TGaugeChart()
     , m_rateAxis(new QValueAxis(this))
 {
     addSeries(m_volume);
-    addSeries(m_rate);
     addSeries(m_mark);
     addAxis(m_heightAxis, Qt::AlignBottom);
     addAxis(m_volumeAxis, Qt::AlignLeft);
-    addAxis(m_rateAxis, Qt::AlignRight);
-    for (QLineSeries* series : { m_volume, m_mark })
-        series->attachAxis(m_heightAxis), series->attachAxis(m_volumeAxis);
-    m_rate->attachAxis(m_heightAxis);
-    m_rate->attachAxis(m_rateAxis);
+    for (QLineSeries* series : { m_volume, m_mark }) {
+        series->attachAxis(m_heightAxis);
+        series->attachAxis(m_volumeAxis);
+    }
 
     QPen markPen(Qt::red);
     markPen.setStyle(Qt::DashLine);
@@ -74,7 +76,6 @@ TGaugeChart::TGaugeChart()
     m_volumeAxis->setLabelFormat(QStringLiteral("%.4g"));
     m_rateAxis->setLabelFormat(QStringLiteral("%.4g"));
     legend()->setAlignment(Qt::AlignBottom);
-    SetRateVisible(false);
 }
 
 void TGaugeChart::Show(const std::vector<tankora::GaugeRow>& rows, const std::string& heightUnit,
@@ -116,6 +117,13 @@ void TGaugeChart::Show(const std::vector<tankora::GaugeRow>& rows, const std::st
     m_mark->replace(mark);
     m_mark->setVisible(markedHeight.has_value());
 
+    // Axis labels with the decimal separator the table uses.
+    const bool comma = tankora::ProcessFormatSettings().DecimalSeparator == ',';
+    QLocale numbers = comma ? QLocale(QLocale::German) : QLocale::c();
+    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+    setLocale(numbers);
+    setLocalizeNumbers(true);
+
     const QString heightShown = T(heightUnit);
     const QString volumeShown = T(volumeUnit);
     m_heightAxis->setTitleText(Titled(T("Height"), heightUnit));
@@ -129,11 +137,25 @@ void TGaugeChart::Show(const std::vector<tankora::GaugeRow>& rows, const std::st
 
 void TGaugeChart::SetRateVisible(bool visible)
 {
-    m_rate->setVisible(visible);
-    m_rateAxis->setVisible(visible);
+    if (visible == RateVisible())
+        return;
+    // Added and removed rather than hidden: a hidden axis still takes its
+    // room and its legend entry stays behind.
+    if (visible) {
+        addSeries(m_rate);
+        addAxis(m_rateAxis, Qt::AlignRight);
+        m_rate->attachAxis(m_heightAxis);
+        m_rate->attachAxis(m_rateAxis);
+    } else {
+        removeSeries(m_rate);
+        removeAxis(m_rateAxis);
+        // Both stay this chart's children, to be added again.
+        m_rate->setParent(this);
+        m_rateAxis->setParent(this);
+    }
 }
 
 bool TGaugeChart::RateVisible() const
 {
-    return m_rate->isVisible();
+    return series().contains(m_rate);
 }

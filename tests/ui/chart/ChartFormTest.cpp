@@ -84,6 +84,8 @@ TEST_F(ChartFormTest, OpensBesideTheMainWindowNonModalAndResizable)
     EXPECT_EQ(chart->windowTitle(), QStringLiteral("Gauge Table and Chart"));
     // 100 steps: the empty tank and 100 levels up to the full one.
     EXPECT_EQ(chart->Model->rowCount(), 101);
+    chart->RateCheck->click();
+    tankora::test::SaveShots(*chart, QStringLiteral("en"));
     chart->resize(1200, 800);
     EXPECT_EQ(chart->size(), QSize(1200, 800));
 
@@ -250,7 +252,7 @@ TEST_F(ChartFormTest, ChartShowsTheCurveTheMarkedHeightAndASwitchableRate)
     QTest::mouseClick(
         chart->RateCheck, Qt::LeftButton, {}, QPoint(4, chart->RateCheck->height() / 2));
     EXPECT_TRUE(plot->RateVisible());
-    EXPECT_TRUE(plot->RateAxis()->isVisible());
+    EXPECT_TRUE(plot->axes().contains(plot->RateAxis()));
     EXPECT_NEAR(plot->RateSeries()->at(50).y(), 2.0, 2.0 * 1e-3);
     EXPECT_EQ(plot->RateAxis()->titleText(), QStringLiteral("Volume per unit height [m3/m]"));
 
@@ -260,6 +262,12 @@ TEST_F(ChartFormTest, ChartShowsTheCurveTheMarkedHeightAndASwitchableRate)
     EXPECT_NEAR(plot->RateSeries()->at(50).y(), 20.0, 20.0 * 1e-3);
     EXPECT_EQ(plot->MarkSeries()->at(0).x(), 50.0);
     EXPECT_EQ(plot->RateAxis()->titleText(), QStringLiteral("Volume per unit height [litres/cm]"));
+
+    // Switched off, the curve leaves its axis and legend entry with it.
+    QTest::mouseClick(
+        chart->RateCheck, Qt::LeftButton, {}, QPoint(4, chart->RateCheck->height() / 2));
+    EXPECT_FALSE(plot->series().contains(plot->RateSeries()));
+    EXPECT_FALSE(plot->axes().contains(plot->RateAxis()));
 
     // Height mode has no height entered: nothing is marked.
     TRzGroupButton* height = Form().CalcOptions->Buttons().at(1);

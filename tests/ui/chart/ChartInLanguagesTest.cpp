@@ -18,7 +18,6 @@
 
 #include <QChartView>
 #include <QCheckBox>
-#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -71,13 +70,7 @@ TEST_P(ChartInLanguage, SpeaksTheLanguageAndWritesItsNumbers)
     EXPECT_EQ(lines.at(0), QByteArray("height [m],volume [m3],fill [%]"));
     EXPECT_EQ(lines.at(51), QByteArray("0.5000,0.3927,50.0000"));
 
-    const QString shots = qEnvironmentVariable("TANKORA_CHART_SHOTS");
-    if (!shots.isEmpty()) {
-        QDir().mkpath(shots);
-        const QString stem = shots + QStringLiteral("/chart-") + QString::fromStdString(iso);
-        EXPECT_TRUE(chart->grab().save(stem + QStringLiteral(".png")));
-        EXPECT_TRUE(chart->SavePdf(stem + QStringLiteral(".pdf")));
-    }
+    tankora::test::SaveShots(*chart, QString::fromStdString(iso));
     EXPECT_TRUE(messages.Entries().empty());
 }
 

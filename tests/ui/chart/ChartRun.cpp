@@ -5,6 +5,8 @@
 #include "ui/Main.h"
 #include "ui/chart/ChartForm.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -40,6 +42,19 @@ TChartForm* OpenChart(TMainForm& form, const TypedTank& tank)
     Type(form.eH, tank.height);
     QTest::mouseClick(form.BitBtn3, Qt::LeftButton);
     return form.ChartForm();
+}
+
+void SaveShots(TChartForm& chart, const QString& name)
+{
+    const QString shots = qEnvironmentVariable("TANKORA_CHART_SHOTS");
+    if (shots.isEmpty())
+        return;
+    // The chart lays itself out on posted events, as it does on screen.
+    QCoreApplication::sendPostedEvents();
+    QDir().mkpath(shots);
+    const QString stem = shots + QStringLiteral("/chart-") + name;
+    EXPECT_TRUE(chart.grab().save(stem + QStringLiteral(".png")));
+    EXPECT_TRUE(chart.SavePdf(stem + QStringLiteral(".pdf")));
 }
 
 } // namespace tankora::test

@@ -32,4 +32,9 @@ struct TypedTank
 };
 TChartForm* OpenChart(TMainForm& form, const TypedTank& tank);
 
+// With TANKORA_CHART_SHOTS naming a folder: saves the window as
+// chart-<name>.png and its PDF as chart-<name>.pdf there, for people to
+// look at. Without it, nothing.
+void SaveShots(TChartForm& chart, const QString& name);
+
 } // namespace tankora::test
