@@ -4,9 +4,9 @@
 // the language's locale, whatever the unit lists show.
 #include "ui/Main.h"
 
-#include "KeyEntry.h"
 #include "MessageLog.h"
 #include "StartedInLanguage.h"
+#include "UserInput.h"
 #include "l10n/translator/Translator.h"
 #include "nls/FormatSettings.h"
 #include "ui/DoubleEdit.h"
@@ -24,7 +24,7 @@ using tankora::test::ShippedLanguage;
 
 using tankora::test::ChooseEntry;
 using tankora::test::Decimal;
-using tankora::test::Type;
+using tankora::test::TypeNumber;
 
 class WorkedExamplesInLanguage : public ::testing::TestWithParam<ShippedLanguage>
 { };
@@ -44,10 +44,10 @@ TEST_P(WorkedExamplesInLanguage, GiveTheSameNumbersAsInEnglish)
     EXPECT_EQ(tankora::ProcessFormatSettings().DecimalSeparator, kSeparators.at(GetParam().iso));
 
     // Volume of the horizontal tank L = D = 1 m, b = 0, filled to 0.5 m.
-    Type(form.dL, "1");
-    Type(form.dD, "1");
-    Type(form.db, "0");
-    Type(form.eH, "0.5");
+    TypeNumber(form.dL, "1");
+    TypeNumber(form.dD, "1");
+    TypeNumber(form.db, "0");
+    TypeNumber(form.eH, "0.5");
     QTest::mouseClick(form.BitBtn2, Qt::LeftButton);
     EXPECT_EQ(form.LResult->Caption(), Decimal("0.3927"));
     ChooseEntry(form.CbResultUnits, 8); // litres
@@ -59,7 +59,7 @@ TEST_P(WorkedExamplesInLanguage, GiveTheSameNumbersAsInEnglish)
     const int mark = height->isRightToLeft() ? height->width() - 6 : 6;
     QTest::mouseClick(height, Qt::LeftButton, {}, QPoint(mark, height->height() / 2));
     ASSERT_EQ(form.CalcOptions->ItemIndex(), 1);
-    Type(form.eV, "0.3927");
+    TypeNumber(form.eV, "0.3927");
     QTest::mouseClick(form.BitBtn2, Qt::LeftButton);
     EXPECT_EQ(form.LResult->Caption(), Decimal("0.5000"));
     ChooseEntry(form.CbResultUnits, 1); // cm

@@ -238,6 +238,7 @@ bool TChartForm::Recompute()
     if (!rows) {
         tankora::WindowMessages messages;
         messages.Show(tankora::MessageKind::Warning, tankora::kCheckInputsText);
+        messages.ShowKept();
         StepValue->setFocus();
         StepValue->selectAll();
         return false;

@@ -4,9 +4,9 @@
 #include "ui/chart/ChartForm.h"
 
 #include "ChartRun.h"
-#include "KeyEntry.h"
 #include "MessageLog.h"
 #include "QStringPrinter.h"
+#include "UserInput.h"
 #include "ui/DoubleEdit.h"
 #include "ui/Main.h"
 #include "ui/RzRadGrp.h"
@@ -37,8 +37,8 @@ using tankora::test::ChooseEntry;
 using tankora::test::OpenChart;
 using tankora::test::RunCli;
 using tankora::test::RunProgram;
-using tankora::test::Type;
 using tankora::test::TypedTank;
+using tankora::test::TypeNumber;
 
 class ChartFormTest : public ::testing::Test
 {
@@ -57,7 +57,7 @@ protected:
     static void EnterSteps(TChartForm* chart, const char* steps)
     {
         ChooseEntry(chart->StepKind, TChartForm::StepCount);
-        Type(chart->StepValue, steps);
+        TypeNumber(chart->StepValue, steps);
         QTest::keyClick(chart->StepValue, Qt::Key_Return);
     }
 
@@ -94,7 +94,7 @@ TEST_F(ChartFormTest, OpensBesideTheMainWindowNonModalAndResizable)
     EXPECT_EQ(Form().LResult->Caption(), QStringLiteral("0.3927"));
 
     // A second click reuses the window for the tank entered now.
-    Type(Form().dL, "2");
+    TypeNumber(Form().dL, "2");
     QTest::mouseClick(Form().BitBtn3, Qt::LeftButton);
     EXPECT_EQ(Form().ChartForm(), chart);
     EXPECT_EQ(chart->Model->RowTexts(100).at(1), QStringLiteral("1.5708"));
@@ -194,7 +194,7 @@ TEST_F(ChartFormTest, AHeightStepInItsOwnUnitEndsOnTheFullTank)
     ChooseEntry(chart->StepKind, TChartForm::StepLength);
     EXPECT_TRUE(chart->StepUnit->isEnabled());
     ChooseEntry(chart->StepUnit, 1); // cm
-    Type(chart->StepValue, "30");
+    TypeNumber(chart->StepValue, "30");
     QTest::keyClick(chart->StepValue, Qt::Key_Return);
     // 0, 30, 60, 90 cm and the full 100 cm.
     ASSERT_EQ(chart->Model->rowCount(), 5);
@@ -216,15 +216,15 @@ TEST_F(ChartFormTest, AStepThatIsNoCountOrLengthIsRefusedAndTheTableKept)
         EXPECT_EQ(chart->focusWidget(), chart->StepValue) << step;
     };
     for (const char* bad : { "0", "2.5", "-3", "x", "100001" }) {
-        Type(chart->StepValue, bad);
+        TypeNumber(chart->StepValue, bad);
         QTest::keyClick(chart->StepValue, Qt::Key_Return);
         refused(bad);
     }
     // A million steps in 1 m, taken as a length when the kind changes.
-    Type(chart->StepValue, "0.000001");
+    TypeNumber(chart->StepValue, "0.000001");
     ChooseEntry(chart->StepKind, TChartForm::StepLength);
     refused("0.000001 m");
-    Type(chart->StepValue, "-0.5");
+    TypeNumber(chart->StepValue, "-0.5");
     QTest::keyClick(chart->StepValue, Qt::Key_Return);
     refused("-0.5 m");
     EXPECT_EQ(m_messages.Entries(), std::vector<std::string>(7, "Warning: Check your inputs"));

@@ -7,11 +7,11 @@
 #include "ui/chart/ChartForm.h"
 
 #include "ChartRun.h"
-#include "KeyEntry.h"
 #include "MessageLog.h"
 #include "QStringPrinter.h"
 #include "ShippedDictionary.h"
 #include "StartedInLanguage.h"
+#include "UserInput.h"
 #include "ui/Main.h"
 #include "ui/chart/GaugeChart.h"
 #include "ui/chart/GaugeTableModel.h"
@@ -91,7 +91,7 @@ TEST(ChartInGerman, PrintsItsTitleAndRowsInGerman)
     const QString text = tankora::test::RunProgram(
         QStringLiteral("pdftotext"), { QStringLiteral("-layout"), pdf, QStringLiteral("-") });
     for (const char* line : { "Peiltabelle", "Tank: Liegender Zylindertank, Halbellipsoidböden",
-             "Abmessungen: L = 1 m, D = 1 m, b = 0 m", "Verfahren: Anteilstabellen" })
+             "Abmessungen: L = 1 m, D = 1 m, b = 0 m", "Methode: Anteilstabellen" })
         EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line;
     EXPECT_TRUE(text.contains(
         QRegularExpression(QStringLiteral("\\n\\s*0,5000\\s+0,3927\\s+50,0000\\s+0,3927\\s*\\n"))));

@@ -1,6 +1,8 @@
 #include "ChartRun.h"
 
-#include "KeyEntry.h"
+#include "CliRunner.h"
+
+#include "UserInput.h"
 #include "ui/DoubleEdit.h"
 #include "ui/Main.h"
 #include "ui/chart/ChartForm.h"
@@ -27,19 +29,24 @@ QString RunProgram(const QString& program, const QStringList& arguments)
 
 QString RunCli(const QStringList& arguments)
 {
-    return RunProgram(QStringLiteral(TANKORA_CLI_PATH), arguments);
+    std::vector<std::string> args;
+    for (const QString& argument : arguments)
+        args.push_back(argument.toStdString());
+    const CliRun run = ::RunCli(args);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    return QString::fromStdString(run.out);
 }
 
 TChartForm* OpenChart(TMainForm& form, const TypedTank& tank)
 {
     ChooseEntry(form.CbOrientation, tank.orientation);
-    Type(form.dL, tank.length);
-    Type(form.dD, tank.diameter);
-    Type(form.db, tank.head);
+    TypeNumber(form.dL, tank.length);
+    TypeNumber(form.dD, tank.diameter);
+    TypeNumber(form.db, tank.head);
     ChooseEntry(form.cbLu, tank.lengthUnit);
     ChooseEntry(form.cbDu, tank.diameterUnit);
     ChooseEntry(form.cbbu, tank.headUnit);
-    Type(form.eH, tank.height);
+    TypeNumber(form.eH, tank.height);
     QTest::mouseClick(form.BitBtn3, Qt::LeftButton);
     return form.ChartForm();
 }
