@@ -8,11 +8,16 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
+  # Qt Charts finds its OpenGL module through libqt6opengl6-dev, which it
+  # does not pull in itself.
+  qt6-charts-dev libqt6opengl6-dev
   libicu-dev
   libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   gettext qt6-l10n-tools icu-devtools
   xvfb xauth
+  # The chart window's PDF is read back by the tests (pdfinfo, pdftotext).
+  poppler-utils
   # The format check pins the clang-format of Debian 12.
   clang-format
   # The package and what goes into it: manual pages from --help, the

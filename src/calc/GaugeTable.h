@@ -29,4 +29,11 @@ struct GaugeRow
 std::optional<std::vector<GaugeRow>> GaugeTable(
     const TankState& tank, int steps, VolumeMethod method = VolumeMethod::Table);
 
+// The rows for heights 0, step, 2 * step, ... below the full height, then
+// the full height itself (a last step shorter than `step`). Empty when the
+// tank fails CheckInputs, `step` is not a finite positive length, or the
+// table would need more than kMaxGaugeSteps steps.
+std::optional<std::vector<GaugeRow>> GaugeTableByStep(
+    const TankState& tank, double step, VolumeMethod method = VolumeMethod::Table);
+
 } // namespace tankora

@@ -7,6 +7,7 @@
 #include "ui/WindowFonts.h"
 #include "ui/WindowMessages.h"
 #include "ui/WindowTexts.h"
+#include "ui/chart/ChartForm.h"
 
 #include "calc/Calculation.h"
 #include "calc/MethodAccuracy.h"
@@ -129,6 +130,7 @@ void TMainForm::Loaded()
     Panel1 = Bind<TPanel>(*this, "Panel1");
     BitBtn1 = Bind<TBitBtn>(*this, "BitBtn1");
     BitBtn2 = Bind<TBitBtn>(*this, "BitBtn2");
+    BitBtn3 = Bind<TBitBtn>(*this, "BitBtn3");
     stResultHint = Bind<TLabel>(*this, "stResultHint");
     GroupBox1 = Bind<TGroupBox>(*this, "GroupBox1");
     Label1 = Bind<TLabel>(*this, "Label1");
@@ -362,22 +364,73 @@ QString TMainForm::CaptionText(const TLabel& label, std::string_view text) const
         IvTranslator1->LookupText(std::string(text), tankora::QStringToAnsi(label.Name())));
 }
 
-void TMainForm::ReadEntries()
+void TMainForm::ReadEntries(tankora::TankState& tank) const
 {
     using namespace tankora;
     const auto unit = [this](const TComboBox* list) { return m_unitNames.Selected(list); };
-    m_tank.TankLength = LengthToMetres(unit(cbLu), dL->GetValue());
-    m_tank.TankDiameter = LengthToMetres(unit(cbDu), dD->GetValue());
-    m_tank.HeadDepth = LengthToMetres(unit(cbbu), db->GetValue());
-    m_tank.LiquidHeight = LengthToMetres(unit(cbHu), eH->GetValue());
-    m_tank.LiquidVolume = VolumeToCubicMetres(unit(cbVu), eV->GetValue());
-    m_tank.FlowRate = FlowToCubicMetresPerSecond(unit(cbQu), eQ->GetValue());
-    m_tank.FlowTime = TimeToSeconds(unit(cbtu), eT->GetValue());
+    tank.TankLength = LengthToMetres(unit(cbLu), dL->GetValue());
+    tank.TankDiameter = LengthToMetres(unit(cbDu), dD->GetValue());
+    tank.HeadDepth = LengthToMetres(unit(cbbu), db->GetValue());
+    tank.LiquidHeight = LengthToMetres(unit(cbHu), eH->GetValue());
+    tank.LiquidVolume = VolumeToCubicMetres(unit(cbVu), eV->GetValue());
+    tank.FlowRate = FlowToCubicMetresPerSecond(unit(cbQu), eQ->GetValue());
+    tank.FlowTime = TimeToSeconds(unit(cbtu), eT->GetValue());
+}
+
+ChartTank TMainForm::TankForChart() const
+{
+    ChartTank chart;
+    chart.tank = m_tank;
+    ReadEntries(chart.tank);
+    chart.method = Method();
+    chart.orientationName = chart.tank.Orientation == tankora::kHorizontal
+        ? "Horizontal Cylindrical Tank"
+        : "Vertical Cylindrical Tank";
+    chart.headsName = "Semi-ellipsoidal heads";
+    const auto entry = [](const QString& name, const TDoubleEdit* field, const TComboBox* unit) {
+        return name + QStringLiteral(" = ") + field->Text() + u' ' + unit->Text();
+    };
+    chart.dimensions = entry(QStringLiteral("L"), dL, cbLu) + QStringLiteral(", ")
+        + entry(QStringLiteral("D"), dD, cbDu) + QStringLiteral(", ")
+        + entry(QStringLiteral("b"), db, cbbu);
+    if (eH->isEnabled())
+        chart.markedHeight = chart.tank.LiquidHeight;
+    chart.heightUnit = m_unitNames.Selected(cbHu);
+    chart.volumeUnit = m_unitNames.Selected(cbVu);
+    return chart;
+}
+
+TChartForm* TMainForm::ChartForm() const
+{
+    return m_chartForm;
+}
+
+void TMainForm::BitBtn3Click(QObject*)
+{
+    const ChartTank chart = TankForChart();
+    tankora::TankState checked = chart.tank;
+    if (!tankora::CheckInputs(checked, Mode())) {
+        // As Calculate does, but the shown results stay: they still match.
+        for (TDoubleEdit* field : { dL, dD, db, eH, eV, eQ, eT })
+            field->SetMarked(false);
+        MarkFailingInputs(chart.tank);
+        tankora::WindowMessages messages;
+        messages.Show(tankora::MessageKind::Warning, tankora::kCheckInputsText);
+        messages.ShowKept();
+        return;
+    }
+    if (!m_chartForm)
+        m_chartForm = new TChartForm(this);
+    if (!m_chartForm->Open(chart))
+        return;
+    m_chartForm->show();
+    m_chartForm->raise();
+    m_chartForm->activateWindow();
 }
 
 void TMainForm::BitBtn2Click(QObject*)
 {
-    ReadEntries();
+    ReadEntries(m_tank);
     tankora::WindowMessages messages;
     const CalcMode mode = Mode();
     const tankora::VolumeMethod method = Method();
@@ -385,7 +438,7 @@ void TMainForm::BitBtn2Click(QObject*)
         field->SetMarked(false);
     if (!tankora::Calculate(m_tank, mode, messages, method)) {
         ClearResults();
-        MarkFailingInputs();
+        MarkFailingInputs(m_tank);
         messages.ShowKept();
         return;
     }
@@ -481,9 +534,9 @@ TDoubleEdit* TMainForm::Field(tankora::TankInput input) const
     return dL;
 }
 
-void TMainForm::MarkFailingInputs()
+void TMainForm::MarkFailingInputs(const tankora::TankState& tank)
 {
-    const std::vector<tankora::TankInput> failing = tankora::FailingInputs(m_tank, Mode());
+    const std::vector<tankora::TankInput> failing = tankora::FailingInputs(tank, Mode());
     for (const tankora::TankInput input : failing)
         Field(input)->SetMarked(true);
     if (failing.empty())

@@ -39,6 +39,7 @@
 #include "calc/VolumeMethod.h"
 #include "ui/DictionaryStartup.h"
 #include "ui/UnitNames.h"
+#include "ui/chart/ChartTank.h"
 
 #include "framework/app/Forms.h"
 #include "framework/controls/BitBtn.h"
@@ -48,8 +49,10 @@
 #include "framework/controls/Label.h"
 #include "framework/controls/Panel.h"
 
+#include <QPointer>
 #include <optional>
 
+class TChartForm;
 class TDoubleEdit;
 class TLanguageMenu;
 class TIvBinaryDictionary;
@@ -85,6 +88,14 @@ public:
     // The tank state record the calculations use.
     const tankora::TankState& Tank() const { return m_tank; }
 
+    // The tank as Calculate would take it now, for the chart window: the
+    // entries read as Calculate reads them, the method, the names and
+    // units. Nothing of the window's state changes.
+    ChartTank TankForChart() const;
+
+    // The chart window, once BitBtn3 has opened one.
+    TChartForm* ChartForm() const;
+
     void Loaded() override;
 
     // After the dictionary switched language (the translator has re-translated
@@ -102,6 +113,7 @@ public:
     TPanel* Panel1 = nullptr;
     TBitBtn* BitBtn1 = nullptr;
     TBitBtn* BitBtn2 = nullptr;
+    TBitBtn* BitBtn3 = nullptr;
     TLabel* stResultHint = nullptr;
     TGroupBox* GroupBox1 = nullptr;
     TLabel* Label1 = nullptr;
@@ -172,6 +184,9 @@ public slots:
     void BitBtn1Click(QObject* Sender);
     // Calculate: reads, checks, computes and shows the results.
     void BitBtn2Click(QObject* Sender);
+    // Chart: the gauge-table window for the tank entered, or "Check your
+    // inputs" as Calculate gives it.
+    void BitBtn3Click(QObject* Sender);
     // Mode change: entry field states and the result area.
     void CalcOptionsClick(QObject* Sender);
     // Orientation change: the diagram and the record's Orientation.
@@ -191,7 +206,8 @@ private:
 
     tankora::CalcMode Mode() const;
     ResultQuantity ModeQuantity() const;
-    void ReadEntries();
+    // The seven entries, read as Calculate reads them, into `tank`.
+    void ReadEntries(tankora::TankState& tank) const;
     void ShowMainResult();
     void ShowFlowVolume();
     void RestoreResultUnitText();
@@ -204,7 +220,8 @@ private:
     void MarkResultsStale();
     void ShowResultHint();
     // Marks the entries to blame for a failed check; focus in the first.
-    void MarkFailingInputs();
+    // Frames the fields to blame when `tank` fails the check and focuses the first.
+    void MarkFailingInputs(const tankora::TankState& tank);
     TDoubleEdit* Field(tankora::TankInput input) const;
     // The second line of a message box that reports a tank run empty or full.
     std::string LimitLine() const;
@@ -222,4 +239,5 @@ private:
     // The texts of LResult and eResult2, which the user reads and copies.
     TResultText* m_resultText = nullptr;
     TResultText* m_flowVolumeText = nullptr;
+    QPointer<TChartForm> m_chartForm;
 };

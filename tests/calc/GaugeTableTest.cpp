@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace tankora;
 
 namespace {
@@ -64,6 +66,51 @@ TEST(GaugeTable, IgnoresTheEnteredLevelsAndFlows)
     tank.LiquidVolume = -5;
     tank.FlowTime = -5;
     EXPECT_TRUE(GaugeTable(tank, 4).has_value());
+}
+
+} // namespace
+
+namespace {
+
+TEST(GaugeTableByStep, StepsUpFromEmptyAndEndsOnTheFullTank)
+{
+    // A vertical tank 1.0 m high (b = 0.2, L = 0.6) in steps of 0.3 m:
+    // 0, 0.3, 0.6, 0.9 and the full 1.0 m, the last step shorter.
+    const TankState tank = Tank(kVertical, 0.6, 1, 0.2);
+    const auto rows = GaugeTableByStep(tank, 0.3);
+    ASSERT_TRUE(rows.has_value());
+    ASSERT_EQ(rows->size(), 5u);
+    const double expected[] = { 0, 0.3, 0.6, 0.9 };
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_NEAR((*rows)[i].height, expected[i], 1e-15) << "row " << i;
+    EXPECT_EQ(rows->back().height, FullHeight(tank));
+    EXPECT_DOUBLE_EQ(rows->back().fillPercent, 100.0);
+
+    // A step that divides the height evenly gives no short last step and
+    // no repeated full row: 1 m in steps of 0.25 m is five rows.
+    const auto even = GaugeTableByStep(Tank(kHorizontal, 2, 1, 0), 0.25);
+    ASSERT_TRUE(even.has_value());
+    ASSERT_EQ(even->size(), 5u);
+    EXPECT_EQ((*even)[3].height, 0.75);
+    EXPECT_EQ(even->back().height, 1.0);
+
+    // A step longer than the tank is one step: empty and full.
+    const auto one = GaugeTableByStep(Tank(kHorizontal, 2, 1, 0), 5);
+    ASSERT_TRUE(one.has_value());
+    EXPECT_EQ(one->size(), 2u);
+}
+
+TEST(GaugeTableByStep, RefusesStepsThatAreNoLengthOrTooFine)
+{
+    const TankState tank = Tank(kHorizontal, 1, 1, 0);
+    EXPECT_FALSE(GaugeTableByStep(tank, 0).has_value());
+    EXPECT_FALSE(GaugeTableByStep(tank, -0.1).has_value());
+    EXPECT_FALSE(GaugeTableByStep(tank, std::nan("")).has_value());
+    // More steps than a table may have, including a count beyond int.
+    EXPECT_FALSE(GaugeTableByStep(tank, 1.0 / (kMaxGaugeSteps + 1)).has_value());
+    EXPECT_FALSE(GaugeTableByStep(tank, 1e-300).has_value());
+    EXPECT_TRUE(GaugeTableByStep(tank, 1.000001 / kMaxGaugeSteps).has_value());
+    EXPECT_FALSE(GaugeTableByStep(Tank(kHorizontal, 1, 0, 0), 0.1).has_value());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 // and nothing is lost on the way into the image.
 #include "ShippedDictionary.h"
 
+#include "SourceTexts.h"
 #include "calc/CalcMessages.h"
 #include "calc/Calculation.h"
 #include "calc/Units.h"
@@ -14,6 +15,8 @@
 #include "ui/RzRadGrp.h"
 #include "ui/WindowTexts.h"
 
+#include <QDir>
+#include <QFile>
 #include <QMetaProperty>
 #include <QProcess>
 #include <QRegularExpression>
@@ -104,6 +107,33 @@ std::set<QString> ProgramTexts()
     return result;
 }
 
+// The chart window's texts: every literal its sources pass to T(...), and
+// the names the main window hands it for the printed title.
+std::set<QString> ChartWindowTexts()
+{
+    std::set<QString> texts;
+    const QDir folder(QStringLiteral(TANKORA_SOURCE_DIR "/src/ui/chart"));
+    const QStringList sources = folder.entryList({ QStringLiteral("*.cpp") }, QDir::Files);
+    EXPECT_FALSE(sources.isEmpty());
+    for (const QString& name : sources) {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        const std::string source = file.readAll().toStdString();
+        for (const tankora::mld::SourceText& text :
+            tankora::mld::FindTranslatedLiterals(source, { "T" }))
+            texts.insert(QString::fromStdString(text.text));
+    }
+    std::unique_ptr<TMainForm> form(CreateMainForm());
+    for (const int orientation : { 0, 1 }) {
+        form->CbOrientation->SetItemIndex(orientation);
+        form->CbOrientationChange(form.get());
+        const ChartTank tank = form->TankForChart();
+        texts.insert(QString::fromStdString(tank.orientationName));
+        texts.insert(QString::fromStdString(tank.headsName));
+    }
+    return texts;
+}
+
 // Numbers, the diagram's letters and the program's name stay as they are.
 bool NeedsTranslation(const QString& text)
 {
@@ -118,6 +148,10 @@ TEST(ShippedDictionary, TranslatesEveryTextTheUserCanMeet)
     ASSERT_EQ(languages.size(), 14u);
     std::set<QString> texts = WindowTexts();
     texts.merge(ProgramTexts());
+    const std::set<QString> chart = ChartWindowTexts();
+    // The scan finds the chart's texts at all: its heading among them.
+    EXPECT_TRUE(chart.contains(QStringLiteral("Gauge table")));
+    texts.insert(chart.begin(), chart.end());
     for (const QString& text : texts) {
         if (!NeedsTranslation(text))
             continue;

@@ -6,6 +6,12 @@
 #include "ui/Main.h"
 #include "ui/RzRadGrp.h"
 
+#include "nls/FormatSettings.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QString>
+
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -40,6 +46,32 @@ inline void ChooseMode(TMainForm& form, int mode)
     TRzGroupButton* button = form.CalcOptions->Buttons().at(mode);
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
     ASSERT_EQ(form.CalcOptions->ItemIndex(), mode);
+}
+
+// `text` with `.` standing for the process decimal separator.
+inline QString Decimal(const char* text)
+{
+    return QString::fromLatin1(text).replace(
+        u'.', QChar::fromLatin1(tankora::ProcessFormatSettings().DecimalSeparator));
+}
+
+// Replaces a field's text by typing a number, `.` standing for the process
+// decimal separator.
+inline void TypeNumber(QLineEdit* field, const char* text)
+{
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, Decimal(text));
+}
+
+// Moves a list to entry `index` with the arrow keys.
+inline void ChooseEntry(QComboBox* list, int index)
+{
+    list->setFocus();
+    for (int guard = list->count(); list->currentIndex() != index && guard > 0; --guard)
+        QTest::keyClick(list, list->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
+    ASSERT_EQ(list->currentIndex(), index);
 }
 
 } // namespace tankora::test

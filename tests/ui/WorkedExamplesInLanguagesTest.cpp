@@ -6,6 +6,7 @@
 
 #include "MessageLog.h"
 #include "StartedInLanguage.h"
+#include "UserInput.h"
 #include "l10n/translator/Translator.h"
 #include "nls/FormatSettings.h"
 #include "ui/DoubleEdit.h"
@@ -21,30 +22,9 @@ namespace {
 
 using tankora::test::ShippedLanguage;
 
-// Replaces a field's text by typing, `.` standing for the decimal separator.
-void Type(TDoubleEdit* field, const char* text)
-{
-    const QChar separator = QChar::fromLatin1(tankora::ProcessFormatSettings().DecimalSeparator);
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, QString::fromLatin1(text).replace(u'.', separator));
-}
-
-// Moves a list to entry `index` with the arrow keys, as a user does.
-void ChooseEntry(TComboBox* list, int index)
-{
-    list->setFocus();
-    for (int guard = list->count(); list->currentIndex() != index && guard > 0; --guard)
-        QTest::keyClick(list, list->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
-    ASSERT_EQ(list->currentIndex(), index);
-}
-
-QString Decimal(const char* text)
-{
-    return QString::fromLatin1(text).replace(
-        u'.', QChar::fromLatin1(tankora::ProcessFormatSettings().DecimalSeparator));
-}
+using tankora::test::ChooseEntry;
+using tankora::test::Decimal;
+using tankora::test::TypeNumber;
 
 class WorkedExamplesInLanguage : public ::testing::TestWithParam<ShippedLanguage>
 { };
@@ -64,10 +44,10 @@ TEST_P(WorkedExamplesInLanguage, GiveTheSameNumbersAsInEnglish)
     EXPECT_EQ(tankora::ProcessFormatSettings().DecimalSeparator, kSeparators.at(GetParam().iso));
 
     // Volume of the horizontal tank L = D = 1 m, b = 0, filled to 0.5 m.
-    Type(form.dL, "1");
-    Type(form.dD, "1");
-    Type(form.db, "0");
-    Type(form.eH, "0.5");
+    TypeNumber(form.dL, "1");
+    TypeNumber(form.dD, "1");
+    TypeNumber(form.db, "0");
+    TypeNumber(form.eH, "0.5");
     QTest::mouseClick(form.BitBtn2, Qt::LeftButton);
     EXPECT_EQ(form.LResult->Caption(), Decimal("0.3927"));
     ChooseEntry(form.CbResultUnits, 8); // litres
@@ -79,7 +59,7 @@ TEST_P(WorkedExamplesInLanguage, GiveTheSameNumbersAsInEnglish)
     const int mark = height->isRightToLeft() ? height->width() - 6 : 6;
     QTest::mouseClick(height, Qt::LeftButton, {}, QPoint(mark, height->height() / 2));
     ASSERT_EQ(form.CalcOptions->ItemIndex(), 1);
-    Type(form.eV, "0.3927");
+    TypeNumber(form.eV, "0.3927");
     QTest::mouseClick(form.BitBtn2, Qt::LeftButton);
     EXPECT_EQ(form.LResult->Caption(), Decimal("0.5000"));
     ChooseEntry(form.CbResultUnits, 1); // cm
