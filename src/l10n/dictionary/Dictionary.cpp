@@ -1,7 +1,6 @@
 #include "l10n/dictionary/Dictionary.h"
 
-#include "l10n/dictionary/ResStringTranslation.h"
-#include "l10n/dictionary/StringTranslation.h"
+#include "l10n/dictionary/DictionaryHooks.h"
 
 #include "framework/app/ExceptionHandler.h"
 #include "l10n/dictionary/NlsServices.h"
@@ -52,6 +51,19 @@ std::string LocaleMessage(const char* what, int localeId)
         + std::to_string(SubLangId(localeId)) + ") is not supported by " + what;
 }
 
+// Installs or removes the translated resource strings unless they already are
+// in that state.
+void SwitchResourceHook(bool on)
+{
+    const TIvDictionaryHooks& hooks = DictionaryHooks();
+    if (!hooks.resourceHookInstalled || hooks.resourceHookInstalled() == on)
+        return;
+    if (on)
+        hooks.installResourceHook();
+    else
+        hooks.removeResourceHook();
+}
+
 } // namespace
 
 TIvEuro EuroMode()
@@ -66,9 +78,8 @@ TIvDictionary::TIvDictionary(TComponentBase* owner)
 {
     if (TIvDictionaries* registry = Dictionaries())
         registry->Register(this);
-    if (!HasApplicationExceptionHandler())
-        SetApplicationExceptionHandler(
-            [](const std::exception& error) { ShowTranslatedException(nullptr, error); });
+    if (!HasApplicationExceptionHandler() && DictionaryHooks().showException)
+        SetApplicationExceptionHandler(DictionaryHooks().showException);
 }
 
 TIvDictionary::~TIvDictionary()
@@ -136,9 +147,8 @@ void TIvDictionary::Open()
             LetLanguageFollowLocale();
             break;
         }
-        if (m_options.testFlag(ivdoTranslateResourceStrings) && !IsDesigning()
-            && !ResourceHookInstalled())
-            InstallResourceHook();
+        if (m_options.testFlag(ivdoTranslateResourceStrings) && !IsDesigning())
+            SwitchResourceHook(true);
         m_active = true;
         Change(true, true);
     } catch (...) {
@@ -149,8 +159,8 @@ void TIvDictionary::Open()
 
 void TIvDictionary::Close()
 {
-    if (!IsDesigning() && ResourceHookInstalled())
-        RemoveResourceHook();
+    if (!IsDesigning())
+        SwitchResourceHook(false);
     CloseTranslators();
     m_active = false;
 }
@@ -215,7 +225,8 @@ void TIvDictionary::CheckLanguage() const
     if (m_checkLevel == ivclSystem && !IsLanguageSupportedBySystem(*m_currentLanguage))
         throw EIvMulti(m_currentLanguage->EnglishName + " is not supported by the system");
     if (m_checkLevel == ivclCodePage && !IsLanguageSupportedByCodePage(*m_currentLanguage))
-        throw EIvMulti(m_currentLanguage->EnglishName + " is not supported by the code page");
+        throw EIvMulti(
+            m_currentLanguage->EnglishName + " is not supported by the code page");
 }
 
 void TIvDictionary::SetActiveLocale(int localeId)
