@@ -156,7 +156,7 @@ void TIvBinaryDictionary::GetLocale(int index, TIvLocale& target)
             target.Assign(item);
         });
     } catch (const std::exception&) {
-        throw EIvMulti(kNoDictionaryData);
+        throw EIvNoDictionaryData(kNoDictionaryData);
     }
 }
 

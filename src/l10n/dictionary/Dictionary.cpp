@@ -198,7 +198,7 @@ void TIvDictionary::SelectLanguage(int index)
     if (m_languageIndex < 0) {
         m_languageIndex = FirstSupportedLanguage();
         if (m_languageIndex == -1)
-            throw EIvMulti("System does not support any language of the dicitonary!");
+            throw EIvNotSupported("System does not support any language of the dicitonary!");
     }
 
     m_currentLanguage = std::make_unique<TIvLanguage>();
@@ -223,9 +223,9 @@ void TIvDictionary::SelectLanguage(int index)
 void TIvDictionary::CheckLanguage() const
 {
     if (m_checkLevel == ivclSystem && !IsLanguageSupportedBySystem(*m_currentLanguage))
-        throw EIvMulti(m_currentLanguage->EnglishName + " is not supported by the system");
+        throw EIvNotSupported(m_currentLanguage->EnglishName + " is not supported by the system");
     if (m_checkLevel == ivclCodePage && !IsLanguageSupportedByCodePage(*m_currentLanguage))
-        throw EIvMulti(
+        throw EIvNotSupported(
             m_currentLanguage->EnglishName + " is not supported by the code page");
 }
 
@@ -235,9 +235,9 @@ void TIvDictionary::SetActiveLocale(int localeId)
     m_currentLocale = std::make_unique<TIvLocale>();
     m_localeFilled = FindLocale(m_activeLocale, *m_currentLocale);
     if (m_checkLevel == ivclSystem && !IsCodePageSupported(m_currentLocale->CodePage))
-        throw EIvMulti(LocaleMessage("the system", localeId));
+        throw EIvNotSupported(LocaleMessage("the system", localeId));
     if (m_checkLevel == ivclCodePage && !IsLocaleSupportedByCodePage(*m_currentLocale))
-        throw EIvMulti(LocaleMessage("the current code page", localeId));
+        throw EIvNotSupported(LocaleMessage("the current code page", localeId));
 }
 
 int TIvDictionary::ResolveLocale(int localeId)
