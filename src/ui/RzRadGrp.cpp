@@ -1,5 +1,7 @@
 #include "ui/RzRadGrp.h"
 
+#include "framework/core/AssignIfChanged.h"
+
 #include "framework/app/ExceptionHandler.h"
 #include "framework/controls/EtchedFrame.h"
 
@@ -112,9 +114,8 @@ void TRzCustomRadioGroup::SetItemIndex(int value)
         return;
     }
     value = std::clamp(value, -1, int(m_buttons.size()) - 1);
-    if (value == m_itemIndex)
+    if (!AssignIfChanged(m_itemIndex, value))
         return;
-    m_itemIndex = value;
     CheckOnly(value);
     // Checking a button is a click: the group reports it like a user's.
     if (value >= 0)
@@ -197,10 +198,8 @@ void TRzCustomRadioGroup::ArrangeButtons()
 void TRzCustomRadioGroup::SetColumns(int value)
 {
     value = std::clamp(value, 1, kMaxColumns);
-    if (value == m_columns)
-        return;
-    m_columns = value;
-    ArrangeButtons();
+    if (AssignIfChanged(m_columns, value))
+        ArrangeButtons();
 }
 
 void TRzCustomRadioGroup::SetItemFont(TFont* value)
@@ -211,41 +210,32 @@ void TRzCustomRadioGroup::SetItemFont(TFont* value)
 
 void TRzCustomRadioGroup::SetItemHeight(int value)
 {
-    if (value == m_itemHeight)
-        return;
-    m_itemHeight = value;
-    ArrangeButtons();
+    if (AssignIfChanged(m_itemHeight, value))
+        ArrangeButtons();
 }
 
 void TRzCustomRadioGroup::SetStartXPos(int value)
 {
-    if (value == m_startXPos)
-        return;
-    m_startXPos = value;
-    ArrangeButtons();
+    if (AssignIfChanged(m_startXPos, value))
+        ArrangeButtons();
 }
 
 void TRzCustomRadioGroup::SetStartYPos(int value)
 {
-    if (value == m_startYPos)
-        return;
-    m_startYPos = value;
-    ArrangeButtons();
+    if (AssignIfChanged(m_startYPos, value))
+        ArrangeButtons();
 }
 
 void TRzCustomRadioGroup::SetVerticalSpacing(int value)
 {
-    if (value == m_verticalSpacing)
-        return;
-    m_verticalSpacing = value;
-    ArrangeButtons();
+    if (AssignIfChanged(m_verticalSpacing, value))
+        ArrangeButtons();
 }
 
 void TRzCustomRadioGroup::SetGroupStyle(TGroupStyle value)
 {
-    if (value == m_groupStyle)
+    if (!AssignIfChanged(m_groupStyle, value))
         return;
-    m_groupStyle = value;
     ArrangeButtons();
     update();
 }

@@ -1,5 +1,7 @@
 #include "l10n/dictionary/Dictionary.h"
 
+#include "framework/core/AssignIfChanged.h"
+
 #include "l10n/dictionary/DictionaryHooks.h"
 
 #include "framework/app/ExceptionHandler.h"
@@ -263,9 +265,8 @@ void TIvDictionary::SetLanguage(int language)
     }
     if (language < -2 || language >= GetLanguageCount())
         throw ERangeError("Language index " + std::to_string(language) + " is out of range");
-    if (language == m_language)
+    if (!AssignIfChanged(m_language, language))
         return;
-    m_language = language;
     SelectLanguage(language);
     const int oldLocale = m_activeLocale;
     if (m_binding == ivbiLocaleToLanguage)
@@ -279,9 +280,8 @@ void TIvDictionary::SetLocale(int localeId)
         m_localeId = localeId;
         return;
     }
-    if (localeId == m_localeId)
+    if (!AssignIfChanged(m_localeId, localeId))
         return;
-    m_localeId = localeId;
     SetActiveLocale(localeId);
     const int oldIndex = m_languageIndex;
     if (m_binding == ivbiLanguageToLocale)
