@@ -1,20 +1,12 @@
 #include "calc/GaugeTable.h"
 
+#include "TestTank.h"
+
 #include <gtest/gtest.h>
 
 using namespace tankora;
 
 namespace {
-
-TankState Tank(int orientation, double l, double d, double b)
-{
-    TankState s;
-    s.Orientation = orientation;
-    s.TankLength = l;
-    s.TankDiameter = d;
-    s.HeadDepth = b;
-    return s;
-}
 
 TEST(GaugeTable, RowsRunFromEmptyToTheFullTankInEqualSteps)
 {
