@@ -3,7 +3,8 @@ cmake_minimum_required(VERSION 3.25)
 # src/, points to the same layer or a lower one, and no chain of includes
 # comes back to where it started. Cycles are sought between units (a header
 # and the .cpp files of the same base name), since a .cpp that calls up into a
-# unit which includes its header is a circle as much as two headers are.
+# unit which includes its header is a circle as much as two headers are. A
+# header named *_p.h belongs to its library: no other layer may include it.
 #   cmake -DSOURCE_DIR=<src> -P LayerIncludes.cmake
 # l10n/po (PO catalogues, plain C++) is a layer of its own beside calc.
 set(layers calc po nls framework l10n ui) # lower first
@@ -23,7 +24,7 @@ foreach(file IN LISTS files)
     set(layer po)
   endif()
   get_filename_component(folder "${file}" DIRECTORY)
-  string(REGEX REPLACE "\\.(h|cpp)$" "" unit "${file}")
+  string(REGEX REPLACE "(_p)?\\.(h|cpp)$" "" unit "${file}")
   string(MAKE_C_IDENTIFIER "${unit}" node)
   if(NOT node IN_LIST nodes)
     list(APPEND nodes ${node})
@@ -49,7 +50,10 @@ foreach(file IN LISTS files)
     if(NOT targetLayer IN_LIST ${layer}_may)
       string(APPEND problems "${file}: the ${layer} layer includes \"${included}\" of ${targetLayer}\n")
     endif()
-    string(REGEX REPLACE "\\.(h|cpp)$" "" targetUnit "${target}")
+    if(target MATCHES "_p\\.h$" AND NOT targetLayer STREQUAL layer)
+      string(APPEND problems "${file}: includes \"${included}\", a header of the ${targetLayer} library's own\n")
+    endif()
+    string(REGEX REPLACE "(_p)?\\.(h|cpp)$" "" targetUnit "${target}")
     string(MAKE_C_IDENTIFIER "${targetUnit}" targetNode)
     list(APPEND edges_${node} ${targetNode})
   endforeach()

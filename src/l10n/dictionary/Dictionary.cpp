@@ -2,7 +2,7 @@
 
 #include "framework/core/AssignIfChanged.h"
 
-#include "l10n/dictionary/DictionaryHooks.h"
+#include "l10n/dictionary/DictionaryHooks_p.h"
 
 #include "framework/app/ExceptionHandler.h"
 #include "l10n/dictionary/NlsServices.h"

@@ -3,7 +3,7 @@
 // library pull it in through the anchor below, which a static link would
 // otherwise leave out together with its initialiser.
 
-#include "l10n/dictionary/DictionaryHooks.h"
+#include "l10n/dictionary/DictionaryHooks_p.h"
 #include "l10n/dictionary/ResStringTranslation.h"
 #include "l10n/dictionary/StringTranslation.h"
 

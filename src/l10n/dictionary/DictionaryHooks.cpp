@@ -1,4 +1,4 @@
-#include "l10n/dictionary/DictionaryHooks.h"
+#include "l10n/dictionary/DictionaryHooks_p.h"
 
 TIvDictionaryHooks& DictionaryHooks()
 {
