@@ -1,3 +1,7 @@
+// One file for the entry table although it runs past 600 lines: the entry
+// encoding, the key sort and the hash index all read the arena through the
+// private helpers of the anonymous namespace below, and splitting them would
+// publish those helpers in a header for no other user.
 #include "l10n/dictionary/EntryTable.h"
 
 #include "framework/core/Exceptions.h"
