@@ -15,7 +15,7 @@ ARGS       ?=
 
 # make tidy: clang-tidy with .clang-tidy over src/ and apps/ (compile database
 # of TEST_BUILD; TIDY_FILES narrows it, a regular expression over paths).
-TIDY_FILES ?= /(src|apps)/.*\.cpp$$
+TIDY_FILES ?= (src|apps)/.*\.cpp$$
 
 .PHONY: run test fuzz tidy deps build-release build-test format clean
 

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Runs clang-tidy with the repository's .clang-tidy over the sources of src/
 # and apps/ in a configured build folder (compile_commands.json), and fails on
-# any finding. Usage: tidy.sh BUILD_DIR [FILE_REGEX]
+# any finding. Usage: tidy.sh BUILD_DIR [FILE_REGEX]; FILE_REGEX is matched
+# against paths relative to the repository (the build's generated files never
+# match).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:?build folder}
-files=${2:-'/(src|apps)/.*\.cpp$'}
+files="^$PWD/${2:-(src|apps)/.*\.cpp$}"
 if ! command -v run-clang-tidy >/dev/null 2>&1; then
   echo "tidy: run-clang-tidy is not installed (bash scripts/install-deps.sh installs it)" >&2
   exit 1
