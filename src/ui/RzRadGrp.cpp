@@ -68,7 +68,7 @@ void TRzGroupButton::keyPressEvent(QKeyEvent* event)
     const auto& buttons = m_group->m_buttons;
     const int count = int(buttons.size());
     const int index = int(std::find(buttons.begin(), buttons.end(), this) - buttons.begin());
-    TRzGroupButton* next = buttons[(index + step + count) % count];
+    TRzGroupButton* next = buttons[static_cast<std::size_t>((index + step + count) % count)];
     next->setFocus(Qt::TabFocusReason);
     next->click();
 }
@@ -119,7 +119,7 @@ void TRzCustomRadioGroup::SetItemIndex(int value)
     CheckOnly(value);
     // Checking a button is a click: the group reports it like a user's.
     if (value >= 0)
-        ButtonClicked(m_buttons[value]);
+        ButtonClicked(Button(value));
 }
 
 void TRzCustomRadioGroup::CheckOnly(int index)
@@ -127,8 +127,8 @@ void TRzCustomRadioGroup::CheckOnly(int index)
     // Tab reaches the group once, at its checked button (the first without one).
     const int tabStop = std::max(index, 0);
     for (int i = 0; i < int(m_buttons.size()); ++i) {
-        m_buttons[i]->setChecked(i == index);
-        m_buttons[i]->setFocusPolicy(i == tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+        Button(i)->setChecked(i == index);
+        Button(i)->setFocusPolicy(i == tabStop ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }
 
@@ -156,7 +156,7 @@ void TRzCustomRadioGroup::UpdateButtons()
     while (int(m_buttons.size()) > m_items->Count())
         delete m_buttons.back();
     for (int i = 0; i < int(m_buttons.size()); ++i)
-        m_buttons[i]->SetCaption(m_items->Strings(i));
+        Button(i)->SetCaption(m_items->Strings(i));
     m_updating = true;
     CheckOnly(m_itemIndex);
     m_updating = false;
@@ -186,7 +186,7 @@ void TRzCustomRadioGroup::ArrangeButtons()
     }
 
     for (int i = 0; i < count; ++i) {
-        TRzGroupButton* button = m_buttons[i];
+        TRzGroupButton* button = Button(i);
         const int left = columnWidth * (i / rows) + m_startXPos;
         const int buttonTop = top + (i % rows) * (m_itemHeight + m_verticalSpacing);
         button->SetBounds(left, buttonTop, columnWidth, m_itemHeight);
