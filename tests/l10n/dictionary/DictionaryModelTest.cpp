@@ -251,7 +251,7 @@ TEST_F(DictionaryModel, SetLanguageWhileActiveReannouncesAndRejectsBadIndexes)
     EXPECT_EQ(localeEvents, 2);
 
     for (const int bad : { -3, 4 }) {
-        ExpectNotSupported([&] { dictionary->SetLanguage(bad); },
+        EXPECT_EQ(MessageOf<ERangeError>([&] { dictionary->SetLanguage(bad); }),
             "Language index " + std::to_string(bad) + " is out of range");
         EXPECT_EQ(dictionary->Language(), 2);
         EXPECT_EQ(dictionary->LanguageIndex(), 2);
