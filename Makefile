@@ -17,7 +17,11 @@ XVFB       ?= 0
 # the language of the user's locale (LANG=de_DE.UTF-8 make run: German).
 ARGS       ?=
 
-.PHONY: run test fuzz deps build-release build-test deb format clean
+# make tidy: clang-tidy with .clang-tidy over src/ and apps/ (compile database
+# of TEST_BUILD; TIDY_FILES narrows it, a regular expression over paths).
+TIDY_FILES ?= (src|apps)/.*\.cpp$$
+
+.PHONY: run test fuzz tidy deps build-release build-test deb format clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -48,6 +52,11 @@ deb: deps
 fuzz:
 	bash scripts/install-deps.sh fuzz
 	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_CPU_SECONDS=$(FUZZ_CPU_SECONDS) bash scripts/fuzz.sh $(FUZZ_BUILD)
+
+tidy: build-test
+	bash scripts/install-deps.sh tidy
+	cmake -S . -B $(TEST_BUILD) -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+	bash scripts/tidy.sh $(TEST_BUILD) '$(TIDY_FILES)'
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

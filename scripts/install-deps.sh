@@ -3,6 +3,7 @@
 # Idempotent: asks dpkg first and calls apt-get only for what is missing.
 #   install-deps.sh        what make run / make test need
 #   install-deps.sh fuzz   also clang and its libFuzzer runtime (make fuzz)
+#   install-deps.sh tidy   also clang-tidy (make tidy)
 set -euo pipefail
 
 packages=(
@@ -31,6 +32,9 @@ packages=(
 # The peers' catalogue compilers above serve bench/l10n_peers (msgfmt, lrelease, genrb).
 if [ "${1:-}" = fuzz ]; then
   packages+=(clang libclang-rt-14-dev)
+fi
+if [ "${1:-}" = tidy ]; then
+  packages+=(clang-tidy)
 fi
 
 missing=()

@@ -46,50 +46,52 @@ constexpr std::array<VolumeFactor, 8> kVolumeFactors = { {
     { "litres", 0.001 },
 } };
 
-const VolumeFactor* FindVolumeFactor(std::string_view name)
+struct LengthFactor
 {
-    const auto* found = std::find_if(kVolumeFactors.begin(), kVolumeFactors.end(),
-        [name](const VolumeFactor& row) { return row.name == name; });
-    return found == kVolumeFactors.end() ? nullptr : found;
+    std::string_view name;
+    double metresPerUnit;
+    // Back from metres the metric units multiply by their inverse factor and
+    // the imperial ones (0 here) divide by metresPerUnit: the results have
+    // always been computed so, and must stay the same to the last bit.
+    double unitsPerMetre;
+};
+
+constexpr double kInch = 0.0254;
+constexpr double kFoot = 0.3048;
+constexpr double kYard = 0.9144;
+
+// "m" is absent like "m3"; an unknown name passes the value through too.
+constexpr std::array<LengthFactor, 6> kLengthFactors = { {
+    { "cm", 0.01, 100 },
+    { "mm", 0.001, 1000 },
+    { "in", kInch, 0 },
+    { "inches", kInch, 0 },
+    { "feet", kFoot, 0 },
+    { "yards", kYard, 0 },
+} };
+
+template <typename Row, std::size_t N>
+const Row* FindFactor(const std::array<Row, N>& rows, std::string_view name)
+{
+    const auto* found = std::find_if(
+        rows.begin(), rows.end(), [name](const Row& row) { return row.name == name; });
+    return found == rows.end() ? nullptr : found;
 }
 
 } // namespace
 
 double LengthToMetres(std::string_view unitName, double value)
 {
-    const std::string_view name = Significant(unitName);
-    if (name == "m")
-        return value;
-    if (name == "cm")
-        return value * 0.01;
-    if (name == "mm")
-        return value * 0.001;
-    if (name == "in" || name == "inches")
-        return value * 0.0254;
-    if (name == "feet")
-        return value * 0.3048;
-    if (name == "yards")
-        return value * 0.9144;
-    return value;
+    const LengthFactor* row = FindFactor(kLengthFactors, Significant(unitName));
+    return row ? value * row->metresPerUnit : value;
 }
 
 double MetresToLength(std::string_view unitName, double value)
 {
-    // Metric units multiply by the inverse factor; the imperial ones divide.
-    const std::string_view name = Significant(unitName);
-    if (name == "m")
+    const LengthFactor* row = FindFactor(kLengthFactors, Significant(unitName));
+    if (!row)
         return value;
-    if (name == "cm")
-        return value * 100;
-    if (name == "mm")
-        return value * 1000;
-    if (name == "in" || name == "inches")
-        return value / 0.0254;
-    if (name == "feet")
-        return value / 0.3048;
-    if (name == "yards")
-        return value / 0.9144;
-    return value;
+    return row->unitsPerMetre != 0 ? value * row->unitsPerMetre : value / row->metresPerUnit;
 }
 
 double VolumeToCubicMetres(std::string_view unitName, double value)
@@ -97,7 +99,7 @@ double VolumeToCubicMetres(std::string_view unitName, double value)
     const std::string_view name = Significant(unitName);
     if (name == "m3")
         return value;
-    const VolumeFactor* row = FindVolumeFactor(name);
+    const VolumeFactor* row = FindFactor(kVolumeFactors, name);
     return row ? value * row->cubicMetresPerUnit : 0.0;
 }
 
@@ -106,7 +108,7 @@ double CubicMetresToVolume(std::string_view unitName, double value)
     const std::string_view name = Significant(unitName);
     if (name == "m3")
         return value;
-    const VolumeFactor* row = FindVolumeFactor(name);
+    const VolumeFactor* row = FindFactor(kVolumeFactors, name);
     return row ? value / row->cubicMetresPerUnit : 0.0;
 }
 

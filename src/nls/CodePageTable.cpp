@@ -1,4 +1,4 @@
-#include "nls/CodePageTable.h"
+#include "nls/CodePageTable_p.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 #include "nls/LocaleItems.h"
 
-#include "nls/CodePageTable.h"
+#include "nls/CodePageTable_p.h"
 #include "nls/CodePages.h"
-#include "nls/WindowsPatterns.h"
+#include "nls/WindowsPatterns_p.h"
 
 #include <unicode/ucal.h>
 #include <unicode/udat.h>

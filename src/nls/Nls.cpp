@@ -1,6 +1,6 @@
 #include "nls/Nls.h"
 
-#include "nls/CodePageTable.h"
+#include "nls/CodePageTable_p.h"
 
 #include <unicode/uloc.h>
 

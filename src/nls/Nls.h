@@ -9,6 +9,8 @@
 // ids. The program calls these from the GUI thread only; the state here
 // (machine override, thread locale) is not locked.
 
+#include "nls/LocaleId.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,29 +18,6 @@
 #include <vector>
 
 namespace tankora {
-
-using LocaleId = std::int32_t;
-
-inline constexpr LocaleId kLocaleEnglishUs = 0x0409;
-inline constexpr LocaleId kLocaleUserDefault = 0x0400;
-inline constexpr LocaleId kLocaleSystemDefault = 0x0800;
-
-inline constexpr LocaleId ComposeLanguageId(int primary, int sub)
-{
-    return (sub << 10) | primary;
-}
-inline constexpr LocaleId ComposeLocaleId(LocaleId languageId, int sortId)
-{
-    return (sortId << 16) | languageId;
-}
-inline constexpr int PrimaryLanguageOf(LocaleId id)
-{
-    return id & 0x3FF;
-}
-inline constexpr int SubLanguageOf(LocaleId id)
-{
-    return (id >> 10) & 0x3F;
-}
 
 // The ICU locale name ("de_DE", "zh_Hant_TW") of a Windows locale id, or an
 // empty text when ICU knows no locale for it. Does not resolve 0x400/0x800.

@@ -1,4 +1,4 @@
-#include "nls/WindowsPatterns.h"
+#include "nls/WindowsPatterns_p.h"
 
 #include <algorithm>
 #include <array>
@@ -90,7 +90,7 @@ void AppendLiteral(std::u16string& out, const std::u16string& literal)
     }
 }
 
-std::u16string Trimmed(std::u16string text)
+std::u16string Trimmed(const std::u16string& text)
 {
     const auto first = text.find_first_not_of(u' ');
     if (first == std::u16string::npos) {

@@ -1,5 +1,7 @@
 #include "ui/RzPanel.h"
 
+#include "framework/core/AssignIfChanged.h"
+
 #include <QEnterEvent>
 #include <QPainter>
 
@@ -54,34 +56,26 @@ TRzCustomPanel::TRzCustomPanel(TComponentBase* owner)
 
 void TRzCustomPanel::SetBorderOuter(TFrameStyle value)
 {
-    if (value == m_borderOuter)
-        return;
-    m_borderOuter = value;
-    BordersChanged();
+    if (AssignIfChanged(m_borderOuter, value))
+        BordersChanged();
 }
 
 void TRzCustomPanel::SetBorderInner(TFrameStyle value)
 {
-    if (value == m_borderInner)
-        return;
-    m_borderInner = value;
-    BordersChanged();
+    if (AssignIfChanged(m_borderInner, value))
+        BordersChanged();
 }
 
 void TRzCustomPanel::SetBorderSides(TSides value)
 {
-    if (value == m_borderSides)
-        return;
-    m_borderSides = value;
-    BordersChanged();
+    if (AssignIfChanged(m_borderSides, value))
+        BordersChanged();
 }
 
 void TRzCustomPanel::SetBorderColor(TColor value)
 {
-    if (value == m_borderColor)
-        return;
-    m_borderColor = value;
-    update();
+    if (AssignIfChanged(m_borderColor, value))
+        update();
 }
 
 void TRzCustomPanel::SetBorderWidth(int value)
@@ -94,18 +88,14 @@ void TRzCustomPanel::SetBorderWidth(int value)
 
 void TRzCustomPanel::SetFrameSides(TSides value)
 {
-    if (value == m_frameSides)
-        return;
-    m_frameSides = value;
-    BordersChanged();
+    if (AssignIfChanged(m_frameSides, value))
+        BordersChanged();
 }
 
 void TRzCustomPanel::SetTextLayout(tankora::TTextLayout value)
 {
-    if (value == m_textLayout)
-        return;
-    m_textLayout = value;
-    update();
+    if (AssignIfChanged(m_textLayout, value))
+        update();
 }
 
 void TRzCustomPanel::BordersChanged()

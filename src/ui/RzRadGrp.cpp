@@ -1,5 +1,7 @@
 #include "ui/RzRadGrp.h"
 
+#include "framework/core/AssignIfChanged.h"
+
 #include "framework/app/ExceptionHandler.h"
 #include "framework/controls/EtchedFrame.h"
 
@@ -66,7 +68,7 @@ void TRzGroupButton::keyPressEvent(QKeyEvent* event)
     const auto& buttons = m_group->m_buttons;
     const int count = int(buttons.size());
     const int index = int(std::find(buttons.begin(), buttons.end(), this) - buttons.begin());
-    TRzGroupButton* next = buttons[(index + step + count) % count];
+    TRzGroupButton* next = buttons[static_cast<std::size_t>((index + step + count) % count)];
     next->setFocus(Qt::TabFocusReason);
     next->click();
 }
@@ -112,13 +114,12 @@ void TRzCustomRadioGroup::SetItemIndex(int value)
         return;
     }
     value = std::clamp(value, -1, int(m_buttons.size()) - 1);
-    if (value == m_itemIndex)
+    if (!AssignIfChanged(m_itemIndex, value))
         return;
-    m_itemIndex = value;
     CheckOnly(value);
     // Checking a button is a click: the group reports it like a user's.
     if (value >= 0)
-        ButtonClicked(m_buttons[value]);
+        ButtonClicked(Button(value));
 }
 
 void TRzCustomRadioGroup::CheckOnly(int index)
@@ -126,8 +127,8 @@ void TRzCustomRadioGroup::CheckOnly(int index)
     // Tab reaches the group once, at its checked button (the first without one).
     const int tabStop = std::max(index, 0);
     for (int i = 0; i < int(m_buttons.size()); ++i) {
-        m_buttons[i]->setChecked(i == index);
-        m_buttons[i]->setFocusPolicy(i == tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+        Button(i)->setChecked(i == index);
+        Button(i)->setFocusPolicy(i == tabStop ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }
 
@@ -155,7 +156,7 @@ void TRzCustomRadioGroup::UpdateButtons()
     while (int(m_buttons.size()) > m_items->Count())
         delete m_buttons.back();
     for (int i = 0; i < int(m_buttons.size()); ++i)
-        m_buttons[i]->SetCaption(m_items->Strings(i));
+        Button(i)->SetCaption(m_items->Strings(i));
     m_updating = true;
     CheckOnly(m_itemIndex);
     m_updating = false;
@@ -185,7 +186,7 @@ void TRzCustomRadioGroup::ArrangeButtons()
     }
 
     for (int i = 0; i < count; ++i) {
-        TRzGroupButton* button = m_buttons[i];
+        TRzGroupButton* button = Button(i);
         const int left = columnWidth * (i / rows) + m_startXPos;
         const int buttonTop = top + (i % rows) * (m_itemHeight + m_verticalSpacing);
         button->SetBounds(left, buttonTop, columnWidth, m_itemHeight);
@@ -197,10 +198,8 @@ void TRzCustomRadioGroup::ArrangeButtons()
 void TRzCustomRadioGroup::SetColumns(int value)
 {
     value = std::clamp(value, 1, kMaxColumns);
-    if (value == m_columns)
-        return;
-    m_columns = value;
-    ArrangeButtons();
+    if (AssignIfChanged(m_columns, value))
+        ArrangeButtons();
 }
 
 void TRzCustomRadioGroup::SetItemFont(TFont* value)
@@ -211,41 +210,32 @@ void TRzCustomRadioGroup::SetItemFont(TFont* value)
 
 void TRzCustomRadioGroup::SetItemHeight(int value)
 {
-    if (value == m_itemHeight)
-        return;
-    m_itemHeight = value;
-    ArrangeButtons();
+    if (AssignIfChanged(m_itemHeight, value))
+        ArrangeButtons();
 }
 
 void TRzCustomRadioGroup::SetStartXPos(int value)
 {
-    if (value == m_startXPos)
-        return;
-    m_startXPos = value;
-    ArrangeButtons();
+    if (AssignIfChanged(m_startXPos, value))
+        ArrangeButtons();
 }
 
 void TRzCustomRadioGroup::SetStartYPos(int value)
 {
-    if (value == m_startYPos)
-        return;
-    m_startYPos = value;
-    ArrangeButtons();
+    if (AssignIfChanged(m_startYPos, value))
+        ArrangeButtons();
 }
 
 void TRzCustomRadioGroup::SetVerticalSpacing(int value)
 {
-    if (value == m_verticalSpacing)
-        return;
-    m_verticalSpacing = value;
-    ArrangeButtons();
+    if (AssignIfChanged(m_verticalSpacing, value))
+        ArrangeButtons();
 }
 
 void TRzCustomRadioGroup::SetGroupStyle(TGroupStyle value)
 {
-    if (value == m_groupStyle)
+    if (!AssignIfChanged(m_groupStyle, value))
         return;
-    m_groupStyle = value;
     ArrangeButtons();
     update();
 }

@@ -78,6 +78,8 @@ public:
 
     // The buttons in item order.
     const std::vector<TRzGroupButton*>& Buttons() const { return m_buttons; }
+    // The button of item index (0 .. item count - 1).
+    TRzGroupButton* Button(int index) const { return m_buttons[static_cast<std::size_t>(index)]; }
 
     // The stored layout has been read: builds and arranges the buttons.
     void Loaded() override;

@@ -1,5 +1,7 @@
 #include "calc/FailingInputs.h"
 
+#include "TestTank.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -26,11 +28,7 @@ class FailingInputsTest : public testing::TestWithParam<BlameCase>
 TEST_P(FailingInputsTest, BlamesTheEntriesThatBreakTheCheck)
 {
     const BlameCase& c = GetParam();
-    TankState s;
-    s.Orientation = c.orientation;
-    s.TankLength = c.l;
-    s.TankDiameter = c.d;
-    s.HeadDepth = c.b;
+    TankState s = Tank(c.orientation, c.l, c.d, c.b);
     s.LiquidHeight = c.h;
     s.LiquidVolume = c.v;
     s.FlowRate = c.q;

@@ -1,5 +1,7 @@
 #include "calc/GaugeTable.h"
 
+#include "TestTank.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,16 +9,6 @@
 using namespace tankora;
 
 namespace {
-
-TankState Tank(int orientation, double l, double d, double b)
-{
-    TankState s;
-    s.Orientation = orientation;
-    s.TankLength = l;
-    s.TankDiameter = d;
-    s.HeadDepth = b;
-    return s;
-}
 
 TEST(GaugeTable, RowsRunFromEmptyToTheFullTankInEqualSteps)
 {

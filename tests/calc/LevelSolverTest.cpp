@@ -1,6 +1,7 @@
 #include "calc/LevelSolver.h"
 
 #include "RecordingSink.h"
+#include "TestTank.h"
 
 #include <gtest/gtest.h>
 
@@ -14,16 +15,6 @@ namespace {
 
 const RecordedMessage kOverCapacity { MessageKind::Error, std::string(kOverCapacityText) };
 const RecordedMessage kTankEmpty { MessageKind::Warning, std::string(kTankEmptyText) };
-
-TankState Tank(int orientation, double l, double d, double b)
-{
-    TankState s;
-    s.Orientation = orientation;
-    s.TankLength = l;
-    s.TankDiameter = d;
-    s.HeadDepth = b;
-    return s;
-}
 
 // Height mode on a checked state; the messages go to `sink`.
 double HeightFor(TankState s, double volume, RecordingSink& sink)

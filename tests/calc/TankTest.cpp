@@ -1,5 +1,7 @@
 #include "calc/Tank.h"
 
+#include "TestTank.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -16,16 +18,6 @@ namespace {
 const auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
-
-TankState Tank(int orientation, double l, double d, double b)
-{
-    TankState s;
-    s.Orientation = orientation;
-    s.TankLength = l;
-    s.TankDiameter = d;
-    s.HeadDepth = b;
-    return s;
-}
 
 struct CheckCase
 {

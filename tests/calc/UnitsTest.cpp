@@ -63,6 +63,22 @@ TEST(Units, MetricLengthsAreShownByMultiplyingNotDividing)
     EXPECT_EQ(MetresToLength("cm", 1.1), 1.1 * 100);
 }
 
+TEST(Units, ImperialLengthsAreShownByDividingByTheExactFactor)
+{
+    // For these values the rounded inverse factor gives another last bit.
+    struct Case
+    {
+        const char* unit;
+        double metres;
+        double factor;
+    };
+    for (const Case c : { Case { "feet", 0.213, 0.3048 }, Case { "inches", 3.213, 0.0254 },
+             Case { "yards", 0.7, 0.9144 } }) {
+        ASSERT_NE(c.metres / c.factor, c.metres * (1 / c.factor)) << c.unit;
+        EXPECT_EQ(MetresToLength(c.unit, c.metres), c.metres / c.factor) << c.unit;
+    }
+}
+
 class VolumeUnitTest : public testing::TestWithParam<Conversion>
 { };
 

@@ -1,5 +1,5 @@
 #include "nls/Nls.h"
-#include "nls/CodePageTable.h"
+#include "nls/CodePageTable_p.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "nls/WindowsPatterns.h"
+#include "nls/WindowsPatterns_p.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "framework/controls/Control.h"
 
-#include "framework/core/CrossCast.h"
+#include "framework/core/CrossCast_p.h"
 
 #include <QEvent>
 

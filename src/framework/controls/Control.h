@@ -86,11 +86,11 @@ public:
     void SetKeepsRightEdge(bool keepsRightEdge) { m_keepsRightEdge = keepsRightEdge; }
 
 protected:
-    // Applies the colour to the widget; the default paints the window and
-    // base roles and fills the background.
-    virtual void ApplyColor(const QColor& color);
+    // Applies the colour to the widget: paints the window and base roles and
+    // fills the background.
+    void ApplyColor(const QColor& color);
     // The palette roles that show the font colour.
-    virtual void ApplyFontColor(const QColor& color);
+    void ApplyFontColor(const QColor& color);
     // Called after the caption or font changed (labels resize themselves).
     virtual void AdjustSize() { }
     // Gives the class its own default colour (called from a constructor) and

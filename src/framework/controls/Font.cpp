@@ -1,5 +1,7 @@
 #include "framework/controls/Font.h"
 
+#include "framework/core/AssignIfChanged.h"
+
 #include <cmath>
 
 TFont::TFont(QObject* parent)
@@ -8,18 +10,14 @@ TFont::TFont(QObject* parent)
 
 void TFont::SetCharset(int charset)
 {
-    if (charset != m_charset) {
-        m_charset = charset;
+    if (AssignIfChanged(m_charset, charset))
         emit Changed();
-    }
 }
 
 void TFont::SetColor(TColor color)
 {
-    if (color != m_color) {
-        m_color = color;
+    if (AssignIfChanged(m_color, color))
         emit Changed();
-    }
 }
 
 int TFont::Height() const
@@ -34,26 +32,20 @@ void TFont::SetHeight(int height)
 
 void TFont::SetName(const QString& name)
 {
-    if (name != m_name) {
-        m_name = name;
+    if (AssignIfChanged(m_name, name))
         emit Changed();
-    }
 }
 
 void TFont::SetSize(int size)
 {
-    if (size != m_size) {
-        m_size = size;
+    if (AssignIfChanged(m_size, size))
         emit Changed();
-    }
 }
 
 void TFont::SetStyle(tankora::TFontStyles style)
 {
-    if (style != m_style) {
-        m_style = style;
+    if (AssignIfChanged(m_style, style))
         emit Changed();
-    }
 }
 
 void TFont::Assign(const TFont& source)

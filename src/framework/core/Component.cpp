@@ -1,7 +1,7 @@
 #include "framework/core/Component.h"
 
 #include "framework/app/ResStrings.h"
-#include "framework/core/CrossCast.h"
+#include "framework/core/CrossCast_p.h"
 #include "framework/core/Exceptions.h"
 #include "nls/GuiText.h"
 

@@ -18,6 +18,38 @@ namespace {
     throw ERangeError(std::string(what) + " index " + std::to_string(index) + " is out of range");
 }
 
+// Stored languages and locales are lists of the same layout; what differs is
+// the kind named in errors and how one item is read.
+
+// Reads item `index` (0-based) of a stored list into target.
+template <typename Item>
+void ReadStoredItemAt(TReader& reader, const char* kind, const char* what, int index,
+    void (*readItem)(TReader&, int, Item&), Item& target)
+{
+    int version = 0;
+    const int count = ReadStoredListHeader(reader, kind, version);
+    if (index < 0 || index >= count)
+        IndexOutOfRange(what, index);
+    Item item;
+    for (int i = 0; i <= index; ++i)
+        readItem(reader, version, item);
+    target.Assign(item);
+}
+
+// Appends every item of a stored list to read.
+template <typename Item>
+void ReadStoredItems(TReader& reader, const char* kind, void (*readItem)(TReader&, int, Item&),
+    std::vector<std::unique_ptr<Item>>& read)
+{
+    int version = 0;
+    const int count = ReadStoredListHeader(reader, kind, version);
+    for (int i = 0; i < count; ++i) {
+        read.push_back(std::make_unique<Item>());
+        readItem(reader, version, *read.back());
+    }
+    reader.ReadListEnd();
+}
+
 } // namespace
 
 TIvBinaryDictionary::TIvBinaryDictionary(TComponentBase* owner)
@@ -122,14 +154,7 @@ void TIvBinaryDictionary::GetLanguage(int index, TIvLanguage& target)
         return;
     }
     WithStoredProperty("Languages", [&](TReader& reader) {
-        int version = 0;
-        const int count = ReadStoredListHeader(reader, "language", version);
-        if (index < 0 || index >= count)
-            IndexOutOfRange("Language", index);
-        TIvLanguage item;
-        for (int i = 0; i <= index; ++i)
-            ReadStoredLanguageItem(reader, version, item);
-        target.Assign(item);
+        ReadStoredItemAt(reader, "language", "Language", index, ReadStoredLanguageItem, target);
     });
 }
 
@@ -146,17 +171,10 @@ void TIvBinaryDictionary::GetLocale(int index, TIvLocale& target)
     }
     try {
         WithStoredProperty("Locales", [&](TReader& reader) {
-            int version = 0;
-            const int count = ReadStoredListHeader(reader, "locale", version);
-            if (index < 0 || index >= count)
-                IndexOutOfRange("Locale", index);
-            TIvLocale item;
-            for (int i = 0; i <= index; ++i)
-                ReadStoredLocaleItem(reader, version, item);
-            target.Assign(item);
+            ReadStoredItemAt(reader, "locale", "Locale", index, ReadStoredLocaleItem, target);
         });
     } catch (const std::exception&) {
-        throw EIvMulti(kNoDictionaryData);
+        throw EIvNoDictionaryData(kNoDictionaryData);
     }
 }
 
@@ -174,13 +192,7 @@ void TIvBinaryDictionary::GetLanguages(TIvLanguageList& list)
         });
     } else {
         WithStoredProperty("Languages", [&](TReader& reader) {
-            int version = 0;
-            const int count = ReadStoredListHeader(reader, "language", version);
-            for (int i = 0; i < count; ++i) {
-                read.push_back(std::make_unique<TIvLanguage>());
-                ReadStoredLanguageItem(reader, version, *read.back());
-            }
-            reader.ReadListEnd();
+            ReadStoredItems(reader, "language", ReadStoredLanguageItem, read);
         });
     }
     for (auto& language : read)
@@ -202,13 +214,7 @@ void TIvBinaryDictionary::GetLocales(TIvLocaleList& list)
         });
     } else if (m_storedLocaleCount > 0) {
         WithStoredProperty("Locales", [&](TReader& reader) {
-            int version = 0;
-            const int count = ReadStoredListHeader(reader, "locale", version);
-            for (int i = 0; i < count; ++i) {
-                read.push_back(std::make_unique<TIvLocale>());
-                ReadStoredLocaleItem(reader, version, *read.back());
-            }
-            reader.ReadListEnd();
+            ReadStoredItems(reader, "locale", ReadStoredLocaleItem, read);
         });
     }
     for (auto& locale : read)

@@ -22,7 +22,7 @@
 // stored FileName is empty; the stream layer's "Cannot open file <name>",
 // "Resource <name> not found", "Invalid stream format"; EResNotFound "Could
 // not find the property"; "Unknown language data version: N" (translation,
-// locale); EIvMulti "No dictionary data! Set the FileName property." for any
+// locale); EIvNoDictionaryData "No dictionary data! Set the FileName property." for any
 // failure to read a stored locale; the MLD reader's errors.
 
 #include "l10n/dictionary/FileDictionary.h"
@@ -37,6 +37,13 @@ class TWriter;
 
 inline constexpr const char* kNoFileNameSet = "No FileName property set";
 inline constexpr const char* kNoDictionaryData = "No dictionary data! Set the FileName property.";
+
+// A stored locale that could not be read, whatever the reason.
+class EIvNoDictionaryData : public EIvMulti
+{
+public:
+    using EIvMulti::EIvMulti;
+};
 // Type and name of the linked-in MLD image.
 inline constexpr const char* kDictionaryResourceType = "LANGBUNDLE";
 inline constexpr const char* kDictionaryResourceName = "MlDictionary";

@@ -1,7 +1,8 @@
 #include "l10n/dictionary/Dictionary.h"
 
-#include "l10n/dictionary/ResStringTranslation.h"
-#include "l10n/dictionary/StringTranslation.h"
+#include "framework/core/AssignIfChanged.h"
+
+#include "l10n/dictionary/DictionaryHooks_p.h"
 
 #include "framework/app/ExceptionHandler.h"
 #include "l10n/dictionary/NlsServices.h"
@@ -52,6 +53,19 @@ std::string LocaleMessage(const char* what, int localeId)
         + std::to_string(SubLangId(localeId)) + ") is not supported by " + what;
 }
 
+// Installs or removes the translated resource strings unless they already are
+// in that state.
+void SwitchResourceHook(bool on)
+{
+    const TIvDictionaryHooks& hooks = DictionaryHooks();
+    if (!hooks.resourceHookInstalled || hooks.resourceHookInstalled() == on)
+        return;
+    if (on)
+        hooks.installResourceHook();
+    else
+        hooks.removeResourceHook();
+}
+
 } // namespace
 
 TIvEuro EuroMode()
@@ -66,9 +80,8 @@ TIvDictionary::TIvDictionary(TComponentBase* owner)
 {
     if (TIvDictionaries* registry = Dictionaries())
         registry->Register(this);
-    if (!HasApplicationExceptionHandler())
-        SetApplicationExceptionHandler(
-            [](const std::exception& error) { ShowTranslatedException(nullptr, error); });
+    if (!HasApplicationExceptionHandler() && DictionaryHooks().showException)
+        SetApplicationExceptionHandler(DictionaryHooks().showException);
 }
 
 TIvDictionary::~TIvDictionary()
@@ -136,9 +149,8 @@ void TIvDictionary::Open()
             LetLanguageFollowLocale();
             break;
         }
-        if (m_options.testFlag(ivdoTranslateResourceStrings) && !IsDesigning()
-            && !ResourceHookInstalled())
-            InstallResourceHook();
+        if (m_options.testFlag(ivdoTranslateResourceStrings) && !IsDesigning())
+            SwitchResourceHook(true);
         m_active = true;
         Change(true, true);
     } catch (...) {
@@ -149,8 +161,8 @@ void TIvDictionary::Open()
 
 void TIvDictionary::Close()
 {
-    if (!IsDesigning() && ResourceHookInstalled())
-        RemoveResourceHook();
+    if (!IsDesigning())
+        SwitchResourceHook(false);
     CloseTranslators();
     m_active = false;
 }
@@ -188,7 +200,7 @@ void TIvDictionary::SelectLanguage(int index)
     if (m_languageIndex < 0) {
         m_languageIndex = FirstSupportedLanguage();
         if (m_languageIndex == -1)
-            throw EIvMulti("System does not support any language of the dicitonary!");
+            throw EIvNotSupported("System does not support any language of the dicitonary!");
     }
 
     m_currentLanguage = std::make_unique<TIvLanguage>();
@@ -213,9 +225,10 @@ void TIvDictionary::SelectLanguage(int index)
 void TIvDictionary::CheckLanguage() const
 {
     if (m_checkLevel == ivclSystem && !IsLanguageSupportedBySystem(*m_currentLanguage))
-        throw EIvMulti(m_currentLanguage->EnglishName + " is not supported by the system");
+        throw EIvNotSupported(m_currentLanguage->EnglishName + " is not supported by the system");
     if (m_checkLevel == ivclCodePage && !IsLanguageSupportedByCodePage(*m_currentLanguage))
-        throw EIvMulti(m_currentLanguage->EnglishName + " is not supported by the code page");
+        throw EIvNotSupported(
+            m_currentLanguage->EnglishName + " is not supported by the code page");
 }
 
 void TIvDictionary::SetActiveLocale(int localeId)
@@ -224,9 +237,9 @@ void TIvDictionary::SetActiveLocale(int localeId)
     m_currentLocale = std::make_unique<TIvLocale>();
     m_localeFilled = FindLocale(m_activeLocale, *m_currentLocale);
     if (m_checkLevel == ivclSystem && !IsCodePageSupported(m_currentLocale->CodePage))
-        throw EIvMulti(LocaleMessage("the system", localeId));
+        throw EIvNotSupported(LocaleMessage("the system", localeId));
     if (m_checkLevel == ivclCodePage && !IsLocaleSupportedByCodePage(*m_currentLocale))
-        throw EIvMulti(LocaleMessage("the current code page", localeId));
+        throw EIvNotSupported(LocaleMessage("the current code page", localeId));
 }
 
 int TIvDictionary::ResolveLocale(int localeId)
@@ -252,9 +265,8 @@ void TIvDictionary::SetLanguage(int language)
     }
     if (language < -2 || language >= GetLanguageCount())
         throw ERangeError("Language index " + std::to_string(language) + " is out of range");
-    if (language == m_language)
+    if (!AssignIfChanged(m_language, language))
         return;
-    m_language = language;
     SelectLanguage(language);
     const int oldLocale = m_activeLocale;
     if (m_binding == ivbiLocaleToLanguage)
@@ -268,9 +280,8 @@ void TIvDictionary::SetLocale(int localeId)
         m_localeId = localeId;
         return;
     }
-    if (localeId == m_localeId)
+    if (!AssignIfChanged(m_localeId, localeId))
         return;
-    m_localeId = localeId;
     SetActiveLocale(localeId);
     const int oldIndex = m_languageIndex;
     if (m_binding == ivbiLanguageToLocale)

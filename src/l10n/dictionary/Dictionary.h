@@ -41,6 +41,21 @@ public:
     using Exception::Exception;
 };
 
+// A text without a translation, under the ivmtRaiseException policy.
+class EIvMissingTranslation : public EIvMulti
+{
+public:
+    using EIvMulti::EIvMulti;
+};
+
+// A language or locale that the system or the code page does not support,
+// under the dictionary's check level.
+class EIvNotSupported : public EIvMulti
+{
+public:
+    using EIvMulti::EIvMulti;
+};
+
 // What a dictionary tells the translators attached to it. A translator
 // attaches itself (AttachTranslator) when it opens and detaches
 // (DetachTranslator) when it closes.

@@ -90,8 +90,9 @@ std::string TIvDictionary::ApplyMissingTranslation(TIvDictionary* dictionary,
         return "@" + nativeText + "@";
     case ivmtRaiseException:
         if (found)
-            throw EIvMulti("Translation for the word \"" + nativeText + "\" is missing");
-        throw EIvMulti(
+            throw EIvMissingTranslation(
+                "Translation for the word \"" + nativeText + "\" is missing");
+        throw EIvMissingTranslation(
             "Dictionary does not contain a translation for the word \"" + nativeText + "\"");
     }
     return nativeText;

@@ -1,3 +1,7 @@
+// One file for the entry table although it runs past 600 lines: the entry
+// encoding, the key sort and the hash index all read the arena through the
+// private helpers of the anonymous namespace below, and splitting them would
+// publish those helpers in a header for no other user.
 #include "l10n/dictionary/EntryTable.h"
 
 #include "framework/core/Exceptions.h"
@@ -452,7 +456,7 @@ void TIvEntryTable::SortEntries(bool contextSensitive)
 template <typename HashOf> void TIvEntryTable::BuildIndex(HashOf hashOf)
 {
     const std::size_t count = m_offsets.size();
-    m_indexBits = std::bit_width(count + 1);
+    m_indexBits = static_cast<int>(std::bit_width(count + 1));
     // At most half full: probes stay short for hits and misses alike.
     const std::size_t capacity = std::max<std::size_t>(8, count * 2 + 1);
     std::vector<std::uint32_t>(capacity, 0).swap(m_slots);

@@ -45,7 +45,7 @@ int ReadStoredDataVersion(TReader& reader, const char* kind)
 {
     const int version = reader.ReadInteger();
     if (version > kStoredDataVersion)
-        throw Exception(
+        throw EIvStoredDataVersion(
             std::string("Unknown ") + kind + " data version: " + std::to_string(version));
     return version;
 }

@@ -18,8 +18,10 @@
 //
 // Failures: the stream layer's errors for malformed data ("Stream read
 // error", "Invalid property value", "Invalid stream format"), EResNotFound
-// "Could not find the property", "Unknown <kind> data version: N".
+// "Could not find the property", EIvStoredDataVersion "Unknown <kind> data
+// version: N".
 
+#include "framework/core/Exceptions.h"
 #include "framework/layout/Reader.h"
 
 #include <string>
@@ -46,11 +48,19 @@ public:
         const std::string& propertyName);
 };
 
+// Stored dictionary data of a version newer than this program reads.
+class EIvStoredDataVersion : public Exception
+{
+public:
+    using Exception::Exception;
+};
+
 // Readers of the stored dictionary data, on any form-stream reader (the one
 // FindStoredProperty positioned, or the form loader's).
 
 // The version integer of a stored list; above kStoredDataVersion raises
-// "Unknown <kind> data version: N" (kind "language", "translation", "locale").
+// EIvStoredDataVersion "Unknown <kind> data version: N" (kind "language",
+// "translation", "locale").
 int ReadStoredDataVersion(TReader& reader, const char* kind);
 // The start of a stored list: list begin, version, count (returned).
 int ReadStoredListHeader(TReader& reader, const char* kind, int& version);

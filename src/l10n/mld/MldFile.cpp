@@ -64,7 +64,7 @@ void TIvMLDFile::ReadHeader()
     std::array<unsigned char, kMLDHeaderSize> bytes {};
     stream.ReadBuffer(bytes.data(), kMLDHeaderSize);
     if (std::memcmp(bytes.data(), "MLD", 3) != 0)
-        throw Exception(kNotMLDStream);
+        throw EIvMLDFormat(kNotMLDStream);
 
     TIvMLDHeader header;
     std::memcpy(header.Signature.data(), bytes.data(), 3);
@@ -108,23 +108,23 @@ void TIvMLDFile::SeekTo(std::uint32_t offset)
 void TIvMLDFile::SeekLanguages()
 {
     if (m_header.LanguageOffset == 0)
-        throw Exception(kInvalidLanguageOffset);
+        throw EIvMLDFormat(kInvalidLanguageOffset);
     SeekTo(m_header.LanguageOffset);
 }
 
 void TIvMLDFile::SeekTranslations()
 {
     if (m_header.TranslationOffset == 0)
-        throw Exception(kInvalidTranslationOffset);
+        throw EIvMLDFormat(kInvalidTranslationOffset);
     SeekTo(m_header.TranslationOffset);
 }
 
 void TIvMLDFile::SeekLocales()
 {
     if (m_header.LocaleCount == 0)
-        throw Exception(kNoCustomLocales);
+        throw EIvMLDFormat(kNoCustomLocales);
     if (m_header.LocaleOffset == 0)
-        throw Exception(kInvalidLocaleOffset);
+        throw EIvMLDFormat(kInvalidLocaleOffset);
     SeekTo(m_header.LocaleOffset);
 }
 

@@ -15,6 +15,8 @@
 
 #include "l10n/dictionary/Records.h"
 
+#include "framework/core/Exceptions.h"
+
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -52,6 +54,15 @@ inline constexpr const char* kInvalidLanguageOffset = "Invalid language offset";
 inline constexpr const char* kInvalidTranslationOffset = "Invalid translation offset";
 inline constexpr const char* kNoCustomLocales = "No custom locales";
 inline constexpr const char* kInvalidLocaleOffset = "Invalid locale offset";
+
+// A stream that is not an MLD image, or whose header points at no table the
+// caller asks for. A stream that ends early raises EReadError, as every
+// short read does.
+class EIvMLDFormat : public Exception
+{
+public:
+    using Exception::Exception;
+};
 
 class TIvMLDFile
 {

@@ -1,4 +1,4 @@
-#include "l10n/translator/Mirroring.h"
+#include "l10n/translator/Mirroring_p.h"
 
 #include "framework/controls/Control.h"
 #include "framework/controls/WindowHandles.h"

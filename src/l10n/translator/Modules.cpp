@@ -1,4 +1,4 @@
-#include "l10n/translator/Modules.h"
+#include "l10n/translator/Modules_p.h"
 
 #include "framework/core/Exceptions.h"
 

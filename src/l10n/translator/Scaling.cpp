@@ -1,4 +1,4 @@
-#include "l10n/translator/Scaling.h"
+#include "l10n/translator/Scaling_p.h"
 
 #include "l10n/dictionary/Dictionary.h"
 

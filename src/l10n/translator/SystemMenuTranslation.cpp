@@ -1,4 +1,4 @@
-#include "l10n/translator/SystemMenuTranslation.h"
+#include "l10n/translator/SystemMenuTranslation_p.h"
 
 #include "l10n/dictionary/Dictionary.h"
 

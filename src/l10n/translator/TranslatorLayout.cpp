@@ -5,11 +5,11 @@
 // keeps the translator's Scaled and Mirrored flags.
 #include "l10n/translator/Translator.h"
 
-#include "l10n/translator/LanguageFont.h"
-#include "l10n/translator/Mirroring.h"
-#include "l10n/translator/Modules.h"
-#include "l10n/translator/Scaling.h"
-#include "l10n/translator/SystemMenuTranslation.h"
+#include "l10n/translator/LanguageFont_p.h"
+#include "l10n/translator/Mirroring_p.h"
+#include "l10n/translator/Modules_p.h"
+#include "l10n/translator/Scaling_p.h"
+#include "l10n/translator/SystemMenuTranslation_p.h"
 #include "l10n/translator/TargetProperties.h"
 
 #include "framework/app/Forms.h"

@@ -3,7 +3,7 @@
 #include "l10n/translator/Translator.h"
 
 #include "l10n/dictionary/Dictionary.h"
-#include "l10n/translator/Modules.h"
+#include "l10n/translator/Modules_p.h"
 #include "l10n/translator/TargetProperties.h"
 
 #include "framework/app/Forms.h"

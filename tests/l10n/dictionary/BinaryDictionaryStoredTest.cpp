@@ -6,6 +6,7 @@
 
 #include "../mld/MldTestImages.h"
 #include "GermanMachine.h"
+#include "MessageOf.h"
 #include "StoredDictionaryHost.h"
 
 #include "l10n/dictionary/StoredDataReader.h"
@@ -121,7 +122,8 @@ TEST_F(StoredDictionary, RenamedComponentFindsNoStoredData)
     TIvLanguage language;
     EXPECT_EQ(ErrorOf([&] { stored.GetLanguage(1, language); }), kCouldNotFindProperty);
     TIvLocale locale;
-    EXPECT_EQ(ErrorOf([&] { stored.GetLocale(0, locale); }), kNoDictionaryData);
+    EXPECT_EQ(
+        MessageOf<EIvNoDictionaryData>([&] { stored.GetLocale(0, locale); }), kNoDictionaryData);
     EXPECT_EQ(ErrorOf([&] { stored.Open(); }), kCouldNotFindProperty);
     EXPECT_FALSE(stored.Active());
 }
@@ -191,6 +193,6 @@ TEST_F(StoredDictionary, TranslationDataOfALaterVersionIsRefused)
     stream.SetPosition(0);
     TIvBinaryDictionary dictionary;
     TReader reader(stream);
-    EXPECT_EQ(ErrorOf([&] { dictionary.ReadStoredTranslations(reader); }),
+    EXPECT_EQ(MessageOf<EIvStoredDataVersion>([&] { dictionary.ReadStoredTranslations(reader); }),
         "Unknown translation data version: 3");
 }

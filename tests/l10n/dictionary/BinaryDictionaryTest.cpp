@@ -6,6 +6,7 @@
 #include "../mld/MldTestImages.h"
 #include "GermanMachine.h"
 #include "MemoryDictionary.h"
+#include "MessageOf.h"
 
 #include "framework/core/Exceptions.h"
 #include "nls/CodePages.h"
@@ -101,7 +102,7 @@ TEST_F(BinaryDictionary, ImageWithoutLocalesListsNoneAndHasNoLocaleZero)
     dictionary.GetLocales(locales);
     EXPECT_TRUE(locales.empty());
     TIvLocale locale;
-    EXPECT_EQ(ErrorOf([&] { dictionary.GetLocale(0, locale); }), kNoCustomLocales);
+    EXPECT_EQ(MessageOf<EIvMLDFormat>([&] { dictionary.GetLocale(0, locale); }), kNoCustomLocales);
 }
 
 TEST_F(BinaryDictionary, LanguageIndexOutsideTheTableIsARangeError)

@@ -1,6 +1,7 @@
 #include "l10n/dictionary/StoredDataReader.h"
 
 #include "../mld/MldTestImages.h"
+#include "MessageOf.h"
 
 #include "l10n/dictionary/Dictionary.h"
 
@@ -181,6 +182,6 @@ TEST(StoredItems, VersionAboveTwoIsRefusedWithItsNumber)
     stream.SetPosition(0);
     TIvReader reader(stream);
     EXPECT_EQ(ReadStoredDataVersion(reader, "language"), 2);
-    EXPECT_EQ(ErrorOf([&] { ReadStoredDataVersion(reader, "locale"); }),
+    EXPECT_EQ(MessageOf<EIvStoredDataVersion>([&] { ReadStoredDataVersion(reader, "locale"); }),
         "Unknown locale data version: 300");
 }

@@ -50,7 +50,7 @@ std::string Outcome(const std::function<std::string()>& translate)
 {
     try {
         return translate();
-    } catch (const EIvMulti& error) {
+    } catch (const EIvMissingTranslation& error) {
         return "raised: " + error.Message();
     }
 }

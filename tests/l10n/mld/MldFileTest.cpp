@@ -1,5 +1,6 @@
 #include "l10n/mld/MldFile.h"
 
+#include "MessageOf.h"
 #include "MldTestImages.h"
 
 #include "framework/app/ResStrings.h"
@@ -300,7 +301,7 @@ TEST(MldRecords, EmptyCountedStringsAreEmptyTexts)
     }
 }
 
-TEST(MldFailures, EachConditionGivesItsMessage)
+TEST(MldFailures, EachConditionGivesItsTypeAndMessage)
 {
     const std::string good = ExampleBytes();
     const auto patched = [&good](std::size_t at, const std::string& with) {
@@ -319,56 +320,63 @@ TEST(MldFailures, EachConditionGivesItsMessage)
         const char* what;
         std::function<void()> call;
         std::string message;
+        // Catches only the type the failure must have and returns its message.
+        std::string (*caught)(const std::function<void()>&);
     };
+    const auto format = MessageOf<EIvMLDFormat>;
+    const auto shortRead = MessageOf<EReadError>;
+    const auto range = MessageOf<ERangeError>;
     const Case cases[] = {
-        { "lower-case signature", [&] { OpenImage(patched(0, "mld")); }, kNotMLDStream },
-        { "one byte differs", [&] { OpenImage(patched(2, "d")); }, kNotMLDStream },
-        { "other signature", [&] { OpenImage(patched(0, "XLD")); }, kNotMLDStream },
+        { "lower-case signature", [&] { OpenImage(patched(0, "mld")); }, kNotMLDStream, format },
+        { "one byte differs", [&] { OpenImage(patched(2, "d")); }, kNotMLDStream, format },
+        { "other signature", [&] { OpenImage(patched(0, "XLD")); }, kNotMLDStream, format },
         { "header shorter than 42", [&] { OpenImage(good.substr(0, 41)); },
-            std::string(SReadError.Text) },
+            std::string(SReadError.Text), shortRead },
         { "no language table",
             [&] { OpenImage(patched(14, std::string(4, '\0')))->SeekLanguages(); },
-            kInvalidLanguageOffset },
+            kInvalidLanguageOffset, format },
         { "no translation table",
             [&] { OpenImage(patched(20, std::string(4, '\0')))->SeekTranslations(); },
-            kInvalidTranslationOffset },
+            kInvalidTranslationOffset, format },
         { "no locales, any offset",
             [&] { OpenImage(patched(26, std::string("\x10\x00\x00\x00", 4)))->SeekLocales(); },
-            kNoCustomLocales },
-        { "no locales via LocaleAt", [&] { OpenImage(good)->LocaleAt(0); }, kNoCustomLocales },
+            kNoCustomLocales, format },
+        { "no locales via LocaleAt", [&] { OpenImage(good)->LocaleAt(0); }, kNoCustomLocales,
+            format },
         { "locales without offset",
             [&] { OpenImage(patched(24, std::string("\x01\x00", 2)))->SeekLocales(); },
-            kInvalidLocaleOffset },
-        { "entry cut short", [&] { readAll(good.substr(0, 130)); }, std::string(SReadError.Text) },
+            kInvalidLocaleOffset, format },
+        { "entry cut short", [&] { readAll(good.substr(0, 130)); }, std::string(SReadError.Text),
+            shortRead },
         { "string length past the end", [&] { readAll(patched(123, std::string("\xFF\x00", 2))); },
-            std::string(SReadError.Text) },
+            std::string(SReadError.Text), shortRead },
         { "dropped column past the end",
             [&] {
                 auto reader = OpenImage(patched(123, std::string("\xFF\x00", 2)));
                 reader->SeekTranslations();
                 ReadEntry(*reader, 0);
             },
-            std::string(SReadError.Text) },
+            std::string(SReadError.Text), shortRead },
         { "language count lies",
             [&] { OpenImage(patched(12, std::string("\xFF\x00", 2)))->LanguageAt(40); },
-            std::string(SReadError.Text) },
+            std::string(SReadError.Text), shortRead },
         { "offset past the end",
             [&] {
                 auto reader = OpenImage(patched(20, std::string("\x00\x10\x00\x00", 4)));
                 reader->SeekTranslations();
                 ReadEntry(*reader, 0);
             },
-            std::string(SReadError.Text) },
+            std::string(SReadError.Text), shortRead },
         { "column beyond the table",
             [&] {
                 auto reader = OpenImage(good);
                 reader->SeekTranslations();
                 ReadEntry(*reader, 2);
             },
-            std::string(SRangeError.Text) },
+            std::string(SRangeError.Text), range },
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ErrorOf(c.call), c.message) << c.what;
+        EXPECT_EQ(c.caught(c.call), c.message) << c.what;
 }
 
 TEST(MldFailures, ErrorsAreOfTheGeneralExceptionClass)

@@ -1,4 +1,4 @@
-#include "l10n/translator/LanguageFont.h"
+#include "l10n/translator/LanguageFont_p.h"
 
 #include "framework/app/Forms.h"
 #include "framework/controls/Edit.h"

@@ -2,7 +2,7 @@
 // font, character sets, multibyte scaling, right-to-left mirroring and the
 // system menu, switched by the dictionary's language changes.
 #include "../dictionary/MemoryDictionary.h"
-#include "l10n/translator/Modules.h"
+#include "l10n/translator/Modules_p.h"
 #include "l10n/translator/TargetProperties.h"
 #include "l10n/translator/Translator.h"
 

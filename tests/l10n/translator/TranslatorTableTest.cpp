@@ -1,5 +1,5 @@
 #include "l10n/translator/TranslatorTable.h"
-#include "l10n/translator/Modules.h"
+#include "l10n/translator/Modules_p.h"
 
 #include "framework/controls/Label.h"
 #include "framework/controls/Panel.h"

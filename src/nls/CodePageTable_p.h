@@ -4,7 +4,7 @@
 // character sets (Western, Central European, Cyrillic, Greek, Turkish, Hebrew,
 // Arabic, Baltic, Vietnamese, Thai, Japanese, Chinese, Korean).
 
-#include "nls/Nls.h"
+#include "nls/LocaleId.h"
 
 namespace tankora {
 

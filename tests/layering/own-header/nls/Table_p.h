@@ -1,0 +1,3 @@
+#pragma once
+// Fixture: a header of the nls library's own.
+int Table();

@@ -1,0 +1,6 @@
+#include "nls/Service.h"
+
+int Service()
+{
+    return 1;
+}

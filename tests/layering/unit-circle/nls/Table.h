@@ -1,0 +1,3 @@
+#pragma once
+// Fixture: the header includes nothing of ours, its .cpp calls up.
+int Table();
