@@ -7,6 +7,8 @@ namespace tankora::peers {
 namespace {
 
 constexpr const char* kMeasures[] = { "Load", "Hit", "Miss", "Resident" };
+constexpr const char* kTranslated[]
+    = { "Translate1", "Translate1000", "Translate10000", "TranslateAll" };
 
 double ToNanoseconds(double value, benchmark::TimeUnit unit)
 {
@@ -40,6 +42,9 @@ void RatioTable::ReportRuns(const std::vector<Run>& runs)
         if (run.error_occurred || run.aggregate_name != "median")
             continue;
         const std::string& name = run.run_name.function_name;
+        const auto faults = run.counters.find("faults");
+        if (faults != run.counters.end())
+            m_faults[name] = faults->second.value;
         const auto resident = run.counters.find("resident_KiB");
         m_medians[name] = resident != run.counters.end()
             ? resident->second.value
@@ -100,6 +105,45 @@ void RatioTable::Print(std::ostream& out, const std::vector<std::string>& peers,
                         << ratio(std::string(measure) + "/" + peer + "/" + language, ours);
                 if (std::string(measure) == "Load")
                     out << "  floor " << ratio(ours, "Floor/" + tankora + "/" + language);
+                out << '\n';
+            }
+        }
+    }
+
+    out << "\nPage faults of one Load (open to the first answer), medians\n";
+    for (const std::string& system : systems) {
+        for (const std::string& language : languages) {
+            const auto found = m_faults.find("Load/" + system + "/" + language);
+            std::snprintf(line, sizeof line, "%-16s %-3s %8s\n", system.c_str(), language.c_str(),
+                found == m_faults.end() ? "-" : Cell(found->second).c_str());
+            out << line;
+        }
+    }
+
+    out << "\nWarm: open, then translate N distinct texts once (CPU ns, medians)\n";
+    for (const char* measure : kTranslated) {
+        for (const std::string& language : languages) {
+            std::snprintf(line, sizeof line, "%-15s %-4s", measure, language.c_str());
+            out << line;
+            for (const std::string& system : systems) {
+                const double* value = median(std::string(measure) + "/" + system + "/" + language);
+                std::snprintf(line, sizeof line, " %14s", value ? Cell(*value).c_str() : "-");
+                out << line;
+            }
+            out << '\n';
+        }
+    }
+    out << "\nWarm ratios, peer / Tankora (above 1: Tankora is faster)\n";
+    for (const std::string& tankora : tankoraImages) {
+        for (const char* measure : kTranslated) {
+            for (const std::string& language : languages) {
+                std::snprintf(line, sizeof line, "%-16s %-15s %-3s", tankora.c_str(), measure,
+                    language.c_str());
+                out << line;
+                const std::string ours = std::string(measure) + "/" + tankora + "/" + language;
+                for (const std::string& peer : peers)
+                    out << "  " << peer << " "
+                        << ratio(std::string(measure) + "/" + peer + "/" + language, ours);
                 out << '\n';
             }
         }
