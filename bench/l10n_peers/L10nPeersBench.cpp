@@ -244,6 +244,7 @@ int main(int argc, char** argv)
     RatioTable table;
     benchmark::RunSpecifiedBenchmarks(&table);
     table.Print(std::cout, peerNames, tankoraNames, languages);
+    PrintTankoraMemory(std::cout, folder);
     PrintColdRuns(std::cout, all, peerNames, tankoraNames, languages);
     benchmark::Shutdown();
     return 0;

@@ -1,6 +1,8 @@
 #include "RatioTable.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 namespace tankora::peers {
 
@@ -68,47 +70,59 @@ void RatioTable::Print(std::ostream& out, const std::vector<std::string>& peers,
         return a && b && *b > 0 ? Cell(*a / *b) : std::string("-");
     };
 
-    out << "\nMedians (Floor/Load/Hit/Miss: CPU ns, Resident: KiB)\n";
-    char line[160];
-    std::snprintf(line, sizeof line, "%-10s %-4s", "measure", "lang");
-    out << line;
+    char line[200];
     std::vector<std::string> systems = peers;
     systems.insert(systems.end(), tankoraImages.begin(), tankoraImages.end());
-    for (const std::string& system : systems)
-        out << ' ' << std::string(std::max<int>(0, 14 - static_cast<int>(system.size())), ' ')
-            << system;
-    out << '\n';
-    for (const char* measure : { "Floor", "Load", "Hit", "Miss", "Resident" }) {
-        for (const std::string& language : languages) {
-            std::snprintf(line, sizeof line, "%-10s %-4s", measure, language.c_str());
-            out << line;
-            for (const std::string& system : systems) {
-                const double* value = median(std::string(measure) + "/" + system + "/" + language);
-                std::snprintf(line, sizeof line, " %14s", value ? Cell(*value).c_str() : "-");
-                out << line;
-            }
-            out << '\n';
-        }
-    }
-
-    out << "\nRatios (peer / Tankora: above 1 means Tankora is faster or smaller;"
-           " Tankora / floor for Load)\n";
-    for (const std::string& tankora : tankoraImages) {
-        for (const char* measure : kMeasures) {
+    // Rows of medians: each measure and language, a column per system.
+    const auto printMedians = [&](const std::vector<std::string>& measures) {
+        for (const std::string& measure : measures) {
             for (const std::string& language : languages) {
-                std::snprintf(line, sizeof line, "%-16s %-9s %-3s", tankora.c_str(), measure,
-                    language.c_str());
+                std::snprintf(line, sizeof line, "%-15s %-4s", measure.c_str(), language.c_str());
                 out << line;
-                const std::string ours = std::string(measure) + "/" + tankora + "/" + language;
-                for (const std::string& peer : peers)
-                    out << "  " << peer << " "
-                        << ratio(std::string(measure) + "/" + peer + "/" + language, ours);
-                if (std::string(measure) == "Load")
-                    out << "  floor " << ratio(ours, "Floor/" + tankora + "/" + language);
+                for (const std::string& system : systems) {
+                    const double* value = median(measure + "/" + system + "/" + language);
+                    std::snprintf(line, sizeof line, " %14s", value ? Cell(*value).c_str() : "-");
+                    out << line;
+                }
                 out << '\n';
             }
         }
-    }
+    };
+    // Rows of ratios: each peer over Tankora, and Tankora over its floor for Load.
+    const auto printRatios = [&](const std::vector<std::string>& measures) {
+        for (const std::string& tankora : tankoraImages) {
+            for (const std::string& measure : measures) {
+                for (const std::string& language : languages) {
+                    std::snprintf(line, sizeof line, "%-16s %-15s %-3s", tankora.c_str(),
+                        measure.c_str(), language.c_str());
+                    out << line;
+                    const std::string ours = measure + "/" + tankora + "/" + language;
+                    for (const std::string& peer : peers)
+                        out << "  " << peer << " "
+                            << ratio(measure + "/" + peer + "/" + language, ours);
+                    if (measure == "Load")
+                        out << "  floor " << ratio(ours, "Floor/" + tankora + "/" + language);
+                    out << '\n';
+                }
+            }
+        }
+    };
+
+    out << "\nMedians (Floor/Load/Hit/Miss: CPU ns, Resident: KiB)\n";
+    std::snprintf(line, sizeof line, "%-15s %-4s", "measure", "lang");
+    out << line;
+    for (const std::string& system : systems)
+        out << ' '
+            << std::string(
+                   static_cast<std::size_t>(std::max<int>(0, 14 - static_cast<int>(system.size()))),
+                   ' ')
+            << system;
+    out << '\n';
+    printMedians({ "Floor", "Load", "Hit", "Miss", "Resident" });
+
+    out << "\nRatios (peer / Tankora: above 1 means Tankora is faster or smaller;"
+           " Tankora / floor for Load)\n";
+    printRatios({ std::begin(kMeasures), std::end(kMeasures) });
 
     out << "\nPage faults of one Load (open to the first answer), medians\n";
     for (const std::string& system : systems) {
@@ -120,34 +134,11 @@ void RatioTable::Print(std::ostream& out, const std::vector<std::string>& peers,
         }
     }
 
+    const std::vector<std::string> translated { std::begin(kTranslated), std::end(kTranslated) };
     out << "\nWarm: open, then translate N distinct texts once (CPU ns, medians)\n";
-    for (const char* measure : kTranslated) {
-        for (const std::string& language : languages) {
-            std::snprintf(line, sizeof line, "%-15s %-4s", measure, language.c_str());
-            out << line;
-            for (const std::string& system : systems) {
-                const double* value = median(std::string(measure) + "/" + system + "/" + language);
-                std::snprintf(line, sizeof line, " %14s", value ? Cell(*value).c_str() : "-");
-                out << line;
-            }
-            out << '\n';
-        }
-    }
+    printMedians(translated);
     out << "\nWarm ratios, peer / Tankora (above 1: Tankora is faster)\n";
-    for (const std::string& tankora : tankoraImages) {
-        for (const char* measure : kTranslated) {
-            for (const std::string& language : languages) {
-                std::snprintf(line, sizeof line, "%-16s %-15s %-3s", tankora.c_str(), measure,
-                    language.c_str());
-                out << line;
-                const std::string ours = std::string(measure) + "/" + tankora + "/" + language;
-                for (const std::string& peer : peers)
-                    out << "  " << peer << " "
-                        << ratio(std::string(measure) + "/" + peer + "/" + language, ours);
-                out << '\n';
-            }
-        }
-    }
+    printRatios(translated);
 }
 
 } // namespace tankora::peers

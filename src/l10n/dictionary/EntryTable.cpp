@@ -147,10 +147,8 @@ void TIvEntryTable::Reserve(std::size_t entries, std::size_t textBytes)
 {
     m_expectedEntries = m_offsets.size() + entries;
     m_offsets.reserve(m_expectedEntries);
-    if (References()) {
-        m_translations.reserve(m_expectedEntries);
-        return;
-    }
+    if (References())
+        return; // translations are reserved when the first one differs from its text
     const std::size_t wanted = m_arena.Size() + textBytes + entries * (kHeaderRoom + 1);
     if (wanted > m_arena.Capacity())
         m_arena.Reserve(std::min(wanted, kMaxArenaBytes));

@@ -88,16 +88,17 @@ public:
             ::munmap(block.Address, block.Size);
     }
 
+    // The pages past bytes are given back to the system but stay mapped, so
+    // that the block still serves a request of its old size when it is
+    // spare (an unmapped tail would make the next open map afresh).
     void Cut(void* address, std::size_t bytes)
     {
         const std::size_t size = RoundToPages(bytes);
         const std::lock_guard lock(m_mutex);
         const auto it = std::find_if(m_live.begin(), m_live.end(),
             [address](const TBlock& block) { return block.Address == address; });
-        if (it == m_live.end() || size >= it->Size)
-            return;
-        ::munmap(static_cast<char*>(address) + size, it->Size - size);
-        it->Size = size;
+        if (it != m_live.end() && size < it->Size)
+            ::madvise(static_cast<char*>(address) + size, it->Size - size, MADV_DONTNEED);
     }
 
     TPoolState State()

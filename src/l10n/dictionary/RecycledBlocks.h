@@ -20,7 +20,8 @@ void* Acquire(std::size_t bytes);
 // Gives back a block Acquire returned for bytes.
 void Release(void* block, std::size_t bytes) noexcept;
 // The block cut to newBytes (at most bytes, above 0): the pages past them are
-// unmapped; a small block may move. Returns the block's address.
+// given back to the system (they stay mapped, for the block's next use); a
+// small block may move. Returns the block's address.
 void* Shrink(void* block, std::size_t bytes, std::size_t newBytes);
 
 // What the pool holds right now, for the benchmarks.

@@ -5,7 +5,7 @@
 // A block of the recycled pool rather than a std::string: room handed out is
 // not zero-filled first, and the block of the previous load is taken back
 // with its pages resident. The slack of an estimate is given back by
-// unmapping its pages, never by a shrinking remap of the C allocator (which
+// releasing its pages, never by a shrinking remap of the C allocator (which
 // resets its mapping threshold and makes every later open map afresh).
 
 #include "l10n/dictionary/RecycledBlocks.h"

@@ -1,7 +1,7 @@
 // The entry table builds its sorted order only when something needs it, and
 // answers the same either way; texts referenced in an image answer as copies.
 
-#include "l10n/dictionary/EntryTable.h"
+#include "EntryTableEntries.h"
 
 #include "framework/core/Exceptions.h"
 
@@ -12,21 +12,10 @@
 #include <string>
 #include <vector>
 
+using tankora::test::Entry;
+using tankora::test::MakeTable;
+
 namespace {
-
-struct Entry
-{
-    std::string native, context, subContext, translation;
-};
-
-TIvEntryTable Finished(const std::vector<Entry>& entries, bool contextSensitive)
-{
-    TIvEntryTable table;
-    for (const Entry& e : entries)
-        table.Append(e.native, e.context, e.subContext, e.translation);
-    table.SortEntries(contextSensitive);
-    return table;
-}
 
 std::string TranslationOf(const TIvEntryTable& table, const std::string& text)
 {
@@ -92,7 +81,7 @@ std::vector<Entry> Numbered(int count)
 
 TEST(EntryTableOrder, TranslationsAreFoundWithoutBuildingTheOrderUntilAnIndexIsAskedFor)
 {
-    const TIvEntryTable table = Finished(Shuffled(Numbered(500), 3), false);
+    const TIvEntryTable table = MakeTable(Shuffled(Numbered(500), 3), false);
     EXPECT_FALSE(table.Sorted());
     EXPECT_EQ(TranslationOf(table, "Text 417"), "Wort 417");
     EXPECT_EQ(TranslationOf(table, "Text 500"), "<none>");
@@ -111,12 +100,12 @@ TEST(EntryTableOrder, EntriesAddedInKeyOrderAreKnownToBeSorted)
     std::sort(entries.begin(), entries.end(),
         [](const Entry& a, const Entry& b) { return a.native < b.native; });
     entries.insert(entries.begin() + 10, entries[10]); // equal keys are in order too
-    EXPECT_TRUE(Finished(entries, false).Sorted());
+    EXPECT_TRUE(MakeTable(entries, false).Sorted());
     std::swap(entries[5], entries[6]);
-    EXPECT_FALSE(Finished(entries, false).Sorted());
+    EXPECT_FALSE(MakeTable(entries, false).Sorted());
     // The composite key decides in a context-sensitive table: "b" + 127 > "ba".
-    EXPECT_FALSE(Finished({ { "b", "", "", "1" }, { "ba", "", "", "2" } }, true).Sorted());
-    EXPECT_TRUE(Finished({ { "ba", "", "", "2" }, { "b", "", "", "1" } }, true).Sorted());
+    EXPECT_FALSE(MakeTable({ { "b", "", "", "1" }, { "ba", "", "", "2" } }, true).Sorted());
+    EXPECT_TRUE(MakeTable({ { "ba", "", "", "2" }, { "b", "", "", "1" } }, true).Sorted());
 }
 
 TEST(EntryTableOrder, EqualNativeTextsAnswerWithTheFirstInSortedOrderSortedEarlyOrLate)
@@ -126,7 +115,7 @@ TEST(EntryTableOrder, EqualNativeTextsAnswerWithTheFirstInSortedOrderSortedEarly
         { "b", "", "", "second b" }, { "b", "", "", "third b" } };
     for (const bool early : { false, true }) {
         SCOPED_TRACE(early);
-        const TIvEntryTable table = Finished(plain, false);
+        const TIvEntryTable table = MakeTable(plain, false);
         if (early)
             table.SortNow();
         EXPECT_EQ(TranslationOf(table, "b"), "first b");
@@ -139,7 +128,7 @@ TEST(EntryTableOrder, EqualNativeTextsAnswerWithTheFirstInSortedOrderSortedEarly
         { "b", "x", "", "b/x" }, { "b", "x", "", "b/x again" } };
     for (const bool early : { false, true }) {
         SCOPED_TRACE(early);
-        const TIvEntryTable table = Finished(contexts, true);
+        const TIvEntryTable table = MakeTable(contexts, true);
         if (early)
             table.SortNow();
         EXPECT_EQ(TranslationOf(table, "b"), "b/x");
@@ -161,7 +150,7 @@ TEST(EntryTableOrder, ReferencedTextsAnswerAsCopiesInEitherByteOrder)
         SCOPED_TRACE(bigEndian);
         const Image image = MakeImage(entries, bigEndian);
         TIvEntryTable referenced = Referencing(image, bigEndian);
-        const TIvEntryTable copied = Finished(entries, false);
+        const TIvEntryTable copied = MakeTable(entries, false);
         referenced.SortEntries(false);
         EXPECT_TRUE(referenced.References());
         EXPECT_EQ(referenced.TextBytes(), copied.TextBytes());
@@ -201,5 +190,5 @@ TEST(EntryTableOrder, ATableThatIsNotEmptyTakesNoImage)
     table.Append("a", "", "", "b");
     const auto owner = std::make_shared<std::string>("xx");
     EXPECT_THROW(table.ReferenceImage({ owner, owner->data(), owner->size(), false }), Exception);
-    EXPECT_EQ(TranslationOf(Finished({ { "a", "", "", "b" } }, false), "a"), "b");
+    EXPECT_EQ(TranslationOf(MakeTable({ { "a", "", "", "b" } }, false), "a"), "b");
 }
