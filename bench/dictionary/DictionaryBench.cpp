@@ -1,10 +1,11 @@
 // The binary dictionary on images of 65,535 entries x 16 languages.
 //
-// Load: opening on one language (entries sorted and indexed) and switching
-// language, each iteration beside reading the file's bytes into a freshly
-// allocated buffer; "xRead" is load time / read time over the same
-// iterations (CPU time of the thread). "held" is the memory the loaded language keeps, "xText" that
-// over its text bytes, "peak" the most allocated at once while opening.
+// Load: opening on one language (entries indexed) and switching language,
+// each iteration beside the floor, reading the file's bytes into a freshly
+// mapped buffer (FreshRead.h); "xRead" is load time / read time over the
+// same iterations (CPU time of the thread), "faults" the page faults of one
+// load. "held" is the memory the loaded language keeps, "xText" that over
+// its text bytes, "peak" the most allocated at once while opening.
 //
 // Rejecting a crafted image of 65,534 unsupported languages (its size in
 // "bytes") shows the language selection's work is linear in the image.
@@ -21,6 +22,7 @@
 // the ratio.
 
 #include "BenchImages.h"
+#include "FreshRead.h"
 #include "MldWriter.h"
 #include "l10n/dictionary/BinaryDictionary.h"
 #include "l10n/dictionary/StringTranslation.h"
@@ -159,36 +161,18 @@ void free(void* p) noexcept
 namespace {
 
 using namespace tankora::bench;
-// CPU time of this thread (user and system): what the benchmark library's
-// CPU column shows, and fair on a machine that other work shares.
-double ThreadSeconds()
-{
-    timespec now {};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
 ImageForm FormOf(const benchmark::State& state)
 {
     return { state.range(0) != 0, state.range(1) != 0 };
-}
-
-void ReadFileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    std::vector<char> bytes(static_cast<std::size_t>(in.tellg()));
-    in.seekg(0);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    benchmark::DoNotOptimize(bytes.data());
 }
 
 // Times one read of the file's bytes outside the measured time.
 double TimedRead(benchmark::State& state, const std::string& path)
 {
     state.PauseTiming();
-    const double start = ThreadSeconds();
-    ReadFileBytes(path);
-    const double seconds = ThreadSeconds() - start;
+    const double start = ThreadCpuSeconds();
+    benchmark::DoNotOptimize(ReadIntoFreshBuffer(path));
+    const double seconds = ThreadCpuSeconds() - start;
     state.ResumeTiming();
     return seconds;
 }
@@ -204,7 +188,7 @@ void ReadBytes(benchmark::State& state)
 {
     const std::string path = ImagePath(FormOf(state));
     for (auto _ : state)
-        ReadFileBytes(path);
+        benchmark::DoNotOptimize(ReadIntoFreshBuffer(path));
     state.SetLabel(FormLabel(FormOf(state)));
 }
 
@@ -214,16 +198,19 @@ void OpenDictionary(benchmark::State& state)
     double readSeconds = 0, loadSeconds = 0;
     std::size_t held = 0, text = 0;
     long long peak = 0;
+    long faults = 0;
     for (auto _ : state) {
         readSeconds += TimedRead(state, path);
-        const double start = ThreadSeconds();
+        const long faultsBefore = ThreadFaults();
+        const double start = ThreadCpuSeconds();
         g_counting = true;
         g_live = g_peak = 0;
         TIvBinaryDictionary dictionary;
         Configure(dictionary, path, kRussianColumn);
         dictionary.Open();
         g_counting = false;
-        loadSeconds += ThreadSeconds() - start;
+        loadSeconds += ThreadCpuSeconds() - start;
+        faults += ThreadFaults() - faultsBefore;
         peak = g_peak;
         held = dictionary.EntryMemoryUsage();
         text = dictionary.EntryTextBytes();
@@ -232,6 +219,8 @@ void OpenDictionary(benchmark::State& state)
         state.ResumeTiming();
     }
     state.counters["xRead"] = loadSeconds / readSeconds;
+    state.counters["faults"]
+        = benchmark::Counter(static_cast<double>(faults), benchmark::Counter::kAvgIterations);
     state.counters["held"] = static_cast<double>(held);
     state.counters["xText"] = static_cast<double>(held) / static_cast<double>(text);
     state.counters["peak"] = static_cast<double>(peak);
@@ -246,14 +235,19 @@ void SwitchLanguage(benchmark::State& state)
     dictionary.Open();
     int language = kRussianColumn;
     double readSeconds = 0, loadSeconds = 0;
+    long faults = 0;
     for (auto _ : state) {
         readSeconds += TimedRead(state, path);
         language = language == kRussianColumn ? kUkrainianColumn : kRussianColumn;
-        const double start = ThreadSeconds();
+        const long faultsBefore = ThreadFaults();
+        const double start = ThreadCpuSeconds();
         dictionary.SetLanguage(language);
-        loadSeconds += ThreadSeconds() - start;
+        loadSeconds += ThreadCpuSeconds() - start;
+        faults += ThreadFaults() - faultsBefore;
     }
     state.counters["xRead"] = loadSeconds / readSeconds;
+    state.counters["faults"]
+        = benchmark::Counter(static_cast<double>(faults), benchmark::Counter::kAvgIterations);
     state.SetLabel(FormLabel(FormOf(state)));
 }
 
@@ -342,7 +336,7 @@ double BaselineNanoseconds(const std::vector<Probe>& probes)
     std::sort(table.begin(), table.end());
     std::size_t found = 0;
     constexpr int kRounds = 50;
-    const double start = ThreadSeconds();
+    const double start = ThreadCpuSeconds();
     for (int round = 0; round < kRounds; ++round) {
         for (const Probe& probe : probes) {
             const auto it = std::lower_bound(table.begin(), table.end(), probe.text,
@@ -353,7 +347,7 @@ double BaselineNanoseconds(const std::vector<Probe>& probes)
         }
     }
     benchmark::DoNotOptimize(found);
-    return (ThreadSeconds() - start) * 1e9 / (kRounds * static_cast<double>(probes.size()));
+    return (ThreadCpuSeconds() - start) * 1e9 / (kRounds * static_cast<double>(probes.size()));
 }
 
 // range(2): 1 present texts, 0 absent; range(3): 1 TranslateWithContext.

@@ -1,12 +1,17 @@
 // Tankora's dictionary against the localization systems in common use, on one
 // generated corpus (65,535 texts; German, Japanese) compiled by each system's
 // own tool at build time. Per system and language: open + load to the first
-// answer, a random hit, a random miss, the resident memory an open and
-// 100,000 lookups add (in a forked child); and the floor, reading
-// the catalogue's bytes. Times are CPU times (the machine may be shared),
-// medians of five repetitions; the ratio table follows the runs.
+// answer (with its page faults), open and then translate N distinct texts
+// once, a random hit, a random miss, the resident memory an open and 100,000
+// lookups add (in a forked child); and the floor, reading the catalogue's
+// bytes into a fresh buffer. Times are CPU times (the machine may be
+// shared), medians of five repetitions; the ratio tables follow the runs.
+// The same opens are then measured cold, each in a fresh process of this
+// program beside the floor measured in that process (ColdRuns.h).
 
 #include "ChildMeasure.h"
+#include "ColdRuns.h"
+#include "FreshRead.h"
 #include "PeerCorpus.h"
 #include "RatioTable.h"
 #include "TranslationSystem.h"
@@ -60,20 +65,14 @@ const std::vector<int>& MissOrder()
     return order;
 }
 
-// The bytes into a buffer not cleared first: reading, nothing more.
+// The floor: the catalogue's bytes into a freshly mapped buffer.
 void ReadBytes(benchmark::State& state, const std::string& path)
 {
     for (auto _ : state) {
-        std::ifstream in(path, std::ios::binary | std::ios::ate);
-        const auto size = static_cast<std::size_t>(in.tellg());
-        const std::unique_ptr<char[]> bytes(new char[size]);
-        in.seekg(0);
-        in.read(bytes.get(), static_cast<std::streamsize>(size));
-        if (!in) {
+        if (tankora::bench::ReadIntoFreshBuffer(path) == 0) {
             state.SkipWithError(("cannot read " + path).c_str());
             break;
         }
-        benchmark::DoNotOptimize(bytes.get());
     }
 }
 
@@ -84,17 +83,37 @@ void OpenToFirstAnswer(
     benchmark::State& state, TranslationSystem& system, const std::string& language)
 {
     const std::string& first = Natives()[static_cast<std::size_t>(HitOrder().front())];
+    long faults = 0;
     for (auto _ : state) {
+        const long faultsBefore = tankora::bench::ThreadFaults();
         const double start = ThreadCpuSeconds();
         system.Open(language);
         const bool found = system.Lookup(first);
         const double stop = ThreadCpuSeconds();
+        faults += tankora::bench::ThreadFaults() - faultsBefore;
         system.Close();
         if (!found) {
             state.SkipWithError("the first text was not found");
             break;
         }
         state.SetIterationTime(stop - start);
+    }
+    state.counters["faults"]
+        = benchmark::Counter(static_cast<double>(faults), benchmark::Counter::kAvgIterations);
+}
+
+// Open, then translate the first count texts of DistinctOrder once each:
+// what an application pays for count texts. Every answer is checked.
+void OpenThenTranslate(benchmark::State& state, TranslationSystem& system,
+    const std::string& language, std::size_t count)
+{
+    for (auto _ : state) {
+        const double seconds = OpenAndTranslate(system, language, count);
+        if (seconds < 0) {
+            state.SkipWithError("a text of the corpus was not found");
+            break;
+        }
+        state.SetIterationTime(seconds);
     }
 }
 
@@ -133,7 +152,6 @@ void Resident(benchmark::State& state, TranslationSystem& system, const std::str
     }
 }
 
-using Systems = std::vector<std::shared_ptr<TranslationSystem>>;
 using Measure = std::function<void(benchmark::State&, TranslationSystem&, const std::string&)>;
 
 // One measure for every system and language, as <name>/<system>/<language>.
@@ -177,6 +195,16 @@ void RegisterAll(const Systems& systems, const std::vector<std::string>& languag
     Register("Load", systems, languages, OpenToFirstAnswer, [](benchmark::internal::Benchmark* b) {
         b->UseManualTime()->Iterations(kOpensPerRepetition)->Unit(benchmark::kMicrosecond);
     });
+    for (const TranslatedCount& counted : TranslatedCounts()) {
+        const std::size_t count = counted.count;
+        Register(
+            counted.measure, systems, languages,
+            [count](benchmark::State& state, TranslationSystem& system,
+                const std::string& language) { OpenThenTranslate(state, system, language, count); },
+            [](benchmark::internal::Benchmark* b) {
+                b->UseManualTime()->Iterations(5)->Unit(benchmark::kMicrosecond);
+            });
+    }
     Register("Resident", systems, languages, Resident,
         [](benchmark::internal::Benchmark* b) { b->Iterations(1); });
 }
@@ -185,16 +213,22 @@ void RegisterAll(const Systems& systems, const std::vector<std::string>& languag
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     const std::string folder = L10N_PEERS_DATA_DIR;
-    const std::vector<std::string> languages { "de", "ja" };
-
     std::vector<std::shared_ptr<TranslationSystem>> peers { MakeGettextSystem(folder),
         MakeQtSystem(folder), MakeIcuSystem(folder) };
     std::vector<std::shared_ptr<TranslationSystem>> tankora { MakeTankoraSystem(folder, true),
         MakeTankoraSystem(folder, false) };
+    // A child of the cold runs measures one open and ends.
+    if (argc == 3 && std::string(argv[1]) == kColdChildFlag) {
+        Systems all = peers;
+        all.insert(all.end(), tankora.begin(), tankora.end());
+        return RunColdChild(all, argv[2]);
+    }
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    const std::vector<std::string> languages { "de", "ja" };
 
     std::vector<std::string> peerNames;
     std::vector<std::string> tankoraNames;
@@ -210,6 +244,8 @@ int main(int argc, char** argv)
     RatioTable table;
     benchmark::RunSpecifiedBenchmarks(&table);
     table.Print(std::cout, peerNames, tankoraNames, languages);
+    PrintTankoraMemory(std::cout, folder);
+    PrintColdRuns(std::cout, all, peerNames, tankoraNames, languages);
     benchmark::Shutdown();
     return 0;
 }

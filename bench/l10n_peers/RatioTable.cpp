@@ -1,12 +1,16 @@
 #include "RatioTable.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 namespace tankora::peers {
 
 namespace {
 
 constexpr const char* kMeasures[] = { "Load", "Hit", "Miss", "Resident" };
+constexpr const char* kTranslated[]
+    = { "Translate1", "Translate1000", "Translate10000", "TranslateAll" };
 
 double ToNanoseconds(double value, benchmark::TimeUnit unit)
 {
@@ -40,6 +44,9 @@ void RatioTable::ReportRuns(const std::vector<Run>& runs)
         if (run.error_occurred || run.aggregate_name != "median")
             continue;
         const std::string& name = run.run_name.function_name;
+        const auto faults = run.counters.find("faults");
+        if (faults != run.counters.end())
+            m_faults[name] = faults->second.value;
         const auto resident = run.counters.find("resident_KiB");
         m_medians[name] = resident != run.counters.end()
             ? resident->second.value
@@ -63,47 +70,75 @@ void RatioTable::Print(std::ostream& out, const std::vector<std::string>& peers,
         return a && b && *b > 0 ? Cell(*a / *b) : std::string("-");
     };
 
-    out << "\nMedians (Floor/Load/Hit/Miss: CPU ns, Resident: KiB)\n";
-    char line[160];
-    std::snprintf(line, sizeof line, "%-10s %-4s", "measure", "lang");
-    out << line;
+    char line[200];
     std::vector<std::string> systems = peers;
     systems.insert(systems.end(), tankoraImages.begin(), tankoraImages.end());
-    for (const std::string& system : systems)
-        out << ' ' << std::string(std::max<int>(0, 14 - static_cast<int>(system.size())), ' ')
-            << system;
-    out << '\n';
-    for (const char* measure : { "Floor", "Load", "Hit", "Miss", "Resident" }) {
-        for (const std::string& language : languages) {
-            std::snprintf(line, sizeof line, "%-10s %-4s", measure, language.c_str());
-            out << line;
-            for (const std::string& system : systems) {
-                const double* value = median(std::string(measure) + "/" + system + "/" + language);
-                std::snprintf(line, sizeof line, " %14s", value ? Cell(*value).c_str() : "-");
-                out << line;
-            }
-            out << '\n';
-        }
-    }
-
-    out << "\nRatios (peer / Tankora: above 1 means Tankora is faster or smaller;"
-           " Tankora / floor for Load)\n";
-    for (const std::string& tankora : tankoraImages) {
-        for (const char* measure : kMeasures) {
+    // Rows of medians: each measure and language, a column per system.
+    const auto printMedians = [&](const std::vector<std::string>& measures) {
+        for (const std::string& measure : measures) {
             for (const std::string& language : languages) {
-                std::snprintf(line, sizeof line, "%-16s %-9s %-3s", tankora.c_str(), measure,
-                    language.c_str());
+                std::snprintf(line, sizeof line, "%-15s %-4s", measure.c_str(), language.c_str());
                 out << line;
-                const std::string ours = std::string(measure) + "/" + tankora + "/" + language;
-                for (const std::string& peer : peers)
-                    out << "  " << peer << " "
-                        << ratio(std::string(measure) + "/" + peer + "/" + language, ours);
-                if (std::string(measure) == "Load")
-                    out << "  floor " << ratio(ours, "Floor/" + tankora + "/" + language);
+                for (const std::string& system : systems) {
+                    const double* value = median(measure + "/" + system + "/" + language);
+                    std::snprintf(line, sizeof line, " %14s", value ? Cell(*value).c_str() : "-");
+                    out << line;
+                }
                 out << '\n';
             }
         }
+    };
+    // Rows of ratios: each peer over Tankora, and Tankora over its floor for Load.
+    const auto printRatios = [&](const std::vector<std::string>& measures) {
+        for (const std::string& tankora : tankoraImages) {
+            for (const std::string& measure : measures) {
+                for (const std::string& language : languages) {
+                    std::snprintf(line, sizeof line, "%-16s %-15s %-3s", tankora.c_str(),
+                        measure.c_str(), language.c_str());
+                    out << line;
+                    const std::string ours = measure + "/" + tankora + "/" + language;
+                    for (const std::string& peer : peers)
+                        out << "  " << peer << " "
+                            << ratio(measure + "/" + peer + "/" + language, ours);
+                    if (measure == "Load")
+                        out << "  floor " << ratio(ours, "Floor/" + tankora + "/" + language);
+                    out << '\n';
+                }
+            }
+        }
+    };
+
+    out << "\nMedians (Floor/Load/Hit/Miss: CPU ns, Resident: KiB)\n";
+    std::snprintf(line, sizeof line, "%-15s %-4s", "measure", "lang");
+    out << line;
+    for (const std::string& system : systems)
+        out << ' '
+            << std::string(
+                   static_cast<std::size_t>(std::max<int>(0, 14 - static_cast<int>(system.size()))),
+                   ' ')
+            << system;
+    out << '\n';
+    printMedians({ "Floor", "Load", "Hit", "Miss", "Resident" });
+
+    out << "\nRatios (peer / Tankora: above 1 means Tankora is faster or smaller;"
+           " Tankora / floor for Load)\n";
+    printRatios({ std::begin(kMeasures), std::end(kMeasures) });
+
+    out << "\nPage faults of one Load (open to the first answer), medians\n";
+    for (const std::string& system : systems) {
+        for (const std::string& language : languages) {
+            const auto found = m_faults.find("Load/" + system + "/" + language);
+            std::snprintf(line, sizeof line, "%-16s %-3s %8s\n", system.c_str(), language.c_str(),
+                found == m_faults.end() ? "-" : Cell(found->second).c_str());
+            out << line;
+        }
     }
+
+    const std::vector<std::string> translated { std::begin(kTranslated), std::end(kTranslated) };
+    out << "\nWarm: open, then translate N distinct texts once (CPU ns, medians)\n";
+    printMedians(translated);
+    out << "\nWarm ratios, peer / Tankora (above 1: Tankora is faster)\n";
+    printRatios(translated);
 }
 
 } // namespace tankora::peers

@@ -30,6 +30,7 @@ public:
 
 private:
     std::map<std::string, double> m_medians;
+    std::map<std::string, double> m_faults; // the "faults" counter's median, by run name
 };
 
 } // namespace tankora::peers

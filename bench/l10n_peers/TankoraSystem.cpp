@@ -10,6 +10,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <ostream>
 #include <stdexcept>
 
 namespace tankora::peers {
@@ -73,6 +75,29 @@ private:
 std::unique_ptr<TranslationSystem> MakeTankoraSystem(const std::string& folder, bool ansiStrings)
 {
     return std::make_unique<TankoraSystem>(folder, ansiStrings);
+}
+
+void PrintTankoraMemory(std::ostream& out, const std::string& folder)
+{
+    out << "\nTankora memory held after an open (heap blocks and the referenced image)"
+           " over the kept text bytes\n";
+    for (const bool ansi : { true, false }) {
+        TankoraSystem system(folder, ansi);
+        for (const std::string language : { "de", "ja" }) {
+            TIvBinaryDictionary dictionary;
+            dictionary.SetFileName(system.CataloguePath(language));
+            dictionary.SetCheckLevel(ivclNone);
+            dictionary.SetLanguage(ColumnOf(language));
+            dictionary.Open();
+            const auto held = static_cast<double>(dictionary.EntryMemoryUsage());
+            const auto text = static_cast<double>(dictionary.EntryTextBytes());
+            char line[160];
+            std::snprintf(line, sizeof line,
+                "%-14s %-3s held %10.0f  text %10.0f  held/text %.2f\n", system.Name().c_str(),
+                language.c_str(), held, text, held / text);
+            out << line;
+        }
+    }
 }
 
 } // namespace tankora::peers

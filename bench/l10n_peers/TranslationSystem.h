@@ -4,6 +4,7 @@
 // same keys in the same orders.
 
 #include <memory>
+#include <ostream>
 #include <string>
 
 namespace tankora::peers {
@@ -31,5 +32,7 @@ std::unique_ptr<TranslationSystem> MakeQtSystem(const std::string& folder);
 std::unique_ptr<TranslationSystem> MakeIcuSystem(const std::string& folder);
 // Tankora's binary dictionary over peers-8bit.mld (ansiStrings) or peers-utf16.mld.
 std::unique_ptr<TranslationSystem> MakeTankoraSystem(const std::string& folder, bool ansiStrings);
+// Tankora's memory held per image and language over the text bytes it keeps.
+void PrintTankoraMemory(std::ostream& out, const std::string& folder);
 
 } // namespace tankora::peers

@@ -1,8 +1,6 @@
-// One file for the entry table although it runs past 600 lines: the entry
-// encoding, the key sort and the hash index all read the arena through the
-// private helpers of the anonymous namespace below, and splitting them would
-// publish those helpers in a header for no other user.
 #include "l10n/dictionary/EntryTable.h"
+
+#include "l10n/dictionary/EntryLayout.h"
 
 #include "framework/core/Exceptions.h"
 
@@ -13,13 +11,13 @@
 #include <limits>
 #include <memory>
 
+using tankora::entries::DecodeArenaEntry;
+using tankora::entries::EncodedSize;
+using tankora::entries::ImageText;
+using tankora::entries::TLayout;
+
 namespace {
 
-// Runs at most this long are sorted by comparison; longer ones by radix.
-constexpr std::size_t kComparisonSortRun = 48;
-// Radix levels (8 key bytes each) before the rest of a run is compared whole:
-// bounds the work on keys that share very long prefixes.
-constexpr std::size_t kMaxRadixDepth = 64;
 // Entries of one native text compared one by one before a lookup by context
 // turns to the binary search.
 constexpr std::size_t kGroupScan = 16;
@@ -27,52 +25,7 @@ constexpr std::size_t kGroupScan = 16;
 constexpr std::size_t kMaxArenaBytes = std::numeric_limits<std::uint32_t>::max() / 2;
 
 // ---------------------------------------------------------------------------
-// Entry headers: four LEB128 numbers before the texts.
-
-struct TLayout
-{
-    const char* Native;
-    std::uint32_t NativeLength;
-    std::uint32_t ContextLength;
-    std::uint32_t SubContextLength;
-    std::uint32_t TranslationCode; // 0: the native text, else length + 1
-
-    const char* Contexts() const { return Native + NativeLength + 1; }
-    std::size_t ContextsLength() const { return std::size_t { ContextLength } + SubContextLength; }
-    std::size_t KeyLength(bool contextSensitive) const
-    {
-        return contextSensitive ? NativeLength + 1 + ContextsLength() : NativeLength;
-    }
-    std::string_view NativeText() const { return { Native, NativeLength }; }
-    std::string_view Key(bool contextSensitive) const
-    {
-        return { Native, KeyLength(contextSensitive) };
-    }
-};
-
-TLayout Decode(const char* entry)
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(entry);
-    // Nearly every header is four one-byte numbers.
-    if (((p[0] | p[1] | p[2] | p[3]) & 0x80) == 0)
-        return { entry + 4, p[0], p[1], p[2], p[3] };
-    std::uint32_t values[4];
-    for (std::uint32_t& value : values) {
-        value = 0;
-        for (int shift = 0;; shift += 7) {
-            const unsigned char byte = *p++;
-            value |= static_cast<std::uint32_t>(byte & 0x7F) << shift;
-            if ((byte & 0x80) == 0)
-                break;
-        }
-    }
-    return { reinterpret_cast<const char*>(p), values[0], values[1], values[2], values[3] };
-}
-
-std::size_t EncodedSize(std::uint32_t value)
-{
-    return static_cast<std::size_t>(std::bit_width(value | 1u) + 6) / 7;
-}
+// Entry headers: four LEB128 numbers before the texts (EntryLayout.h).
 
 void Encode(char* out, const std::array<std::uint32_t, 4>& values)
 {
@@ -162,147 +115,6 @@ int CompareWithSeparator(std::string_view entry, std::string_view text)
     return static_cast<unsigned char>(entry[common]) < separator ? -1 : 1;
 }
 
-// ---------------------------------------------------------------------------
-// Sorting: most-significant-first over 8-byte chunks of the keys, each chunk
-// ordered by a least-significant-first byte radix (passes over bytes that all
-// keys share are skipped). Keys that end inside an equal chunk come first,
-// shorter first; the rest of a run of equal chunks goes on at the next chunk.
-
-struct TSortItem
-{
-    std::uint64_t Chunk;
-    std::uint32_t Offset; // of the entry in the arena
-    std::uint32_t Hash; // of its native text, carried along for the index
-};
-
-// Eight key bytes from depth on, zero-padded, as a big-endian number, so
-// numbers order as the bytes do. Bytes past the key up to arenaEnd may be
-// read; they are masked off.
-std::uint64_t Chunk(std::string_view key, std::size_t depth, const char* arenaEnd)
-{
-    if (depth >= key.size())
-        return 0;
-    const std::size_t left = key.size() - depth;
-    const char* p = key.data() + depth;
-    std::uint64_t value = 0;
-    if (arenaEnd - p >= 8)
-        std::memcpy(&value, p, 8);
-    else
-        std::memcpy(&value, p, std::min<std::size_t>(8, left));
-    if constexpr (std::endian::native == std::endian::little)
-        value = __builtin_bswap64(value);
-    if (left < 8)
-        value &= ~std::uint64_t { 0 } << (8 * (8 - left));
-    return value;
-}
-
-class TKeySorter
-{
-public:
-    TKeySorter(
-        TSortItem* items, std::size_t count, const TIvTextArena& arena, bool contextSensitive)
-        : m_items(items)
-        , m_count(count)
-        , m_arena(arena.Data())
-        , m_arenaEnd(arena.Data() + arena.Size())
-        , m_contextSensitive(contextSensitive)
-    { }
-
-    // The items' chunks at depth 0 are set.
-    void Sort()
-    {
-        if (m_count < 2)
-            return;
-        if (m_count > kComparisonSortRun)
-            m_scratch.reset(new TSortItem[m_count]); // written before it is read
-        SortRun(0, m_count, 0);
-    }
-
-private:
-    std::string_view KeyOf(const TSortItem& item) const
-    {
-        return Decode(m_arena + item.Offset).Key(m_contextSensitive);
-    }
-
-    void CompareSort(std::size_t begin, std::size_t end, std::size_t depth)
-    {
-        std::sort(
-            m_items + begin, m_items + end, [this, depth](const TSortItem& a, const TSortItem& b) {
-                const std::string_view left = KeyOf(a), right = KeyOf(b);
-                return left.substr(std::min(depth, left.size()))
-                    < right.substr(std::min(depth, right.size()));
-            });
-    }
-
-    void SortRun(std::size_t begin, std::size_t end, std::size_t depth)
-    {
-        const std::size_t count = end - begin;
-        if (count < 2)
-            return;
-        if (count <= kComparisonSortRun || depth >= kMaxRadixDepth) {
-            CompareSort(begin, end, depth);
-            return;
-        }
-        RadixByChunk(begin, end, depth);
-        // Runs of equal chunks: ended keys first by length, the rest deeper.
-        std::size_t runStart = begin;
-        for (std::size_t i = begin + 1; i <= end; ++i) {
-            if (i < end && m_items[i].Chunk == m_items[runStart].Chunk)
-                continue;
-            if (i - runStart > 1) {
-                TSortItem* firstLonger = std::partition(
-                    m_items + runStart, m_items + i, [this, depth](const TSortItem& item) {
-                        return KeyOf(item).size() <= depth + 8;
-                    });
-                std::sort(m_items + runStart, firstLonger,
-                    [this](const TSortItem& a, const TSortItem& b) {
-                        return KeyOf(a).size() < KeyOf(b).size();
-                    });
-                SortRun(static_cast<std::size_t>(firstLonger - m_items), i, depth + 8);
-            }
-            runStart = i;
-        }
-    }
-
-    void RadixByChunk(std::size_t begin, std::size_t end, std::size_t depth)
-    {
-        const std::size_t count = end - begin;
-        std::array<std::array<std::uint32_t, 256>, 8> counts {};
-        for (std::size_t i = begin; i < end; ++i) {
-            TSortItem& item = m_items[i];
-            if (depth > 0)
-                item.Chunk = Chunk(KeyOf(item), depth, m_arenaEnd);
-            for (int b = 0; b < 8; ++b)
-                ++counts[static_cast<std::size_t>(b)][(item.Chunk >> (8 * b)) & 0xFF];
-        }
-        TSortItem* from = m_items + begin;
-        TSortItem* to = m_scratch.get();
-        for (int b = 0; b < 8; ++b) {
-            auto& histogram = counts[static_cast<std::size_t>(b)];
-            if (histogram[(from[0].Chunk >> (8 * b)) & 0xFF] == count)
-                continue; // every key has this byte
-            std::uint32_t sum = 0;
-            for (auto& slot : histogram) {
-                const std::uint32_t n = slot;
-                slot = sum;
-                sum += n;
-            }
-            for (std::size_t i = 0; i < count; ++i)
-                to[histogram[(from[i].Chunk >> (8 * b)) & 0xFF]++] = from[i];
-            std::swap(from, to);
-        }
-        if (from != m_items + begin)
-            std::copy(from, from + count, m_items + begin);
-    }
-
-    TSortItem* m_items;
-    std::size_t m_count;
-    std::unique_ptr<TSortItem[]> m_scratch;
-    const char* m_arena;
-    const char* m_arenaEnd;
-    bool m_contextSensitive;
-};
-
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -317,11 +129,14 @@ void TIvEntryTable::Clear()
 void TIvEntryTable::Swap(TIvEntryTable& other) noexcept
 {
     m_arena.Swap(other.m_arena);
+    std::swap(m_image, other.m_image);
     std::swap(m_offsets, other.m_offsets);
+    std::swap(m_translations, other.m_translations);
     std::swap(m_slots, other.m_slots);
     std::swap(m_indexBits, other.m_indexBits);
     std::swap(m_contextSensitive, other.m_contextSensitive);
     std::swap(m_indexed, other.m_indexed);
+    std::swap(m_sorted, other.m_sorted);
     std::swap(m_separatorInNative, other.m_separatorInNative);
     std::swap(m_textBytes, other.m_textBytes);
     std::swap(m_expectedEntries, other.m_expectedEntries);
@@ -332,6 +147,8 @@ void TIvEntryTable::Reserve(std::size_t entries, std::size_t textBytes)
 {
     m_expectedEntries = m_offsets.size() + entries;
     m_offsets.reserve(m_expectedEntries);
+    if (References())
+        return; // translations are reserved when the first one differs from its text
     const std::size_t wanted = m_arena.Size() + textBytes + entries * (kHeaderRoom + 1);
     if (wanted > m_arena.Capacity())
         m_arena.Reserve(std::min(wanted, kMaxArenaBytes));
@@ -404,6 +221,7 @@ void TIvEntryTable::Close(bool sameAsNative)
     }
     m_offsets.push_back(static_cast<std::uint32_t>(start));
     m_indexed = false;
+    m_sorted = false;
 }
 
 // A long text: the header takes more than its room, the texts move up.
@@ -421,60 +239,119 @@ void TIvEntryTable::WriteLongHeader(const std::array<std::uint32_t, 4>& header)
     Encode(data + m_open.Start, header);
 }
 
+void TIvEntryTable::ReferenceImage(TIvImageBytes image)
+{
+    if (!Empty() || m_arena.Size() > 0)
+        throw Exception("The entry table is not empty");
+    if (image.Size > kMaxArenaBytes)
+        throw Exception("Too many dictionary texts");
+    m_image = std::move(image);
+}
+
+void TIvEntryTable::AppendReference(std::uint32_t nativeText, std::uint32_t translation)
+{
+    const std::size_t position = m_offsets.size();
+    m_offsets.push_back(nativeText);
+    if (translation != nativeText && m_translations.empty()) {
+        // The first translation of its own: the earlier ones are their native texts.
+        m_translations.reserve(m_offsets.capacity());
+        m_translations.assign(m_offsets.begin(), m_offsets.begin() + static_cast<long>(position));
+    }
+    if (!m_translations.empty() || translation != nativeText)
+        m_translations.push_back(translation);
+    const std::size_t nativeLength = ImageText(m_image.Data + nativeText, m_image.BigEndian).size();
+    m_textBytes += nativeLength
+        + (translation == nativeText
+                ? nativeLength
+                : ImageText(m_image.Data + translation, m_image.BigEndian).size());
+    m_indexed = false;
+    m_sorted = false;
+}
+
+void TIvEntryTable::CopyReferencedTexts()
+{
+    if (!References())
+        return;
+    TIvEntryTable copy;
+    const std::size_t count = m_offsets.size();
+    // Exact: a one-byte separator and a header per entry (longer headers grow it).
+    copy.Reserve(count, m_textBytes);
+    for (std::size_t i = 0; i < count; ++i) {
+        const TLayout layout = LayoutAt(i);
+        copy.Append(layout.NativeText(), {}, {}, { layout.Translation, layout.TranslationLength });
+    }
+    copy.m_arena.ShrinkToFit();
+    copy.m_expectedEntries = 0;
+    copy.m_contextSensitive = m_contextSensitive;
+    Swap(copy);
+}
+
+// Hashes the entries in the order added (a sequential read of their texts),
+// keeps the first of each native text, and notices an order that is already
+// sorted, all in one pass.
 void TIvEntryTable::SortEntries(bool contextSensitive)
 {
+    if (contextSensitive && References())
+        CopyReferencedTexts();
     m_contextSensitive = contextSensitive;
     m_separatorInNative = false;
     m_expectedEntries = 0;
+    m_arena.ShrinkToFit();
     const std::size_t count = m_offsets.size();
-    // Chunks and hashes are taken in arena order, where reading the texts is
-    // sequential; the hashes then travel with their entries through the sort.
-    std::unique_ptr<TSortItem[]> items(new TSortItem[count]);
-    const char* data = m_arena.Data();
-    const char* end = data + m_arena.Size();
+    if (m_offsets.capacity() > count + count / 8)
+        m_offsets.shrink_to_fit();
+    if (m_translations.capacity() > count + count / 8)
+        m_translations.shrink_to_fit();
+
+    m_indexBits = static_cast<int>(std::bit_width(count + 1));
+    // At most half full: probes stay short for hits and misses alike.
+    const std::size_t capacity = std::max<std::size_t>(8, count * 2 + 1);
+    m_slots.assign(capacity, 0);
+    bool inOrder = true;
+    std::string_view previous;
     for (std::size_t i = 0; i < count; ++i) {
-        const TLayout layout = Decode(data + m_offsets[i]);
-        items[i] = { Chunk(layout.Key(contextSensitive), 0, end), m_offsets[i],
-            HashText(layout.NativeText()) };
+        const TLayout layout = LayoutAt(i);
+        const std::string_view key = layout.Key(contextSensitive);
+        if (inOrder && i > 0 && key < previous)
+            inOrder = false;
+        previous = key;
         if (contextSensitive
             && std::memchr(layout.Native, kContextSeparator, layout.NativeLength) != nullptr)
             m_separatorInNative = true;
+        IndexEntry(HashText(layout.NativeText()), i);
     }
-    TKeySorter(items.get(), count, m_arena, contextSensitive).Sort();
-    for (std::size_t i = 0; i < count; ++i)
-        m_offsets[i] = items[i].Offset;
-    // An estimate's slack is given back: in place, nothing is copied.
-    m_arena.ShrinkToFit();
-    if (m_offsets.capacity() > count + count / 8)
-        m_offsets.shrink_to_fit();
-    BuildIndex([&items](std::size_t i) { return items[i].Hash; });
+    m_indexed = true;
+    m_sorted = inOrder;
+    // Lookups then take the binary searches, which need the order.
+    if (m_separatorInNative)
+        SortNow();
 }
 
 // ---------------------------------------------------------------------------
 // Index
 
-template <typename HashOf> void TIvEntryTable::BuildIndex(HashOf hashOf)
+// A native text seen before keeps its slot, unless this entry's key is
+// smaller (context-sensitive tables): the slot names the first of its
+// native text in sorted order.
+void TIvEntryTable::IndexEntry(std::uint32_t hash, std::size_t position)
 {
-    const std::size_t count = m_offsets.size();
-    m_indexBits = static_cast<int>(std::bit_width(count + 1));
-    // At most half full: probes stay short for hits and misses alike.
-    const std::size_t capacity = std::max<std::size_t>(8, count * 2 + 1);
-    std::vector<std::uint32_t>(capacity, 0).swap(m_slots);
+    const std::size_t capacity = m_slots.size();
     const std::uint32_t tagMask = (1u << (32 - m_indexBits)) - 1;
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::uint32_t hash = hashOf(i);
-        // A native text that is not new starts no group; the hashes tell most
-        // apart without reading the texts.
-        if (i > 0 && hash == hashOf(i - 1) && NativeAt(i) == NativeAt(i - 1))
+    const std::uint32_t indexMask = (1u << m_indexBits) - 1;
+    const std::uint32_t tag = hash & tagMask;
+    std::size_t slot = SlotOf(hash, capacity);
+    for (; m_slots[slot] != 0; slot = slot + 1 == capacity ? 0 : slot + 1) {
+        const std::uint32_t value = m_slots[slot];
+        if ((value >> m_indexBits) != tag)
             continue;
-        std::size_t slot = SlotOf(hash, capacity);
-        while (m_slots[slot] != 0) {
-            if (++slot == capacity)
-                slot = 0;
-        }
-        m_slots[slot] = ((hash & tagMask) << m_indexBits) | static_cast<std::uint32_t>(i + 1);
+        const std::size_t other = (value & indexMask) - 1;
+        if (NativeAt(other) != NativeAt(position))
+            continue;
+        if (m_contextSensitive && KeyAt(position) < KeyAt(other))
+            m_slots[slot] = (tag << m_indexBits) | static_cast<std::uint32_t>(position + 1);
+        return;
     }
-    m_indexed = true;
+    m_slots[slot] = (tag << m_indexBits) | static_cast<std::uint32_t>(position + 1);
 }
 
 int TIvEntryTable::FindGroup(std::string_view text) const
@@ -499,11 +376,19 @@ int TIvEntryTable::FindGroup(std::string_view text) const
     }
 }
 
-int TIvEntryTable::Lookup(std::string_view text) const
+// With the separator in native texts the binary search answers (the table
+// was sorted when it was finished).
+int TIvEntryTable::FindSortedGroup(std::string_view text) const
 {
     if (m_separatorInNative)
         return FindEntry(text);
     return FindGroup(text);
+}
+
+int TIvEntryTable::Lookup(std::string_view text) const
+{
+    SortNow();
+    return FindSortedGroup(text);
 }
 
 int TIvEntryTable::LookupWithContext(
@@ -511,6 +396,7 @@ int TIvEntryTable::LookupWithContext(
 {
     if (!m_contextSensitive)
         return Lookup(text);
+    SortNow();
     if (m_separatorInNative)
         return FindEntryWithContext(text, context, subContext);
     const int group = FindGroup(text);
@@ -523,7 +409,7 @@ int TIvEntryTable::LookupWithContext(
         = std::min(m_offsets.size(), static_cast<std::size_t>(group) + kGroupScan);
     auto i = static_cast<std::size_t>(group);
     for (; i < scanEnd; ++i) {
-        const TLayout layout = Decode(m_arena.Data() + m_offsets[i]);
+        const TLayout layout = LayoutAt(i);
         if (layout.NativeText() != text)
             return -1;
         const std::string_view contexts { layout.Contexts(), layout.ContextsLength() };
@@ -537,34 +423,78 @@ int TIvEntryTable::LookupWithContext(
     return -1;
 }
 
+bool TIvEntryTable::FindTranslation(std::string_view text, std::string_view& translation) const
+{
+    const int position = FindSortedGroup(text);
+    if (position < 0)
+        return false;
+    const TLayout layout = LayoutAt(static_cast<std::size_t>(position));
+    translation = { layout.Translation, layout.TranslationLength };
+    return true;
+}
+
+bool TIvEntryTable::FindTranslationWithContext(std::string_view text, std::string_view context,
+    std::string_view subContext, std::string_view& translation) const
+{
+    if (!m_contextSensitive)
+        return FindTranslation(text, translation);
+    const int index = LookupWithContext(text, context, subContext);
+    if (index < 0)
+        return false;
+    translation = At(index).Translation;
+    return true;
+}
+
 // ---------------------------------------------------------------------------
 // Entries
 
-std::string_view TIvEntryTable::NativeAt(std::size_t index) const
+TLayout TIvEntryTable::LayoutAt(std::size_t position) const
 {
-    return Decode(m_arena.Data() + m_offsets[index]).NativeText();
+    if (!References())
+        return DecodeArenaEntry(m_arena.Data() + m_offsets[position]);
+    const std::string_view native
+        = ImageText(m_image.Data + m_offsets[position], m_image.BigEndian);
+    const auto nativeLength = static_cast<std::uint32_t>(native.size());
+    TLayout layout { native.data(), nativeLength, 0, 0, native.data(), nativeLength };
+    if (!m_translations.empty() && m_translations[position] != m_offsets[position]) {
+        const std::string_view translation
+            = ImageText(m_image.Data + m_translations[position], m_image.BigEndian);
+        layout.Translation = translation.data();
+        layout.TranslationLength = static_cast<std::uint32_t>(translation.size());
+    }
+    return layout;
 }
 
-std::string_view TIvEntryTable::KeyAt(std::size_t index) const
+const char* TIvEntryTable::StorageEnd() const
 {
-    return Decode(m_arena.Data() + m_offsets[index]).Key(m_contextSensitive);
+    return References() ? m_image.Data + m_image.Size : m_arena.Data() + m_arena.Size();
+}
+
+std::string_view TIvEntryTable::NativeAt(std::size_t position) const
+{
+    return LayoutAt(position).NativeText();
+}
+
+std::string_view TIvEntryTable::KeyAt(std::size_t position) const
+{
+    return LayoutAt(position).Key(m_contextSensitive);
 }
 
 TIvEntryView TIvEntryTable::At(int index) const
 {
-    const TLayout layout = Decode(m_arena.Data() + m_offsets[static_cast<std::size_t>(index)]);
+    SortNow();
+    const TLayout layout = LayoutAt(static_cast<std::size_t>(index));
+    if (References())
+        return { layout.NativeText(), {}, {}, { layout.Translation, layout.TranslationLength } };
     const char* context = layout.Contexts();
     const char* subContext = context + layout.ContextLength;
-    const std::string_view native = layout.NativeText();
-    const std::string_view translation = layout.TranslationCode == 0
-        ? native
-        : std::string_view { subContext + layout.SubContextLength, layout.TranslationCode - 1 };
-    return { native, { context, layout.ContextLength }, { subContext, layout.SubContextLength },
-        translation };
+    return { layout.NativeText(), { context, layout.ContextLength },
+        { subContext, layout.SubContextLength }, { layout.Translation, layout.TranslationLength } };
 }
 
 std::string_view TIvEntryTable::Key(int index) const
 {
+    SortNow();
     return KeyAt(static_cast<std::size_t>(index));
 }
 
@@ -577,6 +507,7 @@ template <typename Compare> int TIvEntryTable::BinarySearch(Compare compare) con
 {
     if (!m_indexed)
         return -1;
+    SortNow();
     int lo = 0;
     int hi = Count() - 1;
     while (lo <= hi) {
@@ -613,5 +544,7 @@ int TIvEntryTable::FindEntryWithContext(
 
 std::size_t TIvEntryTable::MemoryUsage() const
 {
-    return m_arena.Capacity() + (m_offsets.capacity() + m_slots.capacity()) * sizeof(std::uint32_t);
+    return m_arena.Capacity() + m_image.Size
+        + (m_offsets.capacity() + m_translations.capacity() + m_slots.capacity())
+        * sizeof(std::uint32_t);
 }

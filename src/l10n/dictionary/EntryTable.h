@@ -1,33 +1,45 @@
 #pragma once
-// TIvEntryTable: the entries of one language of a file dictionary, sorted
-// for lookups.
+// TIvEntryTable: the entries of one language of a file dictionary, indexed
+// for lookups and ordered on demand.
 //
-// The texts of all entries live in one arena of bytes, entry after entry: a
-// header of four lengths (LEB128: native text, context, sub-context, and the
-// translation's length + 1, or 0 for a translation equal to the native text,
-// which takes no bytes), then native text, the character 127, context,
-// sub-context and translation. An entry is its 4-byte arena offset, so a load
-// of tens of thousands of entries makes a handful of allocations and holds
-// little beside the texts themselves.
+// Texts are either copied into one arena of bytes, entry after entry (a
+// header of four lengths, then native text, the character 127, context,
+// sub-context and translation: see EntryLayout.h), or referenced where they
+// lie in a loaded image of 8-bit texts, which the table then holds. An entry
+// is a 4-byte offset (and, referenced, one more for its translation), so a
+// load of tens of thousands of entries makes a handful of allocations.
 //
 // Order: the sort key is the native text, or, in a context-sensitive table,
-// native text + character 127 + context + sub-context (which the arena holds
-// in one piece). Keys compare ordinally as unsigned bytes, a proper prefix
-// first.
+// native text + character 127 + context + sub-context. Keys compare
+// ordinally as unsigned bytes, a proper prefix first; equal keys keep the
+// order they were added in.
+//
+// Finishing a load (SortEntries) builds only the hash index, over the
+// entries in the order added, and notices when that order is already the
+// sorted one. The sorted order is built the first time something needs it:
+// At, Key, the binary searches, the index-returning lookups, a lookup by
+// context in a context-sensitive table. FindTranslation answers without it.
 //
 // Lookups: FindEntry and FindEntryWithContext are the binary searches over
-// that order, index in, index out. Lookup and LookupWithContext give the same
-// answers (with duplicate keys any one of them) through a hash index built
-// with the sort, in a constant number of probes.
+// the sorted order, index in, index out. Lookup and LookupWithContext give
+// the same answers through the hash index; with equal native texts the index
+// keeps the first of them in sorted order (the smallest key, then the first
+// added), so every answer is the same whether the order was built early or late.
 
+#include "l10n/dictionary/RecycledBlocks.h"
 #include "l10n/dictionary/TextArena.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace tankora::entries {
+struct TLayout;
+}
 
 // One entry's texts, borrowed from the table (valid until it changes).
 struct TIvEntryView
@@ -37,6 +49,19 @@ struct TIvEntryView
     std::string_view SubContext;
     std::string_view Translation;
 };
+
+// A loaded image whose 8-bit texts a table references: Data .. Data + Size
+// stays valid while Owner lives. Texts are 16-bit length words (big-endian
+// or not) followed by their bytes.
+struct TIvImageBytes
+{
+    std::shared_ptr<const void> Owner;
+    const char* Data = nullptr;
+    std::size_t Size = 0;
+    bool BigEndian = false;
+};
+
+template <typename T> using TIvRecycledVector = std::vector<T, tankora::recycled::TAllocator<T>>;
 
 class TIvEntryTable
 {
@@ -95,9 +120,27 @@ public:
     void CloseEntry() { Close(false); }
     void CloseEntryAsNative() { Close(true); }
 
-    // Sorts by the key of the given kind and builds the lookup index.
+    // Referencing instead: the table holds image (while empty) and each
+    // AppendReference names an entry by the offsets of its native text's and
+    // its translation's length words in it (the same offset for a translation
+    // equal to the native text). The offsets are trusted: the caller has
+    // checked that every text lies inside the image.
+    void ReferenceImage(TIvImageBytes image);
+    void AppendReference(std::uint32_t nativeText, std::uint32_t translation);
+    bool References() const { return m_image.Data != nullptr; }
+    const TIvImageBytes& Image() const { return m_image; }
+    // Copies the referenced texts into the arena and lets the image go.
+    void CopyReferencedTexts();
+
+    // Ends a load: the key kind, the hash index, and whether the entries were
+    // added in sorted order. (A context-sensitive table of referenced texts
+    // copies them first: its keys must be contiguous.)
     void SortEntries(bool contextSensitive);
     bool ContextSensitive() const { return m_contextSensitive; }
+    // Builds the sorted order now if it is not there (what At and the binary
+    // searches do on first use); whether it is there.
+    void SortNow() const;
+    bool Sorted() const { return m_sorted; }
 
     int Count() const { return static_cast<int>(m_offsets.size()); }
     bool Empty() const { return m_offsets.empty(); }
@@ -115,8 +158,14 @@ public:
     int Lookup(std::string_view text) const;
     int LookupWithContext(
         std::string_view text, std::string_view context, std::string_view subContext) const;
+    // The translation Lookup / LookupWithContext would lead to, without
+    // building the sorted order (except for a lookup by context in a
+    // context-sensitive table). False when there is none.
+    bool FindTranslation(std::string_view text, std::string_view& translation) const;
+    bool FindTranslationWithContext(std::string_view text, std::string_view context,
+        std::string_view subContext, std::string_view& translation) const;
 
-    // Bytes held: arena, entry offsets and index, by capacity.
+    // Bytes held: arena or referenced image, entry offsets and index, by capacity.
     std::size_t MemoryUsage() const;
     // Bytes of the entries' texts (native, contexts and translations).
     std::size_t TextBytes() const { return m_textBytes; }
@@ -133,24 +182,36 @@ private:
     void Grow(std::size_t bytes);
     void Close(bool sameAsNative);
     void WriteLongHeader(const std::array<std::uint32_t, 4>& header);
-    std::string_view NativeAt(std::size_t index) const;
-    std::string_view KeyAt(std::size_t index) const;
-    // hashOf(i): the hash of the native text of sorted entry i.
-    template <typename HashOf> void BuildIndex(HashOf hashOf);
+    // Entry at position (in the order added until sorted, then sorted).
+    tankora::entries::TLayout LayoutAt(std::size_t position) const;
+    std::string_view NativeAt(std::size_t position) const;
+    std::string_view KeyAt(std::size_t position) const;
+    // The end of the bytes the entries' texts lie in (keys may be read in
+    // 8-byte pieces up to it).
+    const char* StorageEnd() const;
+    void IndexEntry(std::uint32_t hash, std::size_t position);
     // compare(index) < 0: the entry is below the key searched for.
     template <typename Compare> int BinarySearch(Compare compare) const;
-    // First index of the run of entries whose native text is text, or -1.
+    // Position of the first entry of sorted order whose native text is
+    // text, or -1 (any one when the native texts hold the separator).
     int FindGroup(std::string_view text) const;
+    int FindSortedGroup(std::string_view text) const;
 
     TIvTextArena m_arena;
-    // Arena offset of each entry's header, in sorted order once sorted.
-    std::vector<std::uint32_t> m_offsets;
+    TIvImageBytes m_image;
+    // Per entry: the arena offset of its header, or the image offset of its
+    // native text's length word; in sorted order once sorted.
+    mutable TIvRecycledVector<std::uint32_t> m_offsets;
+    // Referenced entries: the image offset of the translation's length word
+    // (empty when every translation is its native text).
+    mutable TIvRecycledVector<std::uint32_t> m_translations;
     // Open addressing, linear probing: 0 empty, else (tag << m_indexBits) |
-    // (index + 1) of the first entry of a native-text group.
-    std::vector<std::uint32_t> m_slots;
+    // (position + 1) of the first entry of a native-text group.
+    mutable TIvRecycledVector<std::uint32_t> m_slots;
     int m_indexBits = 0;
     bool m_contextSensitive = false;
     bool m_indexed = false;
+    mutable bool m_sorted = false;
     // Some native text holds the separator: groups may interleave, so lookups
     // take the binary search instead of the index.
     bool m_separatorInNative = false;

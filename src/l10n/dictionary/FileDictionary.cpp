@@ -59,20 +59,20 @@ bool TIvCustomFileDictionary::CanOpen()
 
 bool TIvCustomFileDictionary::Translate(const std::string& nativeText, std::string& translation)
 {
-    const int index = m_entries.Lookup(nativeText);
-    if (index < 0)
+    std::string_view found;
+    if (!m_entries.FindTranslation(nativeText, found))
         return false;
-    translation.assign(m_entries.At(index).Translation);
+    translation.assign(found);
     return true;
 }
 
 bool TIvCustomFileDictionary::TranslateWithContext(const std::string& nativeText,
     const std::string& context, const std::string& subContext, std::string& translation)
 {
-    const int index = m_entries.LookupWithContext(nativeText, context, subContext);
-    if (index < 0)
+    std::string_view found;
+    if (!m_entries.FindTranslationWithContext(nativeText, context, subContext, found))
         return false;
-    translation.assign(m_entries.At(index).Translation);
+    translation.assign(found);
     return true;
 }
 

@@ -8,6 +8,7 @@
 // Lookups: Translate and TranslateWithContext answer through the table's
 // hash index; FindEntry and FindEntryWithContext are the binary searches over
 // the sorted entries (index in, index out), whose answers the index gives.
+// The sorted order is built when an index-based access first needs it.
 // Entries are compared ordinally as unsigned bytes, a proper prefix first; the
 // key is the native text, or native text + character 127 + context +
 // sub-context in a context-sensitive dictionary.
@@ -77,7 +78,8 @@ public:
     // Entry index, 0 .. EntryCount()-1 (EListError outside), in sorted order.
     TIvTranslation Entry(int index) const;
     void ClearEntries() { m_entries.Clear(); }
-    // Sorts the entries by the key the dictionary's context sensitivity calls for.
+    // Orders the entries by the key the dictionary's context sensitivity calls
+    // for (the order itself is built on first use).
     void SortEntries() { m_entries.SortEntries(ContextSensitive()); }
     int FindEntry(const std::string& text) const { return m_entries.FindEntry(text); }
     int FindEntryWithContext(

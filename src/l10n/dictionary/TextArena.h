@@ -2,15 +2,16 @@
 // TIvTextArena: the bytes of a loaded language's texts, written in place by
 // the loaders.
 //
-// A plain malloc'd block rather than a std::string: room handed out is not
-// zero-filled first, and trimming the slack of an estimated reservation
-// (realloc to a smaller size) keeps the block where it is instead of copying
-// megabytes of texts.
+// A block of the recycled pool rather than a std::string: room handed out is
+// not zero-filled first, and the block of the previous load is taken back
+// with its pages resident. The slack of an estimate is given back by
+// releasing its pages, never by a shrinking remap of the C allocator (which
+// resets its mapping threshold and makes every later open map afresh).
+
+#include "l10n/dictionary/RecycledBlocks.h"
 
 #include <cstddef>
-#include <cstdlib>
 #include <cstring>
-#include <new>
 #include <utility>
 
 class TIvTextArena
@@ -19,7 +20,7 @@ public:
     TIvTextArena() = default;
     TIvTextArena(const TIvTextArena&) = delete;
     TIvTextArena& operator=(const TIvTextArena&) = delete;
-    ~TIvTextArena() { std::free(m_bytes); }
+    ~TIvTextArena() { tankora::recycled::Release(m_bytes, m_capacity); }
 
     void Swap(TIvTextArena& other) noexcept
     {
@@ -47,20 +48,24 @@ public:
             capacity = m_size;
         if (capacity == m_capacity)
             return;
-        if (capacity == 0) {
-            std::free(m_bytes);
-            m_bytes = nullptr;
-            m_capacity = 0;
-            return;
-        }
-        void* bytes = std::realloc(m_bytes, capacity);
-        if (!bytes)
-            throw std::bad_alloc();
-        m_bytes = static_cast<char*>(bytes);
+        char* bytes
+            = capacity == 0 ? nullptr : static_cast<char*>(tankora::recycled::Acquire(capacity));
+        if (m_size > 0)
+            std::memcpy(bytes, m_bytes, m_size);
+        tankora::recycled::Release(m_bytes, m_capacity);
+        m_bytes = bytes;
         m_capacity = capacity;
     }
 
-    void ShrinkToFit() { Reserve(m_size); }
+    void ShrinkToFit()
+    {
+        if (m_size == 0) {
+            Reserve(0);
+            return;
+        }
+        m_bytes = static_cast<char*>(tankora::recycled::Shrink(m_bytes, m_capacity, m_size));
+        m_capacity = m_size;
+    }
 
 private:
     char* m_bytes = nullptr;

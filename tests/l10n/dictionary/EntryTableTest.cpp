@@ -1,4 +1,4 @@
-#include "l10n/dictionary/EntryTable.h"
+#include "EntryTableEntries.h"
 
 #include <gtest/gtest.h>
 
@@ -7,21 +7,10 @@
 #include <string>
 #include <vector>
 
+using tankora::test::Entry;
+using tankora::test::MakeTable;
+
 namespace {
-
-struct Entry
-{
-    std::string native, context, subContext, translation;
-};
-
-TIvEntryTable MakeTable(const std::vector<Entry>& entries, bool contextSensitive)
-{
-    TIvEntryTable table;
-    for (const Entry& e : entries)
-        table.Append(e.native, e.context, e.subContext, e.translation);
-    table.SortEntries(contextSensitive);
-    return table;
-}
 
 std::string CompositeKey(const Entry& e)
 {

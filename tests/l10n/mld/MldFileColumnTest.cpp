@@ -224,3 +224,57 @@ TEST(MldColumn, ColumnFarLongerThanItsShareOfTheTableIsReadWhole)
         std::filesystem::remove(path);
     }
 }
+
+TEST(MldColumn, EightBitTextsThatAreMostOfTheImageAreReferencedAndReadTheSame)
+{
+    for (const bool littleEndian : { true, false }) {
+        SCOPED_TRACE(littleEndian);
+        // Native texts and German only: what a column keeps is most of the image.
+        json description = Description(3, littleEndian, true, 0, 30000);
+        const json languages = description["languages"];
+        description["languages"] = json::array({ languages[0], languages[1] });
+        for (json& entry : description["entries"])
+            entry["translations"] = json::array(
+                { entry["translations"][0].get<std::string>() + " und weitere Wörter" });
+        const std::string bytes = Build(description);
+        ASSERT_GT(bytes.size(), 1u << 20); // beyond the first window of a file
+        const std::string path = TempPath("two-languages.mld");
+        std::ofstream(path, std::ios::binary) << bytes;
+        for (const int column : { 0, 1 }) {
+            std::string expectedError, error;
+            const auto expected = ReadOneByOne(bytes, column, 1252, expectedError);
+            ASSERT_EQ(expectedError, "");
+            TIvMLDFile file;
+            file.OpenFile(path);
+            TIvEntryTable table;
+            file.ReadColumn(table, column, 1252);
+            // Column 0 keeps about half of the image: copied.
+            EXPECT_EQ(table.References(), column == 1);
+            auto fromMemory = OpenImage(bytes);
+            EXPECT_EQ(ReadInOnePass(*fromMemory, column, 1252, error), expected);
+            TIvMLDFile again;
+            again.OpenFile(path);
+            EXPECT_EQ(ReadInOnePass(again, column, 1252, error), expected);
+            EXPECT_EQ(error, "");
+        }
+        // Cut short inside the records: the error of reading them one by one.
+        const std::string cut = bytes.substr(0, bytes.size() - 1000);
+        std::string expectedError, error;
+        ReadOneByOne(cut, 1, 1252, expectedError);
+        ASSERT_NE(expectedError, "");
+        auto reader = OpenImage(cut);
+        ReadInOnePass(*reader, 1, 1252, error);
+        EXPECT_EQ(error, expectedError);
+        std::filesystem::remove(path);
+    }
+}
+
+TEST(MldColumn, ManyLanguageImagesAreCopiedNotReferenced)
+{
+    const std::string bytes = Build(Description(3, true, true, 0, 500));
+    auto reader = OpenImage(bytes);
+    TIvEntryTable table;
+    reader->ReadColumn(table, 1, 1252);
+    EXPECT_FALSE(table.References());
+    EXPECT_EQ(table.Count(), 500);
+}
