@@ -13,6 +13,7 @@ std::optional<std::vector<GaugeRow>> GaugeTable(
     state.TankLength = tank.TankLength;
     state.TankDiameter = tank.TankDiameter;
     state.HeadDepth = tank.HeadDepth;
+    state.Heads = tank.Heads;
     if (!CheckInputs(state, CalcMode::Volume))
         return std::nullopt;
 
