@@ -22,19 +22,23 @@ public:
     explicit ShellAndHeads(const TankState& tank)
         : m_tank(tank)
         , m_heads(HeadsOf(tank))
-        , m_fullHeight(FullHeight(tank))
-        , m_fullVolume(FullVolume(tank))
+        , m_sameHeads(!tank.Heads || (*tank.Heads)[0] == (*tank.Heads)[1])
+        , m_fullHeight(tank.Heads ? ShapedFullHeight(tank, m_heads) : FullHeight(tank))
     { }
 
     double FullHeightValue() const { return m_fullHeight; }
-    double FullVolumeValue() const { return m_fullVolume; }
+    // Not kept: a standing tank filled below its top head never needs it.
+    double FullVolumeValue() const
+    {
+        return m_tank.Heads ? ShapedFullVolume(m_tank, m_heads) : FullVolume(m_tank);
+    }
 
     double VolumeAt(double height) const
     {
         if (!(height > 0))
             return 0.0;
         if (height >= m_fullHeight)
-            return m_fullVolume;
+            return FullVolumeValue();
         return m_tank.Orientation == kHorizontal ? Lying(height) : Standing(height);
     }
 
@@ -44,8 +48,9 @@ public:
         const double d = m_tank.TankDiameter;
         if (m_tank.Orientation == kHorizontal) {
             const double wetted = std::max(0.0, height * (d - height));
-            return 2 * m_tank.TankLength * std::sqrt(wetted) + m_heads[0].LyingSlope(height)
-                + m_heads[1].LyingSlope(height);
+            const double first = m_heads[0].LyingSlope(height);
+            return 2 * m_tank.TankLength * std::sqrt(wetted) + first
+                + (m_sameHeads ? first : m_heads[1].LyingSlope(height));
         }
         const double bottom = m_heads[0].Depth();
         if (height < bottom)
@@ -66,7 +71,10 @@ private:
         const double segment = height <= radius
             ? SegmentAreaBelow(radius, height)
             : CrossSectionArea(m_tank) - SegmentAreaBelow(radius, d - height);
-        return m_tank.TankLength * segment + m_heads[0].Lying(height) + m_heads[1].Lying(height);
+        // Lying, equal heads hold equal volumes at every level.
+        const double first = m_heads[0].Lying(height);
+        return m_tank.TankLength * segment + first
+            + (m_sameHeads ? first : m_heads[1].Lying(height));
     }
 
     // Bottom head, shell and top head in turn; each part is clamped into
@@ -86,8 +94,8 @@ private:
 
     const TankState& m_tank;
     std::array<Head, 2> m_heads;
+    bool m_sameHeads;
     double m_fullHeight;
-    double m_fullVolume;
 };
 
 } // namespace

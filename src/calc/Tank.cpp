@@ -141,8 +141,7 @@ double FullHeight(const TankState& state)
         return state.TankDiameter;
     if (!state.Heads)
         return 2 * state.HeadDepth + state.TankLength;
-    const auto [bottom, top] = VerticalHeadDepths(state);
-    return bottom + state.TankLength + top;
+    return ShapedFullHeight(state, HeadsOf(state));
 }
 
 double HeadsVolume(const TankState& state)
@@ -164,10 +163,8 @@ double ShellVolume(const TankState& state)
 
 double FullVolume(const TankState& state)
 {
-    if (state.Heads) {
-        const auto heads = HeadsOf(state);
-        return heads[0].Volume() + ShellVolume(state) + heads[1].Volume();
-    }
+    if (state.Heads)
+        return ShapedFullVolume(state, HeadsOf(state));
     return HeadsVolume(state) + ShellVolume(state);
 }
 

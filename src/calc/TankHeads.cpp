@@ -44,6 +44,18 @@ std::array<Head, 2> HeadsOf(const TankState& state)
     return { Head(specs[0], state.TankDiameter), Head(specs[1], state.TankDiameter) };
 }
 
+double ShapedFullHeight(const TankState& state, const std::array<Head, 2>& heads)
+{
+    if (state.Orientation == kHorizontal)
+        return state.TankDiameter;
+    return heads[0].Depth() + state.TankLength + heads[1].Depth();
+}
+
+double ShapedFullVolume(const TankState& state, const std::array<Head, 2>& heads)
+{
+    return heads[0].Volume() + ShellVolume(state) + heads[1].Volume();
+}
+
 bool HeadsAreValid(const TankState& state)
 {
     if (!(state.HeadDepth >= 0))

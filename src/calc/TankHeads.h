@@ -23,6 +23,12 @@ void SetHeads(TankState& state, const HeadSpec& first, const HeadSpec& second);
 // that HeadsAreValid accepts.
 std::array<Head, 2> HeadsOf(const TankState& state);
 
+// The full height and volume of a tank with shaped heads `heads` (those
+// of HeadsOf): bottom depth + L + top depth standing, D lying; the two
+// heads' volumes plus the shell's. FullHeight and FullVolume give these.
+double ShapedFullHeight(const TankState& state, const std::array<Head, 2>& heads);
+double ShapedFullVolume(const TankState& state, const std::array<Head, 2>& heads);
+
 // True when every head description makes a head (HeadSpecProblem) and
 // HeadDepth is not negative.
 bool HeadsAreValid(const TankState& state);

@@ -31,9 +31,7 @@ std::variant<FlatHead, EllipsoidalHead, TorisphericalHead, ConicalHead> ShapeOf(
 Head::Head(const HeadSpec& spec, double diameter)
     : m_shape(ShapeOf(spec, diameter))
     , m_diameter(diameter)
-{
-    m_volume = std::visit([](const auto& shape) { return shape.Volume(); }, m_shape);
-}
+{ }
 
 double Head::Depth() const
 {
@@ -42,7 +40,9 @@ double Head::Depth() const
 
 double Head::Volume() const
 {
-    return m_volume;
+    if (!m_volume)
+        m_volume = std::visit([](const auto& shape) { return shape.Volume(); }, m_shape);
+    return *m_volume;
 }
 
 // A head of revolution is symmetric about the horizontal plane through its
@@ -53,14 +53,13 @@ double Head::Lying(double level) const
     if (!(level > 0))
         return 0.0;
     if (level >= m_diameter)
-        return m_volume;
+        return Volume();
     const double half = m_diameter / 2;
-    return std::visit(
-        [&](const auto& shape) {
-            return level <= half ? shape.LyingLower(level)
-                                 : m_volume - shape.LyingLower(m_diameter - level);
-        },
-        m_shape);
+    if (level > half)
+        return Volume()
+            - std::visit(
+                [&](const auto& shape) { return shape.LyingLower(m_diameter - level); }, m_shape);
+    return std::visit([&](const auto& shape) { return shape.LyingLower(level); }, m_shape);
 }
 
 double Head::LyingSlope(double level) const
@@ -76,7 +75,7 @@ double Head::Standing(double fill) const
     if (!(fill > 0))
         return 0.0;
     if (fill >= depth)
-        return m_volume;
+        return Volume();
     return std::visit([&](const auto& shape) { return shape.Standing(fill); }, m_shape);
 }
 

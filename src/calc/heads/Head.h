@@ -9,6 +9,7 @@
 #include "HeadSpec.h"
 #include "TorisphericalHead.h"
 
+#include <optional>
 #include <variant>
 
 namespace tankora {
@@ -38,7 +39,9 @@ public:
 private:
     std::variant<FlatHead, EllipsoidalHead, TorisphericalHead, ConicalHead> m_shape;
     double m_diameter;
-    double m_volume;
+    // Worked out when first asked for: a standing tank filled below its
+    // top head never needs it.
+    mutable std::optional<double> m_volume;
 };
 
 } // namespace tankora
