@@ -55,24 +55,26 @@ Levels LevelsOf(Shape shape, int orientation)
     return levels;
 }
 
-void ExactVolume(benchmark::State& state, Shape shape, int orientation)
+// Runs `body(levels, i)` for i cycling over the levels.
+template <typename Body> void CycleLevels(benchmark::State& state, const Levels& levels, Body body)
 {
-    const Levels levels = LevelsOf(shape, orientation);
     std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ExactVolumeAt(levels.tank, levels.heights[i]));
+        benchmark::DoNotOptimize(body(levels, i));
         i = (i + 1) % kLevels;
     }
 }
 
+void ExactVolume(benchmark::State& state, Shape shape, int orientation)
+{
+    CycleLevels(state, LevelsOf(shape, orientation),
+        [](const Levels& l, std::size_t i) { return ExactVolumeAt(l.tank, l.heights[i]); });
+}
+
 void ExactHeight(benchmark::State& state, Shape shape, int orientation)
 {
-    const Levels levels = LevelsOf(shape, orientation);
-    std::size_t i = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(ExactHeightFor(levels.tank, levels.volumes[i]));
-        i = (i + 1) % kLevels;
-    }
+    CycleLevels(state, LevelsOf(shape, orientation),
+        [](const Levels& l, std::size_t i) { return ExactHeightFor(l.tank, l.volumes[i]); });
 }
 
 BENCHMARK_CAPTURE(ExactVolume, ellipsoidal_horizontal, Shape::Ellipsoidal, kHorizontal);
