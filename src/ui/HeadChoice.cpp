@@ -1,21 +1,23 @@
 #include "HeadChoice.h"
 
+#include "calc/heads/TorisphericalPresets.h"
+
 #include <array>
 
 namespace tankora {
 namespace {
 
 constexpr std::array<HeadChoice, 10> kChoices = { {
-    { "Semi-ellipsoidal", HeadKind::Ellipsoidal, 0, 0, 0 },
-    { "Flat", HeadKind::Flat, 0, 0, 0 },
-    { "Hemispherical", HeadKind::Ellipsoidal, 0, 0, 0.5 },
-    { "2:1 elliptical", HeadKind::Ellipsoidal, 0, 0, 0.25 },
-    { "ASME F&D", HeadKind::Torispherical, 1.0, 0.06, 0 },
-    { "80/10", HeadKind::Torispherical, 0.8, 0.1, 0 },
-    { "80/6", HeadKind::Torispherical, 0.8, 0.06, 0 },
-    { "DIN 28011", HeadKind::Torispherical, 1.0, 0.1, 0 },
-    { "DIN 28013", HeadKind::Torispherical, 0.8, 0.154, 0 },
-    { "Conical", HeadKind::Conical, 0, 0, 0 },
+    { "Semi-ellipsoidal", HeadKind::Ellipsoidal, 0, "" },
+    { "Flat", HeadKind::Flat, 0, "" },
+    { "Hemispherical", HeadKind::Ellipsoidal, 0.5, "" },
+    { "2:1 elliptical", HeadKind::Ellipsoidal, 0.25, "" },
+    { "ASME F&D", HeadKind::Torispherical, 0, "asme-fd" },
+    { "80/10", HeadKind::Torispherical, 0, "80-10" },
+    { "80/6", HeadKind::Torispherical, 0, "80-6" },
+    { "DIN 28011", HeadKind::Torispherical, 0, "din28011" },
+    { "DIN 28013", HeadKind::Torispherical, 0, "din28013" },
+    { "Conical", HeadKind::Conical, 0, "" },
 } };
 
 const HeadChoice& ChoiceAt(int choice)
@@ -47,7 +49,7 @@ HeadSpec HeadSpecFor(int choice, double depth, double diameter)
     case HeadKind::Ellipsoidal:
         return EllipsoidalHeadSpec(c.depthOverD > 0 ? c.depthOverD * diameter : depth);
     case HeadKind::Torispherical:
-        return TorisphericalHeadSpec(c.crown, c.knuckle);
+        return TorisphericalPresetSpec(c.preset).value_or(FlatHeadSpec());
     case HeadKind::Conical:
         return ConicalHeadSpec(depth);
     }

@@ -14,9 +14,8 @@ struct HeadChoice
 {
     std::string_view caption; // the list entry as the program holds it
     HeadKind kind;
-    double crown; // torispherical f
-    double knuckle; // torispherical k
     double depthOverD; // > 0: a depth fixed by the diameter (2:1, hemispherical)
+    std::string_view preset; // torispherical: the preset's name (TorisphericalPresets.h)
 };
 
 // The list's entries in order; the first, semi-ellipsoidal heads of depth
