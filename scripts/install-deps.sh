@@ -13,6 +13,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   gettext qt6-l10n-tools icu-devtools
   xvfb xauth
+  # The format check pins the clang-format of Debian 12.
+  clang-format
   fonts-liberation fonts-dejavu-core fonts-dejavu-extra
   # The shipped languages' scripts: DejaVu draws Greek, Cyrillic, Hebrew and
   # Arabic; Noto CJK draws Japanese, Chinese and Korean.

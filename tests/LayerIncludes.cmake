@@ -3,8 +3,10 @@ cmake_minimum_required(VERSION 3.25)
 # src/, points to the same layer or a lower one, and no chain of includes
 # comes back to where it started.
 #   cmake -DSOURCE_DIR=<src> -P LayerIncludes.cmake
-set(layers calc nls framework l10n ui) # lower first
+# l10n/po (PO catalogues, plain C++) is a layer of its own beside calc.
+set(layers calc po nls framework l10n ui) # lower first
 set(calc_may calc)
+set(po_may po)
 set(nls_may nls)
 set(framework_may nls framework)
 set(l10n_may nls framework l10n)
@@ -15,6 +17,9 @@ set(problems "")
 set(nodes "")
 foreach(file IN LISTS files)
   string(REGEX MATCH "^[^/]+" layer "${file}")
+  if(file MATCHES "^l10n/po/")
+    set(layer po)
+  endif()
   get_filename_component(folder "${file}" DIRECTORY)
   string(MAKE_C_IDENTIFIER "${file}" node)
   list(APPEND nodes ${node})
@@ -32,6 +37,9 @@ foreach(file IN LISTS files)
       continue()
     endif()
     string(REGEX MATCH "^[^/]+" targetLayer "${target}")
+    if(target MATCHES "^l10n/po/")
+      set(targetLayer po)
+    endif()
     if(NOT targetLayer IN_LIST ${layer}_may)
       string(APPEND problems "${file}: the ${layer} layer includes \"${included}\" of ${targetLayer}\n")
     endif()

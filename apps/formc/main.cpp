@@ -3,9 +3,9 @@
 // layout, or a binary stored layout (starting with "TPF0") back to text.
 // The direction follows the input; OUTPUT "-" writes to standard output.
 // Exit codes: 0 done, 1 conversion failed, 2 usage.
-#include "framework/FileStream.h"
-#include "framework/FormText.h"
-#include "framework/MemoryStream.h"
+#include "framework/layout/FormText.h"
+#include "framework/streams/FileStream.h"
+#include "framework/streams/MemoryStream.h"
 
 #include <cstdio>
 #include <cstring>

@@ -5,7 +5,7 @@
 #include "FormatDirectives.h"
 #include "MsgContext.h"
 #include "SourceTexts.h"
-#include "Utf8.h"
+#include "l10n/po/Utf8.h"
 
 #include <algorithm>
 #include <filesystem>

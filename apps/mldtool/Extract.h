@@ -8,7 +8,7 @@
 // texts get the msgctxt the translator looks them up with (form class and
 // component name); literals of the sources never have a context.
 
-#include "PoCatalog.h"
+#include "l10n/po/PoCatalog.h"
 
 #include <string>
 #include <vector>

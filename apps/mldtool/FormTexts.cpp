@@ -3,10 +3,10 @@
 #include "AtomicFile.h"
 #include "MldText.h"
 
-#include "framework/FormText.h"
-#include "framework/MemoryStream.h"
-#include "framework/Reader.h"
-#include "l10n/IvMultiTargets.h"
+#include "framework/layout/FormText.h"
+#include "framework/layout/Reader.h"
+#include "framework/streams/MemoryStream.h"
+#include "l10n/translator/TargetProperties.h"
 
 #include <stdexcept>
 

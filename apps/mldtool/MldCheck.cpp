@@ -4,8 +4,8 @@
 #include "MldDump.h"
 #include "MldText.h"
 #include "MsgContext.h"
-#include "PoReader.h"
-#include "Utf8.h"
+#include "l10n/po/PoReader.h"
+#include "l10n/po/Utf8.h"
 
 #include <nlohmann/json.hpp>
 

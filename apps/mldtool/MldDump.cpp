@@ -2,7 +2,7 @@
 
 #include "MldText.h"
 
-#include "l10n/IvMLDFil.h"
+#include "l10n/mld/MldFile.h"
 
 #include <nlohmann/json.hpp>
 

@@ -3,7 +3,7 @@
 #include "nls/CodePages.h"
 #include "nls/Nls.h"
 
-#include "Utf8.h"
+#include "l10n/po/Utf8.h"
 
 #include <QString>
 

@@ -2,9 +2,9 @@
 
 #include "MldText.h"
 
-#include "l10n/IvBinDic.h"
+#include "l10n/dictionary/BinaryDictionary.h"
 
-#include "framework/Exceptions.h"
+#include "framework/core/Exceptions.h"
 #include "nls/FormatSettings.h"
 
 #include <nlohmann/json.hpp>

@@ -3,7 +3,7 @@
 // dictionary (file storage), the way the program opens it, and prints what
 // the dictionary answers for each text on this machine.
 
-#include "l10n/IvDictioEnums.h"
+#include "l10n/dictionary/DictionaryEnums.h"
 
 #include <iosfwd>
 #include <optional>

@@ -2,7 +2,7 @@
 
 #include "MldText.h"
 
-#include "l10n/IvDictioRecords.h"
+#include "l10n/dictionary/Records.h"
 #include "nls/ByteOrder.h"
 
 #include <nlohmann/json.hpp>

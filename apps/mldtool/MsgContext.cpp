@@ -1,6 +1,6 @@
 #include "MsgContext.h"
 
-#include "l10n/IvDictioRecords.h"
+#include "l10n/dictionary/Records.h"
 
 namespace tankora::mld {
 

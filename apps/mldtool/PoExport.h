@@ -5,7 +5,7 @@
 // translation as msgstr (empty when untranslated); "c-format" on texts with
 // printf directives, so msgfmt checks them.
 
-#include "PoCatalog.h"
+#include "l10n/po/PoCatalog.h"
 
 #include <stdexcept>
 #include <string>

@@ -4,7 +4,7 @@
 #include "MldText.h"
 #include "MldWriter.h"
 #include "MsgContext.h"
-#include "PoReader.h"
+#include "l10n/po/PoReader.h"
 
 #include "nls/Nls.h"
 

@@ -1,6 +1,6 @@
 #include "SourceTexts.h"
 
-#include "CEscapes.h"
+#include "l10n/po/CEscapes.h"
 
 #include <algorithm>
 #include <optional>

@@ -13,7 +13,7 @@
 #include "MldWriter.h"
 #include "PoExport.h"
 #include "PoImport.h"
-#include "PoWriter.h"
+#include "l10n/po/PoWriter.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>

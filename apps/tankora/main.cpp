@@ -11,7 +11,7 @@
 #include "ui/Main.h"
 #include "WindowDump.h"
 
-#include "framework/Application.h"
+#include "framework/app/Application.h"
 
 #include <QTimer>
 

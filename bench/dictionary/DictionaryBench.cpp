@@ -15,8 +15,8 @@
 // the ratio.
 
 #include "BenchImages.h"
-#include "l10n/IvBinDic.h"
-#include "l10n/IvMultiStrings.h"
+#include "l10n/dictionary/BinaryDictionary.h"
+#include "l10n/dictionary/StringTranslation.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,7 +6,7 @@
 
 #include "TranslationSystem.h"
 
-#include "l10n/IvBinDic.h"
+#include "l10n/dictionary/BinaryDictionary.h"
 
 #include <benchmark/benchmark.h>
 

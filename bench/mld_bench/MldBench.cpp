@@ -3,7 +3,7 @@
 // in the same run. Compare ReadColumn/<form> with ReadBytes/<form>.
 
 #include "BenchImages.h"
-#include "l10n/IvMLDFil.h"
+#include "l10n/mld/MldFile.h"
 
 #include <benchmark/benchmark.h>
 

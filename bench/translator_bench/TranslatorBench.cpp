@@ -19,13 +19,13 @@
 // Compare Retranslate/n with WriteTexts/n (the ratio should not grow with n)
 // and the per-text time ("per_text") across n (it should stay flat).
 
-#include "l10n/IvDictio.h"
-#include "l10n/IvMultiTargets.h"
-#include "l10n/IvMultiTranslator.h"
+#include "l10n/dictionary/Dictionary.h"
+#include "l10n/translator/TargetProperties.h"
+#include "l10n/translator/Translator.h"
 
-#include "framework/Forms.h"
-#include "framework/Label.h"
-#include "framework/ListBox.h"
+#include "framework/app/Forms.h"
+#include "framework/controls/Label.h"
+#include "framework/controls/ListBox.h"
 #include "nls/GuiText.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 // Feeds arbitrary bytes to every reader of stored layouts: the binary to
 // text printer, the skipping of a whole object, and the text form parser.
 // Each may refuse the bytes with an Exception; nothing else may happen.
-#include "framework/Exceptions.h"
-#include "framework/FormText.h"
-#include "framework/MemoryStream.h"
-#include "framework/Reader.h"
+#include "framework/core/Exceptions.h"
+#include "framework/layout/FormText.h"
+#include "framework/layout/Reader.h"
+#include "framework/streams/MemoryStream.h"
 
 #include <cstddef>
 #include <cstdint>

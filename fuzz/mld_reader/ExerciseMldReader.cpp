@@ -1,8 +1,8 @@
 #include "ExerciseMldReader.h"
 
-#include "framework/Exceptions.h"
-#include "framework/MemoryStream.h"
-#include "l10n/IvMLDFil.h"
+#include "framework/core/Exceptions.h"
+#include "framework/streams/MemoryStream.h"
+#include "l10n/mld/MldFile.h"
 
 #include <QByteArray>
 

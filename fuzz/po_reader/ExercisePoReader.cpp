@@ -1,7 +1,7 @@
 #include "ExercisePoReader.h"
 
-#include "PoReader.h"
-#include "PoWriter.h"
+#include "l10n/po/PoReader.h"
+#include "l10n/po/PoWriter.h"
 
 #include <cstdlib>
 #include <string>

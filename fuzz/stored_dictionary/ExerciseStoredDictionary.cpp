@@ -1,11 +1,11 @@
 #include "ExerciseStoredDictionary.h"
 
-#include "l10n/IvAMultiEntries.h"
-#include "l10n/IvDictio.h"
-#include "l10n/IvReader.h"
+#include "l10n/dictionary/Dictionary.h"
+#include "l10n/dictionary/EntryTable.h"
+#include "l10n/dictionary/StoredDataReader.h"
 
-#include "framework/Exceptions.h"
-#include "framework/MemoryStream.h"
+#include "framework/core/Exceptions.h"
+#include "framework/streams/MemoryStream.h"
 
 #include <QByteArray>
 

@@ -2,10 +2,10 @@
 // ("TargetsData"), then asks the list read so far about a property. The
 // reader may refuse the bytes with an Exception; nothing else may happen.
 
-#include "framework/Exceptions.h"
-#include "framework/MemoryStream.h"
-#include "framework/Reader.h"
-#include "l10n/IvMultiTargets.h"
+#include "framework/core/Exceptions.h"
+#include "framework/layout/Reader.h"
+#include "framework/streams/MemoryStream.h"
+#include "l10n/translator/TargetProperties.h"
 
 #include <cstddef>
 #include <cstdint>

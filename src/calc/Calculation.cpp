@@ -1,7 +1,7 @@
-#include "Calculation.h"
+#include "calc/Calculation.h"
 
-#include "ExactLevelSolver.h"
-#include "LevelSolver.h"
+#include "calc/ExactLevelSolver.h"
+#include "calc/LevelSolver.h"
 
 #include <algorithm>
 #include <cmath>

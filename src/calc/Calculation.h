@@ -4,9 +4,9 @@
 // units before and the results into display units after is the caller's
 // part (see Units.h); the caller also owns the display.
 
-#include "CalcMessages.h"
-#include "Tank.h"
-#include "VolumeMethod.h"
+#include "calc/CalcMessages.h"
+#include "calc/Tank.h"
+#include "calc/VolumeMethod.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "Coeficients.h"
+#include "calc/Coeficients.h"
 
 namespace tankora {
 

@@ -1,7 +1,7 @@
-#include "ExactGeometry.h"
+#include "calc/ExactGeometry.h"
 
-#include "TankHeads.h"
-#include "heads/CircleSegment.h"
+#include "calc/TankHeads.h"
+#include "calc/heads/CircleSegment.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,7 +6,7 @@
 // TankDiameter, HeadDepth and Heads of the state; the tank should have
 // passed CheckInputs. Nothing here reports or throws.
 
-#include "Tank.h"
+#include "calc/Tank.h"
 
 namespace tankora {
 

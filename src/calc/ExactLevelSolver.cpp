@@ -1,7 +1,7 @@
-#include "ExactLevelSolver.h"
+#include "calc/ExactLevelSolver.h"
 
-#include "ExactGeometry.h"
-#include "LevelSolver.h"
+#include "calc/ExactGeometry.h"
+#include "calc/LevelSolver.h"
 
 namespace tankora {
 namespace {

@@ -6,8 +6,8 @@
 // the tank holds reports warning kTankEmptyText and gives 0. Both need a
 // successful CheckInputs for their mode.
 
-#include "CalcMessages.h"
-#include "Tank.h"
+#include "calc/CalcMessages.h"
+#include "calc/Tank.h"
 
 namespace tankora {
 

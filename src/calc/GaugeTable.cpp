@@ -1,4 +1,4 @@
-#include "GaugeTable.h"
+#include "calc/GaugeTable.h"
 
 namespace tankora {
 

@@ -4,8 +4,8 @@
 // computes it with the chosen method (CheckInputs, then the volume at the
 // row's height).
 
-#include "Tank.h"
-#include "VolumeMethod.h"
+#include "calc/Tank.h"
+#include "calc/VolumeMethod.h"
 
 #include <optional>
 #include <vector>

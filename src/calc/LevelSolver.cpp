@@ -1,6 +1,6 @@
-#include "LevelSolver.h"
+#include "calc/LevelSolver.h"
 
-#include "Coeficients.h"
+#include "calc/Coeficients.h"
 
 namespace tankora {
 namespace {

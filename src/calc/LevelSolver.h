@@ -11,8 +11,8 @@
 //  - New Height draining more than the tank holds: warning kTankEmptyText, 0.
 // A zero slope at the point where the scan stops gives 0 without a message.
 
-#include "CalcMessages.h"
-#include "Tank.h"
+#include "calc/CalcMessages.h"
+#include "calc/Tank.h"
 
 namespace tankora {
 

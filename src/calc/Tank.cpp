@@ -1,8 +1,8 @@
-#include "Tank.h"
+#include "calc/Tank.h"
 
-#include "Coeficients.h"
-#include "TankHeads.h"
-#include "Units.h"
+#include "calc/Coeficients.h"
+#include "calc/TankHeads.h"
+#include "calc/Units.h"
 
 #include <cmath>
 #include <limits>

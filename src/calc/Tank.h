@@ -10,7 +10,7 @@
 // Other heads, each end its own, are described by TankState::Heads
 // (TankHeads.h); the full height and volume then follow from them.
 
-#include "heads/HeadSpec.h"
+#include "calc/heads/HeadSpec.h"
 
 #include <array>
 #include <optional>

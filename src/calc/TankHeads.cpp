@@ -1,4 +1,4 @@
-#include "TankHeads.h"
+#include "calc/TankHeads.h"
 
 namespace tankora {
 namespace {

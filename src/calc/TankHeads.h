@@ -3,8 +3,8 @@
 // are semi-ellipsoids of depth HeadDepth, the tank the window's entries and
 // the fraction tables describe; shaped heads name each end on its own.
 
-#include "Tank.h"
-#include "heads/Head.h"
+#include "calc/Tank.h"
+#include "calc/heads/Head.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "Units.h"
+#include "calc/Units.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "VolumeMethod.h"
+#include "calc/VolumeMethod.h"
 
-#include "ExactGeometry.h"
+#include "calc/ExactGeometry.h"
 
 namespace tankora {
 

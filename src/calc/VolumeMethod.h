@@ -1,7 +1,7 @@
 #pragma once
 // How a volume is obtained from a liquid height and back.
 
-#include "Tank.h"
+#include "calc/Tank.h"
 
 namespace tankora {
 

@@ -1,4 +1,4 @@
-#include "CodePageTable.h"
+#include "nls/CodePageTable.h"
 
 #include <algorithm>
 #include <array>

@@ -4,7 +4,7 @@
 // character sets (Western, Central European, Cyrillic, Greek, Turkish, Hebrew,
 // Arabic, Baltic, Vietnamese, Thai, Japanese, Chinese, Korean).
 
-#include "Nls.h"
+#include "nls/Nls.h"
 
 namespace tankora {
 

@@ -1,6 +1,6 @@
-#include "CodePages.h"
+#include "nls/CodePages.h"
 
-#include "Nls.h"
+#include "nls/Nls.h"
 
 #include <unicode/ucnv.h>
 

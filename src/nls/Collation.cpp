@@ -1,6 +1,6 @@
-#include "Collation.h"
+#include "nls/Collation.h"
 
-#include "CodePages.h"
+#include "nls/CodePages.h"
 
 #include <unicode/ucol.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Locale-aware comparison of 8-bit texts with ICU's collator.
 
-#include "Nls.h"
+#include "nls/Nls.h"
 
 #include <string_view>
 

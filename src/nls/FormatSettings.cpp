@@ -1,7 +1,7 @@
-#include "FormatSettings.h"
+#include "nls/FormatSettings.h"
 
-#include "CodePages.h"
-#include "LocaleItems.h"
+#include "nls/CodePages.h"
+#include "nls/LocaleItems.h"
 
 #include <charconv>
 #include <optional>

@@ -4,7 +4,7 @@
 // them when a dictionary applies its locale. All number formatting and
 // parsing of the program reads them. GUI thread only; no locks.
 
-#include "Nls.h"
+#include "nls/Nls.h"
 
 #include <array>
 #include <string>

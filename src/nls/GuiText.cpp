@@ -1,7 +1,7 @@
-#include "GuiText.h"
+#include "nls/GuiText.h"
 
-#include "CodePages.h"
-#include "Nls.h"
+#include "nls/CodePages.h"
+#include "nls/Nls.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
-#include "LocaleItems.h"
+#include "nls/LocaleItems.h"
 
-#include "CodePageTable.h"
-#include "CodePages.h"
-#include "WindowsPatterns.h"
+#include "nls/CodePageTable.h"
+#include "nls/CodePages.h"
+#include "nls/WindowsPatterns.h"
 
 #include <unicode/ucal.h>
 #include <unicode/udat.h>

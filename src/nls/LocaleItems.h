@@ -7,7 +7,7 @@
 // without bidi marks, Latin digits, Gregorian calendar; numeric items as
 // decimal text; day names Monday first.
 
-#include "Nls.h"
+#include "nls/Nls.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "Nls.h"
+#include "nls/Nls.h"
 
-#include "CodePageTable.h"
+#include "nls/CodePageTable.h"
 
 #include <unicode/uloc.h>
 

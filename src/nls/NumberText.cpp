@@ -1,6 +1,6 @@
-#include "NumberText.h"
+#include "nls/NumberText.h"
 
-#include "FormatSettings.h"
+#include "nls/FormatSettings.h"
 
 #include <algorithm>
 #include <charconv>

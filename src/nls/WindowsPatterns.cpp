@@ -1,4 +1,4 @@
-#include "WindowsPatterns.h"
+#include "nls/WindowsPatterns.h"
 
 #include <algorithm>
 #include <array>

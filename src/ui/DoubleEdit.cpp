@@ -1,6 +1,6 @@
-#include "DoubleEdit.h"
+#include "ui/DoubleEdit.h"
 
-#include "l10n/IvMultiStrings.h"
+#include "l10n/dictionary/StringTranslation.h"
 #include "nls/FormatSettings.h"
 #include "nls/GuiText.h"
 #include "nls/NumberText.h"

@@ -11,9 +11,9 @@
 // checked: GetValue reads whatever is not a number as 0. Every number text
 // uses the decimal separator of the process format settings.
 
-#include "DoubleEditFilter.h"
+#include "ui/DoubleEditFilter.h"
 
-#include "framework/Edit.h"
+#include "framework/controls/Edit.h"
 
 #include <optional>
 

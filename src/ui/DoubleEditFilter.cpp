@@ -1,4 +1,4 @@
-#include "DoubleEditFilter.h"
+#include "ui/DoubleEditFilter.h"
 
 namespace tankora {
 namespace {

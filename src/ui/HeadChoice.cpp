@@ -1,4 +1,4 @@
-#include "HeadChoice.h"
+#include "ui/HeadChoice.h"
 
 #include "calc/heads/TorisphericalPresets.h"
 

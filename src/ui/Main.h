@@ -24,16 +24,16 @@
 // SelectStartupLanguage, which may take the file beside the program's folder
 // and the language index given as the first argument.
 
-#include "UnitNames.h"
 #include "calc/Tank.h"
+#include "ui/UnitNames.h"
 
-#include "framework/BitBtn.h"
-#include "framework/ComboBox.h"
-#include "framework/Forms.h"
-#include "framework/GroupBox.h"
-#include "framework/Image.h"
-#include "framework/Label.h"
-#include "framework/Panel.h"
+#include "framework/app/Forms.h"
+#include "framework/controls/BitBtn.h"
+#include "framework/controls/ComboBox.h"
+#include "framework/controls/GroupBox.h"
+#include "framework/controls/Image.h"
+#include "framework/controls/Label.h"
+#include "framework/controls/Panel.h"
 
 class TDoubleEdit;
 class TIvBinaryDictionary;

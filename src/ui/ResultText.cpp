@@ -1,6 +1,6 @@
-#include "ResultText.h"
+#include "ui/ResultText.h"
 
-#include "framework/Panel.h"
+#include "framework/controls/Panel.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "RzPanel.h"
+#include "ui/RzPanel.h"
 
 #include <QEnterEvent>
 #include <QPainter>

@@ -5,7 +5,7 @@
 // BorderWidth, the inner border (BorderInner), then the panel colour and the
 // caption. The radio group of RzRadGrp builds on it.
 
-#include "framework/Panel.h"
+#include "framework/controls/Panel.h"
 
 #include <QFlags>
 #include <QRect>

@@ -1,7 +1,7 @@
-#include "RzRadGrp.h"
+#include "ui/RzRadGrp.h"
 
-#include "framework/EtchedFrame.h"
-#include "framework/ExceptionHandler.h"
+#include "framework/app/ExceptionHandler.h"
+#include "framework/controls/EtchedFrame.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>

@@ -10,11 +10,11 @@
 // (UpdateButtons) fire nothing. While the stored layout is read, Items and
 // ItemIndex are only stored; Loaded builds and arranges the buttons once.
 
-#include "RzPanel.h"
+#include "ui/RzPanel.h"
 
-#include "framework/Font.h"
-#include "framework/RadioButton.h"
-#include "framework/Strings.h"
+#include "framework/controls/Font.h"
+#include "framework/controls/RadioButton.h"
+#include "framework/core/Strings.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
-#include "UnitNames.h"
+#include "ui/UnitNames.h"
 
-#include "framework/ComboBox.h"
-#include "l10n/IvMultiStrings.h"
+#include "framework/controls/ComboBox.h"
+#include "l10n/dictionary/StringTranslation.h"
 #include "nls/GuiText.h"
 
 void TUnitNames::Remember(const TComboBox* list)

@@ -1,7 +1,7 @@
-#include "WindowMessages.h"
+#include "ui/WindowMessages.h"
 
-#include "framework/MessageBoxes.h"
-#include "l10n/IvMultiStrings.h"
+#include "framework/app/MessageBoxes.h"
+#include "l10n/dictionary/StringTranslation.h"
 
 namespace tankora {
 

@@ -1,10 +1,10 @@
 // Runs with a TApplication of its own (see main below), since the
 // application object must be the QApplication whose notify() catches.
-#include "framework/Application.h"
-#include "framework/BitBtn.h"
-#include "framework/Exceptions.h"
-#include "framework/Label.h"
-#include "framework/MessageBoxes.h"
+#include "framework/app/Application.h"
+#include "framework/app/MessageBoxes.h"
+#include "framework/controls/BitBtn.h"
+#include "framework/controls/Label.h"
+#include "framework/core/Exceptions.h"
 
 #include <gtest/gtest.h>
 

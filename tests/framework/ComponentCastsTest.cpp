@@ -1,11 +1,11 @@
 // The casts between a component's QObject and its component interface are
 // remembered per class; they must answer what dynamic_cast answers, also
 // while a component is being destroyed.
-#include "framework/Component.h"
-#include "framework/Control.h"
-#include "framework/Forms.h"
-#include "framework/Label.h"
-#include "framework/ListBox.h"
+#include "framework/app/Forms.h"
+#include "framework/controls/Control.h"
+#include "framework/controls/Label.h"
+#include "framework/controls/ListBox.h"
+#include "framework/core/Component.h"
 
 #include <gtest/gtest.h>
 

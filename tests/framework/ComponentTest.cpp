@@ -1,8 +1,8 @@
-#include "framework/Component.h"
-#include "framework/ComponentRegistry.h"
-#include "framework/Exceptions.h"
-#include "framework/GroupBox.h"
-#include "framework/Label.h"
+#include "framework/core/Component.h"
+#include "framework/controls/GroupBox.h"
+#include "framework/controls/Label.h"
+#include "framework/core/ComponentRegistry.h"
+#include "framework/core/Exceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "framework/ControlScaling.h"
+#include "framework/controls/ControlScaling.h"
 
-#include "framework/Edit.h"
-#include "framework/Forms.h"
-#include "framework/Label.h"
-#include "framework/Panel.h"
+#include "framework/app/Forms.h"
+#include "framework/controls/Edit.h"
+#include "framework/controls/Label.h"
+#include "framework/controls/Panel.h"
 
 #include <gtest/gtest.h>
 

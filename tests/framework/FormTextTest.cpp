@@ -1,5 +1,6 @@
-#include "framework/FormText.h"
-#include "framework/MemoryStream.h"
+#include "framework/layout/FormText.h"
+#include "MessageOf.h"
+#include "framework/streams/MemoryStream.h"
 
 #include <gtest/gtest.h>
 
@@ -20,12 +21,7 @@ std::string Text(const QByteArray& bytes)
 
 std::string ParseError(std::string_view text)
 {
-    try {
-        Binary(text);
-    } catch (const EParserError& error) {
-        return error.what();
-    }
-    return "no error";
+    return MessageOf<EParserError>([&] { Binary(text); });
 }
 
 } // namespace

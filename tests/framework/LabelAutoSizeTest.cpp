@@ -1,8 +1,8 @@
 // An auto-sized label measures its text itself instead of asking QLabel for
 // a full size hint; the size must be QLabel's own size hint to the pixel.
-#include "framework/LabelAutoSize.h"
-#include "framework/Forms.h"
-#include "framework/Label.h"
+#include "framework/controls/LabelAutoSize.h"
+#include "framework/app/Forms.h"
+#include "framework/controls/Label.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "framework/FormReader.h"
-#include "framework/FormText.h"
-#include "framework/FormWriter.h"
-#include "framework/Forms.h"
-#include "framework/ListBox.h"
-#include "framework/Memo.h"
-#include "framework/MemoryStream.h"
-#include "framework/RadioButton.h"
-#include "framework/StatusBar.h"
+#include "framework/app/Forms.h"
+#include "framework/controls/ListBox.h"
+#include "framework/controls/Memo.h"
+#include "framework/controls/RadioButton.h"
+#include "framework/controls/StatusBar.h"
+#include "framework/layout/FormReader.h"
+#include "framework/layout/FormText.h"
+#include "framework/layout/FormWriter.h"
+#include "framework/streams/MemoryStream.h"
 
 #include <gtest/gtest.h>
 

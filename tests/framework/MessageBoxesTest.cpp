@@ -1,4 +1,4 @@
-#include "framework/MessageBoxes.h"
+#include "framework/app/MessageBoxes.h"
 
 #include <gtest/gtest.h>
 

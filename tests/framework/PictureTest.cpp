@@ -1,6 +1,6 @@
-#include "framework/BitBtn.h"
-#include "framework/Exceptions.h"
-#include "framework/Image.h"
+#include "framework/controls/BitBtn.h"
+#include "framework/controls/Image.h"
+#include "framework/core/Exceptions.h"
 
 #include <gtest/gtest.h>
 

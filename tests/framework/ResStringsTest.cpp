@@ -1,8 +1,8 @@
-#include "framework/ResStrings.h"
-#include "framework/Exceptions.h"
-#include "framework/FileStream.h"
-#include "framework/MessageBoxes.h"
-#include "framework/Strings.h"
+#include "framework/app/ResStrings.h"
+#include "framework/app/MessageBoxes.h"
+#include "framework/core/Exceptions.h"
+#include "framework/core/Strings.h"
+#include "framework/streams/FileStream.h"
 
 #include "MessageOf.h"
 

@@ -1,19 +1,20 @@
-#include "framework/BitBtn.h"
-#include "framework/ComboBox.h"
-#include "framework/ComponentRegistry.h"
-#include "framework/Edit.h"
-#include "framework/FormReader.h"
-#include "framework/FormText.h"
-#include "framework/FormWriter.h"
-#include "framework/Forms.h"
-#include "framework/GroupBox.h"
-#include "framework/Label.h"
-#include "framework/MemoryStream.h"
-#include "framework/Panel.h"
-#include "framework/Reader.h"
-#include "framework/ResStrings.h"
-#include "framework/ResourceStream.h"
-#include "framework/Writer.h"
+#include "MessageOf.h"
+#include "framework/app/Forms.h"
+#include "framework/app/ResStrings.h"
+#include "framework/controls/BitBtn.h"
+#include "framework/controls/ComboBox.h"
+#include "framework/controls/Edit.h"
+#include "framework/controls/GroupBox.h"
+#include "framework/controls/Label.h"
+#include "framework/controls/Panel.h"
+#include "framework/core/ComponentRegistry.h"
+#include "framework/layout/FormReader.h"
+#include "framework/layout/FormText.h"
+#include "framework/layout/FormWriter.h"
+#include "framework/layout/Reader.h"
+#include "framework/layout/Writer.h"
+#include "framework/streams/MemoryStream.h"
+#include "framework/streams/ResourceStream.h"
 
 #include <gtest/gtest.h>
 
@@ -131,12 +132,7 @@ QByteArray StoredBytes()
 std::string LoadFailure(const QByteArray& bytes, TComponentBase& root)
 {
     TMemoryStream stream(bytes);
-    try {
-        ReadComponent(stream, root);
-    } catch (const Exception& error) {
-        return error.what();
-    }
-    return "no exception";
+    return MessageOf<Exception>([&] { ReadComponent(stream, root); });
 }
 
 } // namespace

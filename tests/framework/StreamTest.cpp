@@ -1,8 +1,8 @@
-#include "framework/Exceptions.h"
-#include "framework/FileNames.h"
-#include "framework/FileStream.h"
-#include "framework/MemoryStream.h"
-#include "framework/ResourceStream.h"
+#include "framework/core/Exceptions.h"
+#include "framework/streams/FileNames.h"
+#include "framework/streams/FileStream.h"
+#include "framework/streams/MemoryStream.h"
+#include "framework/streams/ResourceStream.h"
 
 #include "MessageOf.h"
 

@@ -1,5 +1,5 @@
-#include "framework/Strings.h"
-#include "framework/Exceptions.h"
+#include "framework/core/Strings.h"
+#include "framework/core/Exceptions.h"
 
 #include <gtest/gtest.h>
 

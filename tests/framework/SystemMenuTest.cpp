@@ -1,7 +1,7 @@
-#include "framework/SystemMenu.h"
+#include "framework/app/SystemMenu.h"
 
-#include "framework/Forms.h"
-#include "framework/Panel.h"
+#include "framework/app/Forms.h"
+#include "framework/controls/Panel.h"
 
 #include <gtest/gtest.h>
 

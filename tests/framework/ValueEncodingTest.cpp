@@ -1,7 +1,8 @@
-#include "framework/Exceptions.h"
-#include "framework/MemoryStream.h"
-#include "framework/Reader.h"
-#include "framework/Writer.h"
+#include "MessageOf.h"
+#include "framework/core/Exceptions.h"
+#include "framework/layout/Reader.h"
+#include "framework/layout/Writer.h"
+#include "framework/streams/MemoryStream.h"
 
 #include <gtest/gtest.h>
 
@@ -20,12 +21,7 @@ QByteArray Encode(const std::function<void(TWriter&)>& write)
 
 std::string FailureOf(const std::function<void()>& action)
 {
-    try {
-        action();
-    } catch (const Exception& error) {
-        return error.what();
-    }
-    return "no exception";
+    return MessageOf<Exception>(action);
 }
 
 constexpr int kSentinel = 0x5A;

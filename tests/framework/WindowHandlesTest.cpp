@@ -1,10 +1,10 @@
-#include "framework/WindowHandles.h"
+#include "framework/controls/WindowHandles.h"
 
-#include "framework/Edit.h"
-#include "framework/Forms.h"
-#include "framework/Image.h"
-#include "framework/Label.h"
-#include "framework/Panel.h"
+#include "framework/app/Forms.h"
+#include "framework/controls/Edit.h"
+#include "framework/controls/Image.h"
+#include "framework/controls/Label.h"
+#include "framework/controls/Panel.h"
 
 #include <gtest/gtest.h>
 

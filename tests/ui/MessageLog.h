@@ -2,7 +2,7 @@
 // Records the boxes the window would show, as "<caption>: <text>", for as
 // long as it lives; nothing blocks on a modal box.
 
-#include "framework/MessageBoxes.h"
+#include "framework/app/MessageBoxes.h"
 
 #include <string>
 #include <vector>

@@ -2,9 +2,9 @@
 // click event, and the arithmetic that places the buttons.
 #include "ui/RzRadGrp.h"
 
-#include "framework/ExceptionHandler.h"
-#include "framework/Exceptions.h"
-#include "framework/GroupBox.h"
+#include "framework/app/ExceptionHandler.h"
+#include "framework/controls/GroupBox.h"
+#include "framework/core/Exceptions.h"
 #include "ui/WindowFonts.h"
 
 #include <QEnterEvent>

@@ -1,7 +1,7 @@
 #include "StartedInLanguage.h"
 
 #include "ShippedDictionary.h"
-#include "framework/Application.h"
+#include "framework/app/Application.h"
 #include "nls/FormatSettings.h"
 #include "ui/Main.h"
 

@@ -6,7 +6,7 @@
 
 #include "MessageLog.h"
 #include "StartedInLanguage.h"
-#include "l10n/IvMultiTranslator.h"
+#include "l10n/translator/Translator.h"
 #include "nls/FormatSettings.h"
 #include "ui/DoubleEdit.h"
 #include "ui/RzRadGrp.h"

@@ -1,4 +1,4 @@
-#include "CircleSegment.h"
+#include "calc/heads/CircleSegment.h"
 
 #include <cmath>
 #include <limits>

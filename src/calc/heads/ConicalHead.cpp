@@ -1,4 +1,4 @@
-#include "ConicalHead.h"
+#include "calc/heads/ConicalHead.h"
 
 #include <array>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "EllipsoidalHead.h"
+#include "calc/heads/EllipsoidalHead.h"
 
 #include <numbers>
 

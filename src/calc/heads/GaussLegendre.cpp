@@ -1,4 +1,4 @@
-#include "GaussLegendre.h"
+#include "calc/heads/GaussLegendre.h"
 
 #include <cmath>
 #include <numbers>

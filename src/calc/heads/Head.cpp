@@ -1,4 +1,4 @@
-#include "Head.h"
+#include "calc/heads/Head.h"
 
 #include <algorithm>
 

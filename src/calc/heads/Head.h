@@ -3,11 +3,11 @@
 // and what it holds lying (the tank's axis horizontal) or standing (the
 // axis vertical). The tank is a shell plus two such heads.
 
-#include "ConicalHead.h"
-#include "EllipsoidalHead.h"
-#include "FlatHead.h"
-#include "HeadSpec.h"
-#include "TorisphericalHead.h"
+#include "calc/heads/ConicalHead.h"
+#include "calc/heads/EllipsoidalHead.h"
+#include "calc/heads/FlatHead.h"
+#include "calc/heads/HeadSpec.h"
+#include "calc/heads/TorisphericalHead.h"
 
 #include <optional>
 #include <variant>

@@ -1,4 +1,4 @@
-#include "HeadSpec.h"
+#include "calc/heads/HeadSpec.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
-#include "TorisphericalHead.h"
+#include "calc/heads/TorisphericalHead.h"
 
-#include "CircleSegment.h"
-#include "GaussLegendre.h"
+#include "calc/heads/CircleSegment.h"
+#include "calc/heads/GaussLegendre.h"
 
 #include <algorithm>
 #include <cmath>

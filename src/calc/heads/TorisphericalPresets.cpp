@@ -1,4 +1,4 @@
-#include "TorisphericalPresets.h"
+#include "calc/heads/TorisphericalPresets.h"
 
 namespace tankora {
 

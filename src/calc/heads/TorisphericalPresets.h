@@ -2,7 +2,7 @@
 // The named torispherical heads: crown radius f*D and knuckle radius k*D,
 // with D taken as the shell's inside diameter.
 
-#include "HeadSpec.h"
+#include "calc/heads/HeadSpec.h"
 
 #include <array>
 #include <optional>
