@@ -8,16 +8,16 @@ namespace tankora {
 namespace {
 
 constexpr std::array<HeadChoice, 10> kChoices = { {
-    { "Semi-ellipsoidal", HeadKind::Ellipsoidal, 0, "" },
-    { "Flat", HeadKind::Flat, 0, "" },
-    { "Hemispherical", HeadKind::Ellipsoidal, 0.5, "" },
-    { "2:1 elliptical", HeadKind::Ellipsoidal, 0.25, "" },
-    { "ASME F&D", HeadKind::Torispherical, 0, "asme-fd" },
-    { "80/10", HeadKind::Torispherical, 0, "80-10" },
-    { "80/6", HeadKind::Torispherical, 0, "80-6" },
-    { "DIN 28011", HeadKind::Torispherical, 0, "din28011" },
-    { "DIN 28013", HeadKind::Torispherical, 0, "din28013" },
-    { "Conical", HeadKind::Conical, 0, "" },
+    { "Semi-ellipsoidal heads", HeadKind::Ellipsoidal, 0, "" },
+    { "Flat ends", HeadKind::Flat, 0, "" },
+    { "Hemispherical heads", HeadKind::Ellipsoidal, 0.5, "" },
+    { "2:1 elliptical heads", HeadKind::Ellipsoidal, 0.25, "" },
+    { "Dished, ASME F&D", HeadKind::Torispherical, 0, "asme-fd" },
+    { "Dished, 80/10", HeadKind::Torispherical, 0, "80-10" },
+    { "Dished, 80/6", HeadKind::Torispherical, 0, "80-6" },
+    { "Dished, DIN 28011", HeadKind::Torispherical, 0, "din28011" },
+    { "Dished, DIN 28013", HeadKind::Torispherical, 0, "din28013" },
+    { "Conical heads", HeadKind::Conical, 0, "" },
 } };
 
 const HeadChoice& ChoiceAt(int choice)

@@ -1,12 +1,14 @@
 #include "ui/Main.h"
 
 #include "ui/DoubleEdit.h"
+#include "ui/HeadChoice.h"
 #include "ui/ResultText.h"
 #include "ui/RzRadGrp.h"
 #include "ui/WindowFonts.h"
 #include "ui/WindowMessages.h"
 
 #include "calc/Calculation.h"
+#include "calc/TankHeads.h"
 #include "calc/Units.h"
 #include "framework/controls/Colors.h"
 #include "framework/core/ComponentRegistry.h"
@@ -147,6 +149,8 @@ void TMainForm::Loaded()
     cbResultunits2 = Bind<TComboBox>(*this, "cbResultunits2");
     LResult = Bind<TPanel>(*this, "LResult");
     eResult2 = Bind<TPanel>(*this, "eResult2");
+    cbHead = Bind<TComboBox>(*this, "cbHead");
+    stExact = Bind<TLabel>(*this, "stExact");
     IvTranslator1 = Bind<TIvTranslator>(*this, "IvTranslator1");
     IvBinaryDictionary1 = Bind<TIvBinaryDictionary>(*this, "IvBinaryDictionary1");
 
@@ -221,8 +225,9 @@ void TMainForm::FormCreate(QObject*)
     SelectStartupLanguage();
     CbOrientation->SetItemIndex(0);
     CbOrientationChange(this);
-    for (TComboBox* list : { cbLu, cbVu, cbQu, cbtu, cbDu, cbbu, cbHu })
+    for (TComboBox* list : { cbLu, cbVu, cbQu, cbtu, cbDu, cbbu, cbHu, cbHead })
         list->SetItemIndex(0);
+    cbHeadChange(this);
     CalcOptionsClick(this);
 }
 
@@ -237,6 +242,15 @@ void TMainForm::CbOrientationChange(QObject*)
     VerticalImg->SetVisible(!horizontal);
     HorizontalImg->SetVisible(horizontal);
     m_tank.Orientation = horizontal ? tankora::kHorizontal : tankora::kVertical;
+}
+
+void TMainForm::cbHeadChange(QObject*)
+{
+    const int choice = cbHead->ItemIndex();
+    SetEntryState(db, tankora::TakesDepth(choice));
+    SetEntryState(cbbu, tankora::TakesDepth(choice));
+    HorizontalImg->SetPicture(QString::fromLatin1(tankora::TankPicture(choice, true)));
+    VerticalImg->SetPicture(QString::fromLatin1(tankora::TankPicture(choice, false)));
 }
 
 void TMainForm::CalcOptionsClick(QObject*)
@@ -299,7 +313,9 @@ void TMainForm::ReadEntries()
     const auto unit = [this](const TComboBox* list) { return m_unitNames.Selected(list); };
     m_tank.TankLength = LengthToMetres(unit(cbLu), dL->GetValue());
     m_tank.TankDiameter = LengthToMetres(unit(cbDu), dD->GetValue());
-    m_tank.HeadDepth = LengthToMetres(unit(cbbu), db->GetValue());
+    const HeadSpec heads = HeadSpecFor(
+        cbHead->ItemIndex(), LengthToMetres(unit(cbbu), db->GetValue()), m_tank.TankDiameter);
+    SetHeads(m_tank, heads, heads);
     m_tank.LiquidHeight = LengthToMetres(unit(cbHu), eH->GetValue());
     m_tank.LiquidVolume = VolumeToCubicMetres(unit(cbVu), eV->GetValue());
     m_tank.FlowRate = FlowToCubicMetresPerSecond(unit(cbQu), eQ->GetValue());
@@ -311,7 +327,11 @@ void TMainForm::BitBtn2Click(QObject*)
     ReadEntries();
     tankora::WindowMessages messages;
     const CalcMode mode = Mode();
-    if (!tankora::Calculate(m_tank, mode, messages))
+    const bool calculated = tankora::Calculate(m_tank, mode, messages);
+    // The tables know only semi-ellipsoidal heads; any other head was
+    // computed exactly, and the user reads that beside the result.
+    stExact->SetVisible(calculated && !tankora::TableMethodKnows(m_tank));
+    if (!calculated)
         return;
     m_lastResultQuantity = ModeQuantity();
     ShowMainResult();
