@@ -9,6 +9,7 @@
 #include "ui/Main.h"
 #include "ui/RzRadGrp.h"
 
+#include <QDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -144,6 +145,32 @@ TEST_F(HeadChoiceWindow, NamedEllipsoidsGiveWhatTheirDepthGives)
     Type(Form().db, "0.5");
     Calculate();
     EXPECT_EQ(Form().LResult->Caption(), named);
+}
+
+// Every shape computes a volume in both orientations; with
+// TANKORA_SCREENSHOT_DIR set, each lying one is saved as a picture to look at.
+TEST_F(HeadChoiceWindow, EveryShapeComputesInBothOrientations)
+{
+    Type(Form().dL, "2");
+    Type(Form().dD, "1.2");
+    Type(Form().db, "0.4");
+    Type(Form().eH, "0.5");
+    const QString screenshots = qEnvironmentVariable("TANKORA_SCREENSHOT_DIR");
+    for (const char* orientation : { "Vertical Cylindrical Tank", "Horizontal Cylindrical Tank" }) {
+        Choose(Form().CbOrientation, orientation);
+        for (int i = 0; i < Form().cbHead->count(); ++i) {
+            Choose(Form().cbHead, Form().cbHead->itemText(i).toUtf8().constData());
+            Calculate();
+            EXPECT_TRUE(m_messages.Entries().empty()) << i;
+            EXPECT_NE(Form().LResult->Caption(), QStringLiteral("0")) << i;
+            if (!screenshots.isEmpty()) {
+                const QString file
+                    = QDir(screenshots)
+                          .filePath(QStringLiteral("heads-%1-%2.png").arg(orientation[0]).arg(i));
+                EXPECT_TRUE(Form().grab().save(file)) << file.toStdString();
+            }
+        }
+    }
 }
 
 } // namespace
