@@ -5,6 +5,7 @@
 
 #include "MessageLog.h"
 #include "SeparatorScope.h"
+#include "WindowKeys.h"
 #include "ui/DoubleEdit.h"
 #include "ui/Main.h"
 #include "ui/RzRadGrp.h"
@@ -29,25 +30,8 @@ protected:
 
     TMainForm& Form() { return *m_form; }
 
-    static void Type(TDoubleEdit* field, const char* text)
-    {
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, QString::fromLatin1(text));
-    }
-
-    // Picks the entry shown as `name` with the arrow keys.
-    static void Choose(TComboBox* list, const char* name)
-    {
-        const QString wanted = QString::fromUtf8(name);
-        const int target = list->findText(wanted, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        ASSERT_GE(target, 0) << name;
-        list->setFocus();
-        for (int guard = list->count(); list->currentIndex() != target && guard > 0; --guard)
-            QTest::keyClick(list, list->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
-        ASSERT_EQ(list->currentText(), wanted);
-    }
+    static void Type(TDoubleEdit* field, const char* text) { tankora::test::Type(field, text); }
+    static void Choose(TComboBox* list, const char* name) { tankora::test::Choose(list, name); }
 
     void Calculate() { QTest::mouseClick(Form().BitBtn2, Qt::LeftButton); }
 

@@ -7,6 +7,7 @@
 #include "MessageLog.h"
 #include "QStringPrinter.h"
 #include "SeparatorScope.h"
+#include "WindowKeys.h"
 #include "calc/Units.h"
 #include "ui/DoubleEdit.h"
 #include "ui/ResultText.h"
@@ -43,27 +44,8 @@ protected:
 
     TMainForm& Form() { return *m_form; }
 
-    // Replaces a field's text by typing, as a user does.
-    static void Type(TDoubleEdit* field, const char* text)
-    {
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, QString::fromLatin1(text));
-    }
-
-    // Picks the entry named `name` with the arrow keys, as a user does; each
-    // step that changes the entry reports a change.
-    static void Choose(TComboBox* list, const char* name)
-    {
-        const QString wanted = QString::fromUtf8(name);
-        const int target = list->findText(wanted, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        ASSERT_GE(target, 0) << name;
-        list->setFocus();
-        for (int guard = list->count(); list->currentIndex() != target && guard > 0; --guard)
-            QTest::keyClick(list, list->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
-        ASSERT_EQ(list->currentText(), wanted);
-    }
+    static void Type(TDoubleEdit* field, const char* text) { tankora::test::Type(field, text); }
+    static void Choose(TComboBox* list, const char* name) { tankora::test::Choose(list, name); }
 
     void ChooseMode(int mode)
     {
