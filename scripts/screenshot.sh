@@ -32,11 +32,12 @@ folder=$(dirname "$(dirname "$program")")
 
 # The locale the program runs under; without one, numbers are typed with a
 # point whatever the machine's locale.
+# The window starts from its defaults, whatever the machine's user saved.
 run() {
   if [ -n "$locale" ]; then
-    (cd "$folder" && LC_ALL="$locale.UTF-8" LANG="$locale.UTF-8" "$@")
+    (cd "$folder" && TANKORA_SETTINGS=none LC_ALL="$locale.UTF-8" LANG="$locale.UTF-8" "$@")
   else
-    LC_ALL=C.UTF-8 "$@"
+    TANKORA_SETTINGS=none LC_ALL=C.UTF-8 "$@"
   fi
 }
 

@@ -74,6 +74,13 @@ ShownValue FlowedVolume(const TankState& state, const std::string& unit)
         unit };
 }
 
+// The time after which the flow ran the tank empty or full, in the unit of -t.
+ShownValue LimitTime(const TankState& state, const CalcRequest& request)
+{
+    const std::string unit = UnitOf(request.time, "s");
+    return { "Limit", SecondsToTime(unit, state.FlowLimitTime), unit };
+}
+
 // The tank's total volume, in the unit of a volume result, else in m3.
 ShownValue Capacity(const TankState& state, CalcMode mode, const std::string& resultUnit)
 {
@@ -104,6 +111,11 @@ int RunCalc(const CalcRequest& request, std::ostream& out)
             json["result"] = ToJson(MainResult(state, request.mode, unit));
             if (withFlow)
                 json["second"] = ToJson(FlowedVolume(state, request.flowVolumeUnit));
+            if (withFlow && state.FlowLimitTime >= 0) {
+                nlohmann::ordered_json limit = ToJson(LimitTime(state, request));
+                limit.erase("label");
+                json["limitTime"] = limit;
+            }
             nlohmann::ordered_json capacity = ToJson(Capacity(state, request.mode, unit));
             capacity.erase("label");
             json["capacity"] = capacity;

@@ -8,15 +8,23 @@
 // TANKORA_DUMP=<file> writes the window's state as JSON to that file once it
 // has started and shown, and ends the program (exit code 1 when the file
 // cannot be written).
+//
+// Otherwise the window restores what it held when it last closed and saves it
+// again when it closes (WindowSettings.h), unless TANKORA_SETTINGS=none; a
+// save that fails is reported on stderr and ends the program with exit code 1.
+// Dumps and screenshots neither read nor write saved settings.
 #include "ui/Main.h"
 #include "WindowDump.h"
+#include "ui/WindowSettings.h"
 
 #include "framework/app/Application.h"
 
+#include <QSettings>
 #include <QTimer>
 
 #include <cstdio>
 #include <exception>
+#include <memory>
 
 int main(int argc, char** argv)
 {
@@ -57,5 +65,18 @@ int main(int argc, char** argv)
             QCoreApplication::exit(written ? 0 : 1);
         });
     }
-    return application.Run();
+    std::unique_ptr<TWindowSettings> settings;
+    if (screenshot.isEmpty() && dump.isEmpty()) {
+        if (std::unique_ptr<QSettings> store = TWindowSettings::UserStore()) {
+            settings = std::make_unique<TWindowSettings>(
+                *qobject_cast<TMainForm*>(application.MainForm()), std::move(store));
+        }
+    }
+    const int exitCode = application.Run();
+    if (settings && settings->SaveFailed()) {
+        std::fprintf(stderr, "tankora: cannot save the settings to %s\n",
+            qPrintable(TWindowSettings::UserStore()->fileName()));
+        return exitCode == 0 ? 1 : exitCode;
+    }
+    return exitCode;
 }

@@ -66,7 +66,9 @@ std::string_view ResultLabel(CalcMode mode)
 
 std::string_view FlowVolumeLabel(const TankState& state)
 {
-    return state.FlowedVolume >= 0 ? "Vol Out" : "Vol In";
+    // A tank already full takes nothing in, but the flow still went in.
+    const bool ranFullOfInflow = state.FlowLimitTime >= 0 && state.FlowRate < 0;
+    return state.FlowedVolume < 0 || ranFullOfInflow ? "Vol In" : "Vol Out";
 }
 
 } // namespace tankora

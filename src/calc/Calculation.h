@@ -35,7 +35,8 @@ double FillFraction(const TankState& state, CalcMode mode, VolumeMethod method);
 std::string_view ResultLabel(CalcMode mode);
 
 // The native caption of the flowed volume: "Vol Out" when FlowedVolume >= 0
-// (liquid flowed out, also for no flow), "Vol In" when it is negative.
+// (liquid flowed out, also for no flow), "Vol In" when it is negative or an
+// inflow found the tank already full.
 std::string_view FlowVolumeLabel(const TankState& state);
 
 } // namespace tankora

@@ -47,7 +47,10 @@ struct TankState
     double BottomHeadLevel = 0; // H1: liquid depth in the bottom head (vertical)
     double TopHeadLevel = 0; // H2: liquid depth in the top head above its seam (vertical)
     double ShellLevel = 0; // Hc: liquid depth in the shell (vertical)
-    double FlowedVolume = 0; // Q * t, signed, written by the new-height solvers
+    double FlowedVolume = 0; // the volume that flowed, signed, written by the new-height solvers
+    // Seconds after which the last New Height ran the tank empty or full; -1
+    // when the flow ended before either.
+    double FlowLimitTime = -1;
     // Shaped heads; empty: both ends semi-ellipsoids of depth HeadDepth. Set
     // through SetHeads (TankHeads.h), which keeps that tank in HeadDepth.
     std::optional<HeadPair> Heads;

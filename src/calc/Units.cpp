@@ -148,6 +148,11 @@ double TimeToSeconds(std::string_view unitName, double value)
     return value;
 }
 
+double SecondsToTime(std::string_view unitName, double value)
+{
+    return value / TimeToSeconds(unitName, 1.0);
+}
+
 std::string_view ResultLengthUnitFor(std::string_view entryUnitName)
 {
     return entryUnitName == "inches" ? std::string_view("in") : entryUnitName;

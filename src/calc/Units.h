@@ -43,6 +43,9 @@ double FlowToCubicMetresPerSecond(std::string_view unitName, double value);
 // Time in the named unit to seconds. An unrecognised name leaves the value unchanged.
 double TimeToSeconds(std::string_view unitName, double value);
 
+// Seconds to the named time unit. An unrecognised name leaves the value unchanged.
+double SecondsToTime(std::string_view unitName, double value);
+
 // The entry of the result length list that names the same unit as the given
 // entry-list name: "in" for "inches", otherwise the name itself.
 std::string_view ResultLengthUnitFor(std::string_view entryUnitName);

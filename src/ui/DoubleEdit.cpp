@@ -1,16 +1,22 @@
 #include "ui/DoubleEdit.h"
 
+#include "ui/DecimalMarkNotice.h"
+
 #include "l10n/dictionary/StringTranslation.h"
 #include "nls/FormatSettings.h"
 #include "nls/GuiText.h"
 #include "nls/NumberText.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
+
+// The red frame of a field marked as failing the check, in pixels.
+constexpr int kMarkWidth = 2;
 
 // Fixed notation carries at most this many decimals.
 constexpr int kMaxFixedDecimals = 18;
@@ -47,6 +53,27 @@ TDoubleEdit::TDoubleEdit(TComponentBase* owner)
 {
     BuildHint();
     SetShowHint(m_activeHint);
+    connect(this, &QLineEdit::textChanged, this, [this] { SetMarked(false); });
+}
+
+void TDoubleEdit::SetMarked(bool marked)
+{
+    if (marked == m_marked)
+        return;
+    m_marked = marked;
+    update();
+}
+
+void TDoubleEdit::paintEvent(QPaintEvent* event)
+{
+    TEdit::paintEvent(event);
+    if (!m_marked)
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(0xD0, 0, 0), kMarkWidth));
+    painter.setBrush(Qt::NoBrush);
+    const int inset = kMarkWidth / 2;
+    painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
 }
 
 double TDoubleEdit::GetValue() const
@@ -125,8 +152,7 @@ bool TDoubleEdit::IsInRange(const QString& text) const
 tankora::DoubleEditRules TDoubleEdit::Rules() const
 {
     tankora::DoubleEditRules rules;
-    const char separator = tankora::ProcessFormatSettings().DecimalSeparator;
-    rules.separator = tankora::AnsiToQString(std::string(1, separator)).front();
+    rules.separator = Separator();
     rules.restrictToDecimalPlaces = m_restrictToDecimalPlaces;
     rules.decimalPlaces = m_decimalPlaces;
     if (m_validate)
@@ -169,9 +195,31 @@ std::optional<QChar> TDoubleEdit::TypedChar(const QKeyEvent& event)
     return std::nullopt;
 }
 
+QChar TDoubleEdit::Separator()
+{
+    const char separator = tankora::ProcessFormatSettings().DecimalSeparator;
+    return tankora::AnsiToQString(std::string(1, separator)).front();
+}
+
+bool TDoubleEdit::IsKeypadDecimalKey(const QKeyEvent& event)
+{
+    return event.modifiers().testFlag(Qt::KeypadModifier)
+        && (event.key() == Qt::Key_Period || event.key() == Qt::Key_Comma);
+}
+
 void TDoubleEdit::keyPressEvent(QKeyEvent* event)
 {
-    const std::optional<QChar> ch = TypedChar(*event);
+    std::optional<QChar> ch = TypedChar(*event);
+    // The keypad's decimal key means "the decimal mark", whatever the
+    // keyboard layout prints on it.
+    if (ch && IsKeypadDecimalKey(*event))
+        ch = Separator();
+    // The other mark from the main keyboard is refused, but never silently.
+    if (ch && (*ch == u'.' || *ch == u',') && *ch != Separator()) {
+        event->accept();
+        TDecimalMarkNotice::ShowFor(this, tankora::ProcessFormatSettings().DecimalSeparator);
+        return;
+    }
     if (!ch && IsUnusedShortcutWithText(*event)) {
         event->accept();
         return;

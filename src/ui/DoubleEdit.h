@@ -7,6 +7,9 @@
 // keyboard clipboard shortcuts, being control characters, are rejected too.
 // A key with Alt, Meta or another modifier combination that reaches the field
 // (a shortcut the window does not use) types nothing.
+// The decimal key of the numeric keypad types the locale's separator; the
+// other decimal mark typed on the main keyboard is refused with a notice
+// beside the field (DecimalMarkNotice.h).
 // Text that arrives another way (the context menu, the program) is not
 // checked: GetValue reads whatever is not a number as 0. Every number text
 // uses the decimal separator of the process format settings.
@@ -62,6 +65,11 @@ public:
     bool Validate() const { return m_validate; }
     void SetValidate(bool value) { m_validate = value; }
 
+    // A field marked as failing the window's check shows a red frame until
+    // its text changes.
+    bool Marked() const { return m_marked; }
+    void SetMarked(bool marked);
+
     // Whether `ch` may be typed into `text` at the field's caret.
     bool IsValidChar(QChar ch, const QString& text) const;
     // Whether `text` reads as a number within [MinValue, MaxValue].
@@ -77,9 +85,13 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     tankora::DoubleEditRules Rules() const;
+    // The decimal separator of the process format settings.
+    static QChar Separator();
+    static bool IsKeypadDecimalKey(const QKeyEvent& event);
 
     bool m_activeHint = true;
     quint16 m_decimalPlaces = 0;
@@ -87,4 +99,5 @@ private:
     double m_maxValue = kValueLimit;
     bool m_restrictToDecimalPlaces = false;
     bool m_validate = false;
+    bool m_marked = false;
 };

@@ -6,10 +6,13 @@
 #include "ui/RzRadGrp.h"
 #include "ui/WindowFonts.h"
 #include "ui/WindowMessages.h"
+#include "ui/WindowTexts.h"
 
 #include "calc/Calculation.h"
+#include "calc/MethodAccuracy.h"
 #include "calc/TankHeads.h"
 #include "calc/Units.h"
+#include "framework/app/ResStrings.h"
 #include "framework/controls/Colors.h"
 #include "framework/core/ComponentRegistry.h"
 #include "framework/core/Exceptions.h"
@@ -46,6 +49,12 @@ int ExactEntryIndex(const TComboBox* list, const QString& name)
             return i;
     }
     return -1;
+}
+
+// A translated text with its place filled.
+std::string TranslatedWith(std::string_view format, const std::string& value)
+{
+    return FormatText(TranslateString(std::string(format)), { value });
 }
 
 // A result with four decimals and the process decimal separator.
@@ -115,6 +124,7 @@ void TMainForm::Loaded()
     Panel1 = Bind<TPanel>(*this, "Panel1");
     BitBtn1 = Bind<TBitBtn>(*this, "BitBtn1");
     BitBtn2 = Bind<TBitBtn>(*this, "BitBtn2");
+    stResultHint = Bind<TLabel>(*this, "stResultHint");
     GroupBox1 = Bind<TGroupBox>(*this, "GroupBox1");
     Label1 = Bind<TLabel>(*this, "Label1");
     Label2 = Bind<TLabel>(*this, "Label2");
@@ -149,6 +159,8 @@ void TMainForm::Loaded()
     cbResultunits2 = Bind<TComboBox>(*this, "cbResultunits2");
     LResult = Bind<TPanel>(*this, "LResult");
     eResult2 = Bind<TPanel>(*this, "eResult2");
+    Label8 = Bind<TLabel>(*this, "Label8");
+    cbMethod = Bind<TComboBox>(*this, "cbMethod");
     cbHead = Bind<TComboBox>(*this, "cbHead");
     stExact = Bind<TLabel>(*this, "stExact");
     IvTranslator1 = Bind<TIvTranslator>(*this, "IvTranslator1");
@@ -173,6 +185,31 @@ void TMainForm::Loaded()
     // leaves the box: it gives way to the selected entry's name.
     if (QLineEdit* typed = CbResultUnits->lineEdit())
         connect(typed, &QLineEdit::editingFinished, this, [this] { RestoreResultUnitText(); });
+
+    // A result stops matching its inputs the moment one of them changes.
+    for (TDoubleEdit* field : { dL, dD, db, eH, eV, eQ, eT })
+        connect(field, &QLineEdit::textChanged, this, [this] { MarkResultsStale(); });
+    for (TComboBox* list : { cbLu, cbDu, cbbu, cbHu, cbVu, cbQu, cbtu, cbHead })
+        connect(list, &TComboBox::OnChange, this, [this] { MarkResultsStale(); });
+}
+
+tankora::VolumeMethod TMainForm::Method() const
+{
+    return cbMethod->ItemIndex() == 1 ? tankora::VolumeMethod::Exact : tankora::VolumeMethod::Table;
+}
+
+std::string TMainForm::SelectedUnit(const TComboBox* list) const
+{
+    return m_unitNames.Selected(list);
+}
+
+bool TMainForm::SelectUnit(TComboBox* list, std::string_view nativeName)
+{
+    const int index = m_unitNames.IndexOf(list, nativeName);
+    if (index < 0)
+        return false;
+    list->SetItemIndex(index);
+    return true;
 }
 
 void TMainForm::FillVolumeUnits(TComboBox* list)
@@ -227,6 +264,7 @@ void TMainForm::FormCreate(QObject*)
     CbOrientationChange(this);
     for (TComboBox* list : { cbLu, cbVu, cbQu, cbtu, cbDu, cbbu, cbHu, cbHead })
         list->SetItemIndex(0);
+    cbMethod->SetItemIndex(0);
     cbHeadChange(this);
     CalcOptionsClick(this);
 }
@@ -242,6 +280,7 @@ void TMainForm::CbOrientationChange(QObject*)
     VerticalImg->SetVisible(!horizontal);
     HorizontalImg->SetVisible(horizontal);
     m_tank.Orientation = horizontal ? tankora::kHorizontal : tankora::kVertical;
+    MarkResultsStale();
 }
 
 void TMainForm::cbHeadChange(QObject*)
@@ -305,6 +344,7 @@ void TMainForm::CalcOptionsClick(QObject*)
     stResult2->SetVisible(flowRow);
     cbResultunits2->SetVisible(flowRow);
     eResult2->SetVisible(flowRow);
+    ClearResults();
 }
 
 void TMainForm::ReadEntries()
@@ -327,18 +367,119 @@ void TMainForm::BitBtn2Click(QObject*)
     ReadEntries();
     tankora::WindowMessages messages;
     const CalcMode mode = Mode();
-    const bool calculated = tankora::Calculate(m_tank, mode, messages);
+    const tankora::VolumeMethod method = Method();
+    for (TDoubleEdit* field : { dL, dD, db, eH, eV, eQ, eT })
+        field->SetMarked(false);
+    if (!tankora::Calculate(m_tank, mode, messages, method)) {
+        ClearResults();
+        MarkFailingInputs();
+        messages.ShowKept();
+        return;
+    }
+    m_lastResultQuantity = ModeQuantity();
     // The tables know only semi-ellipsoidal heads; any other head was
     // computed exactly, and the user reads that beside the result.
-    stExact->SetVisible(calculated && !tankora::TableMethodKnows(m_tank));
-    if (!calculated)
-        return;
-    m_lastResultQuantity = ModeQuantity();
+    const bool exactForHeads = !tankora::TableMethodKnows(m_tank);
+    stExact->SetVisible(exactForHeads);
+    m_exactResult = method == tankora::VolumeMethod::Table && !exactForHeads
+        ? tankora::ExactResultWhereTableIsOff(m_tank, mode)
+        : std::nullopt;
     ShowMainResult();
     if (mode == CalcMode::NewHeight) {
         ShowFlowVolume();
         stResult2->SetCaption(T(tankora::FlowVolumeLabel(m_tank)));
     }
+    SetResultsStale(false);
+    messages.ShowKept(mode == CalcMode::NewHeight ? LimitLine() : std::string());
+}
+
+std::string TMainForm::LimitLine() const
+{
+    if (m_tank.FlowLimitTime < 0)
+        return {};
+    const double shown = tankora::SecondsToTime(m_unitNames.Selected(cbtu), m_tank.FlowLimitTime);
+    const std::string time
+        = tankora::FormatDecimals(shown, 4) + " " + tankora::QStringToAnsi(cbtu->Text());
+    return TranslatedWith(
+        m_tank.FlowRate > 0 ? tankora::kRanEmptyAfter : tankora::kRanFullAfter, time);
+}
+
+void TMainForm::ClearResults()
+{
+    m_lastResultQuantity = ResultQuantity::None;
+    m_tank.LastResult = 0;
+    m_tank.LastFlowVolume = 0;
+    m_exactResult.reset();
+    stExact->SetVisible(false);
+    m_resultText->Show(QStringLiteral("0"));
+    m_flowVolumeText->Show(QStringLiteral("0"));
+    if (Mode() == CalcMode::NewHeight)
+        stResult2->SetCaption(T(tankora::ResultLabel(CalcMode::Volume)));
+    SetResultsStale(false);
+}
+
+void TMainForm::MarkResultsStale()
+{
+    if (m_lastResultQuantity != ResultQuantity::None && !m_resultsStale)
+        SetResultsStale(true);
+}
+
+void TMainForm::SetResultsStale(bool stale)
+{
+    m_resultsStale = stale;
+    m_resultText->SetStale(stale);
+    m_flowVolumeText->SetStale(stale);
+    ShowResultHint();
+}
+
+void TMainForm::ShowResultHint()
+{
+    QString hint;
+    if (m_resultsStale) {
+        hint = T(tankora::kStaleResultHint);
+    } else if (m_exactResult && m_lastResultQuantity == ModeQuantity()) {
+        const std::string unit = m_unitNames.Selected(CbResultUnits);
+        const double exact = m_lastResultQuantity == ResultQuantity::Volume
+            ? tankora::CubicMetresToVolume(unit, *m_exactResult)
+            : tankora::MetresToLength(unit, *m_exactResult);
+        hint = tankora::AnsiToQString(
+            TranslatedWith(tankora::kTableMethodOffHint, tankora::FormatDecimals(exact, 4)));
+    }
+    stResultHint->SetCaption(hint);
+}
+
+TDoubleEdit* TMainForm::Field(tankora::TankInput input) const
+{
+    using tankora::TankInput;
+    switch (input) {
+    case TankInput::Length:
+        return dL;
+    case TankInput::Diameter:
+        return dD;
+    case TankInput::HeadDepth:
+        return db;
+    case TankInput::Height:
+        return eH;
+    case TankInput::Volume:
+        return eV;
+    case TankInput::Flow:
+        return eQ;
+    case TankInput::Time:
+        return eT;
+    }
+    return dL;
+}
+
+void TMainForm::MarkFailingInputs()
+{
+    const std::vector<tankora::TankInput> failing = tankora::FailingInputs(m_tank, Mode());
+    for (const tankora::TankInput input : failing)
+        Field(input)->SetMarked(true);
+    if (failing.empty())
+        return;
+    TDoubleEdit* first = Field(failing.front());
+    first->setFocus(Qt::OtherFocusReason);
+    first->selectAll();
 }
 
 void TMainForm::ShowMainResult()
@@ -350,6 +491,7 @@ void TMainForm::ShowMainResult()
     m_resultText->Show(FormattedResult(quantity == ResultQuantity::Volume
             ? tankora::CubicMetresToVolume(unit, value)
             : tankora::MetresToLength(unit, value)));
+    ShowResultHint();
 }
 
 void TMainForm::ShowFlowVolume()
@@ -371,6 +513,11 @@ void TMainForm::CbResultUnitsChange(QObject*)
 void TMainForm::cbResultunits2Change(QObject*)
 {
     ShowFlowVolume();
+}
+
+void TMainForm::cbMethodChange(QObject*)
+{
+    MarkResultsStale();
 }
 
 void TMainForm::RestoreResultUnitText()

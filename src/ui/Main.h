@@ -16,10 +16,19 @@
 // result group then says so (stExact).
 //
 // Modes (CalcOptions): 0 Volume, 1 Height, 2 New Height. A mode change sets
-// up the entry fields and the result area; an orientation change only
-// switches the diagram. A result-unit change re-displays the kept result
-// without recomputing, and only when the kept result is of the current
-// mode's quantity (a volume is never shown as a length).
+// up the entry fields and returns the result area to its start-up state; an
+// orientation change switches the diagram. A result-unit change re-displays
+// the kept result without recomputing. No number stays under a label it does
+// not belong to: a failed check clears the results as a mode change does, and
+// a result whose inputs (tank, entries, units, method) changed afterwards is
+// greyed with the hint "Press Calculate to update" until the next Calculate.
+// A failed check also marks every entry to blame and puts the focus in the
+// first one.
+//
+// Method (cbMethod): the table method (the default) or the exact geometry;
+// Method() is the one place the window decides which. Under a table result
+// that lies off the exact one by more than the engine's tolerance, the hint
+// line gives the exact value.
 //
 // Start-up language: the stored layout carries a translator and a binary
 // dictionary (cylang.mld relative to the current directory); the translator
@@ -28,7 +37,9 @@
 // SelectStartupLanguage, which may take the file beside the program's folder
 // and the language index given as the first argument.
 
+#include "calc/FailingInputs.h"
 #include "calc/Tank.h"
+#include "calc/VolumeMethod.h"
 #include "ui/UnitNames.h"
 
 #include "framework/app/Forms.h"
@@ -38,6 +49,8 @@
 #include "framework/controls/Image.h"
 #include "framework/controls/Label.h"
 #include "framework/controls/Panel.h"
+
+#include <optional>
 
 class TDoubleEdit;
 class TIvBinaryDictionary;
@@ -80,6 +93,7 @@ public:
     TPanel* Panel1 = nullptr;
     TBitBtn* BitBtn1 = nullptr;
     TBitBtn* BitBtn2 = nullptr;
+    TLabel* stResultHint = nullptr;
     TGroupBox* GroupBox1 = nullptr;
     TLabel* Label1 = nullptr;
     TLabel* Label2 = nullptr;
@@ -116,8 +130,23 @@ public:
     TIvBinaryDictionary* IvBinaryDictionary1 = nullptr;
     TPanel* LResult = nullptr;
     TPanel* eResult2 = nullptr;
+    TLabel* Label8 = nullptr;
+    TComboBox* cbMethod = nullptr;
     TComboBox* cbHead = nullptr;
     TLabel* stExact = nullptr;
+
+    // How the calculations obtain volumes and heights: the method chosen in
+    // cbMethod.
+    tankora::VolumeMethod Method() const;
+
+    // The native name of the unit selected in one of the window's unit
+    // lists, and the selection of the entry with that native name (false,
+    // selection unchanged, when the list has none).
+    std::string SelectedUnit(const TComboBox* list) const;
+    bool SelectUnit(TComboBox* list, std::string_view nativeName);
+
+    // Whether the shown results no longer match the inputs.
+    bool ResultsStale() const { return m_resultsStale; }
 
     // Step 1 of FormCreate. With a first command-line argument that is not
     // empty: when a cylang.mld lies beside the program's folder (the
@@ -149,6 +178,8 @@ public slots:
     void CbResultUnitsChange(QObject* Sender);
     // The flowed volume in the newly chosen unit.
     void cbResultunits2Change(QObject* Sender);
+    // Method change: a shown result came from the other method.
+    void cbMethodChange(QObject* Sender);
 
 private:
     // Which quantity LastResult holds.
@@ -160,10 +191,24 @@ private:
     void ShowMainResult();
     void ShowFlowVolume();
     void RestoreResultUnitText();
+    // Both results back to their start-up state.
+    void ClearResults();
+    // Greys the shown results (or shows them plainly again) and sets the hint line.
+    void SetResultsStale(bool stale);
+    void MarkResultsStale();
+    void ShowResultHint();
+    // Marks the entries to blame for a failed check; focus in the first.
+    void MarkFailingInputs();
+    TDoubleEdit* Field(tankora::TankInput input) const;
+    // The second line of a message box that reports a tank run empty or full.
+    std::string LimitLine() const;
 
     tankora::TankState m_tank;
     TUnitNames m_unitNames;
     ResultQuantity m_lastResultQuantity = ResultQuantity::None;
+    bool m_resultsStale = false;
+    // The exact main result (base units) where a table result lies off it.
+    std::optional<double> m_exactResult;
     // The texts of LResult and eResult2, which the user reads and copies.
     TResultText* m_resultText = nullptr;
     TResultText* m_flowVolumeText = nullptr;

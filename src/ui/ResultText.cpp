@@ -47,6 +47,21 @@ void TResultText::Show(const QString& text)
     Fit();
 }
 
+void TResultText::SetStale(bool stale)
+{
+    if (stale == m_stale)
+        return;
+    m_stale = stale;
+    if (!stale) {
+        // An empty palette takes the panel's again.
+        setPalette(QPalette());
+        return;
+    }
+    QPalette greyed = m_panel->palette();
+    greyed.setColor(QPalette::WindowText, greyed.color(QPalette::Disabled, QPalette::WindowText));
+    setPalette(greyed);
+}
+
 void TResultText::Fit()
 {
     const int frame = FrameWidth(*m_panel);

@@ -38,6 +38,11 @@ public:
     // Whether the shown text is elided.
     bool IsElided() const { return text() != m_wholeText; }
 
+    // A stale result (its inputs changed since) is drawn in the greyed text
+    // colour; otherwise in the panel's.
+    void SetStale(bool stale);
+    bool Stale() const { return m_stale; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -48,4 +53,5 @@ private:
 
     TPanel* m_panel;
     QString m_wholeText;
+    bool m_stale = false;
 };

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numbers>
+
 using namespace tankora;
 
 namespace {
@@ -59,6 +61,19 @@ TEST(Calculation, ZeroFlowIsReportedAsFlowedOut)
     EXPECT_EQ(FlowVolumeLabel(s), "Vol Out");
 }
 
+TEST(Calculation, InflowIntoAFullTankIsAnInflowOfNothing)
+{
+    TankState s = HalfFullFlatEndedTank();
+    s.LiquidHeight = 1;
+    s.FlowRate = -1;
+    s.FlowTime = 60;
+    RecordingSink sink;
+    ASSERT_TRUE(Calculate(s, CalcMode::NewHeight, sink));
+    EXPECT_NEAR(s.LastFlowVolume, 0.0, 1e-12);
+    EXPECT_NEAR(s.FlowLimitTime, 0.0, 1e-12);
+    EXPECT_EQ(FlowVolumeLabel(s), "Vol In");
+}
+
 TEST(Calculation, ResultIsKeptAlongsideASolverMessage)
 {
     TankState s = HalfFullFlatEndedTank();
@@ -67,7 +82,8 @@ TEST(Calculation, ResultIsKeptAlongsideASolverMessage)
     RecordingSink sink;
     EXPECT_TRUE(Calculate(s, CalcMode::NewHeight, sink));
     EXPECT_EQ(s.LastResult, 0.0);
-    EXPECT_EQ(s.LastFlowVolume, 3600.0);
+    // Only what the tank held flowed out: half of a 1 m x 1 m flat-ended tank.
+    EXPECT_NEAR(s.LastFlowVolume, std::numbers::pi / 8, 1e-12);
     EXPECT_EQ(FlowVolumeLabel(s), "Vol Out");
     EXPECT_EQ(
         sink.messages, std::vector<RecordedMessage>({ { MessageKind::Warning, "Tank empty" } }));

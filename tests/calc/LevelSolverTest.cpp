@@ -175,30 +175,53 @@ TEST(LevelSolver, DrainingExactlyEverythingGivesZeroWithoutMessage)
     }
 }
 
-TEST(LevelSolver, DrainingMoreThanHeldReportsTankEmptyAndKeepsTheFlow)
+// What really flowed is what the tank held (or the room it had), and the
+// time at which it ran empty (or full) is that volume over the rate.
+TEST(LevelSolver, DrainingMoreThanHeldReportsTankEmptyAndTheVolumeItHeld)
 {
     for (int orientation : { kHorizontal, kVertical }) {
         TankState s = Tank(orientation, 2, 1, 0.25);
         s.LiquidHeight = 0.9;
         ASSERT_TRUE(CheckInputs(s, CalcMode::Volume));
-        const double tooMuch = CalcVolume(s) * 1.0001;
+        const double held = CalcVolume(s);
         RecordingSink sink;
-        EXPECT_EQ(NewHeightFor(s, 0.9, tooMuch, 1, sink), 0.0);
-        EXPECT_EQ(s.FlowedVolume, tooMuch);
+        // Twice what it holds, flowing for 10 s: empty after 5 s.
+        EXPECT_EQ(NewHeightFor(s, 0.9, held / 5, 10, sink), 0.0);
+        EXPECT_DOUBLE_EQ(s.FlowedVolume, held);
+        EXPECT_DOUBLE_EQ(s.FlowLimitTime, 5.0);
         EXPECT_EQ(sink.messages, std::vector { kTankEmpty });
     }
 }
 
-TEST(LevelSolver, InflowBeyondCapacityReportsOverCapacityAndTheFullHeight)
+TEST(LevelSolver, InflowBeyondCapacityReportsOverCapacityAndTheRoomItHad)
 {
+    // Half full lying; standing, a full bottom head (a twelfth of the
+    // heads' pi/3 * D^2 * b, halved) and 0.25 m of shell (pi/4 * 0.25).
+    const double heldLying = FullVolume(Tank(kHorizontal, 2, 1, 0.25)) / 2;
+    const double heldStanding = std::numbers::pi / 24 + std::numbers::pi / 16;
     for (int orientation : { kHorizontal, kVertical }) {
         TankState s = Tank(orientation, 2, 1, 0.25);
+        const double room = FullVolume(s) - (orientation == kHorizontal ? heldLying : heldStanding);
         RecordingSink sink;
-        const double h = NewHeightFor(s, 0.5, -1, FullVolume(s), sink);
+        const double h = NewHeightFor(s, 0.5, -0.001, 1E6, sink);
         EXPECT_DOUBLE_EQ(h, FullHeight(s));
-        EXPECT_EQ(s.FlowedVolume, -FullVolume(s));
+        EXPECT_NEAR(s.FlowedVolume, -room, 1e-9);
+        EXPECT_NEAR(s.FlowLimitTime, room / 0.001, 1e-6);
         EXPECT_EQ(sink.messages, std::vector { kOverCapacity });
     }
+}
+
+TEST(LevelSolver, FlowsThatEndInsideTheTankReachNoLimit)
+{
+    TankState s = Tank(kHorizontal, 2, 1, 0.25);
+    RecordingSink sink;
+    NewHeightFor(s, 0.5, 0.0001, 10, sink);
+    EXPECT_DOUBLE_EQ(s.FlowedVolume, 0.001);
+    EXPECT_EQ(s.FlowLimitTime, -1.0);
+    NewHeightFor(s, 0.5, -0.0001, 10, sink);
+    EXPECT_DOUBLE_EQ(s.FlowedVolume, -0.001);
+    EXPECT_EQ(s.FlowLimitTime, -1.0);
+    EXPECT_TRUE(sink.messages.empty());
 }
 
 TEST(LevelSolver, FlatEndedVerticalNewHeightStartsFromTheCylinder)

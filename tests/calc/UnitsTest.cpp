@@ -151,6 +151,7 @@ TEST_P(TimeTest, ConvertsToSeconds)
 {
     const Conversion& c = GetParam();
     EXPECT_DOUBLE_EQ(TimeToSeconds(c.unit, c.value), c.expected);
+    EXPECT_DOUBLE_EQ(SecondsToTime(c.unit, c.expected), c.value);
 }
 
 INSTANTIATE_TEST_SUITE_P(Units, TimeTest,

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -135,13 +136,14 @@ TEST(Cli, OverCapacityPrintsTheFullHeightWithAnErrorAndExitsThree)
     EXPECT_EQ(run.err, "Error: Volume entered exceed total possible volume\n");
 }
 
-TEST(Cli, InflowBeyondCapacityPrintsTheFullHeightAndTheInflow)
+// The half-full unit tank holds pi/8 m3 and has as much room above.
+TEST(Cli, InflowBeyondCapacityPrintsTheFullHeightAndTheRoomThereWas)
 {
     const CliRun run = RunCli(
         With({ "new-height" }, With(kHalfFullTank, { "-H", "0.5", "-Q", "-1", "-t", "1 min" })));
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_EQ(run.OutLines(),
-        (Lines { "New Height: 1.0000 m", "Vol In: 60.0000 m3", "Capacity: 0.7854 m3" }));
+        (Lines { "New Height: 1.0000 m", "Vol In: 0.3927 m3", "Capacity: 0.7854 m3" }));
     EXPECT_EQ(run.err, "Error: Volume entered exceed total possible volume\n");
 }
 
@@ -151,7 +153,7 @@ TEST(Cli, DrainingTooMuchPrintsZeroWithTankEmptyAndExitsThree)
         { "new-height" }, With(kHalfFullTank, { "-H", "0.5", "-Q", "1 m3/min", "-t", "1 hour" })));
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_EQ(run.OutLines(),
-        (Lines { "New Height: 0.0000 m", "Vol Out: 60.0000 m3", "Capacity: 0.7854 m3" }));
+        (Lines { "New Height: 0.0000 m", "Vol Out: 0.3927 m3", "Capacity: 0.7854 m3" }));
     EXPECT_EQ(run.err, "Warning: Tank empty\n");
 }
 
@@ -190,6 +192,34 @@ TEST(CliJson, VolumeObjectHasTheContractMembersInOrder)
     EXPECT_EQ(json["messages"], nlohmann::ordered_json::array());
 }
 
+TEST(CliJson, ALimitReachedIsTimedInTheUnitOfTheTime)
+{
+    const double held = std::numbers::pi / 8;
+    const struct
+    {
+        Args flow;
+        const char* unit;
+        double limit;
+    } cases[] = {
+        { { "-Q", "1 m3/min", "-t", "1 hour" }, "hour", held / 60 }, // ran empty
+        { { "-Q", "-1", "-t", "1 min" }, "min", held / 60 }, // ran full
+        { { "-Q", "-1", "-t", "20" }, "s", held },
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli(
+            With({ "new-height", "--json" }, With(kHalfFullTank, With({ "-H", "0.5" }, c.flow))));
+        const auto json = nlohmann::json::parse(run.out);
+        ASSERT_TRUE(json.contains("limitTime")) << c.flow[1];
+        EXPECT_NEAR(json["limitTime"]["value"].get<double>(), c.limit, 1e-12);
+        EXPECT_EQ(json["limitTime"]["unit"], c.unit);
+        EXPECT_NEAR(json["second"]["value"].get<double>(), held, 1e-12);
+    }
+    // A flow that ends inside the tank reached no limit.
+    const CliRun run = RunCli(With({ "new-height", "--json" },
+        With(kHalfFullTank, { "-H", "0.5", "-Q", "-1", "-t", "0.1 s" })));
+    EXPECT_FALSE(nlohmann::json::parse(run.out).contains("limitTime"));
+}
+
 TEST(CliJson, NewHeightObjectCarriesTheFlowedVolumeAndTheMessage)
 {
     const CliRun run = RunCli({ "new-height", "--vertical", "--json", "-L", "2", "-D", "1", "-b",
@@ -201,15 +231,20 @@ TEST(CliJson, NewHeightObjectCarriesTheFlowedVolumeAndTheMessage)
         keys.push_back(item.key());
     EXPECT_EQ(keys,
         (std::vector<std::string> { "mode", "orientation", "method", "ok", "result", "second",
-            "capacity", "fill", "heads", "messages" }));
+            "limitTime", "capacity", "fill", "heads", "messages" }));
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["mode"], "new-height");
     EXPECT_EQ(json["orientation"], "vertical");
     EXPECT_EQ(json["result"],
         (nlohmann::json {
             { "label", "New Height" }, { "value", 0.0 }, { "unit", "mm" }, { "text", "0.0000" } }));
+    // Held: a full bottom head (pi/24 m3) and 0.25 m of shell (pi/16 m3).
+    const double held = std::numbers::pi / 24 + std::numbers::pi / 16;
     EXPECT_EQ(json["second"]["label"], "Vol Out");
-    EXPECT_EQ(json["second"]["value"], 10.0);
+    EXPECT_NEAR(json["second"]["value"].get<double>(), held, 1e-12);
+    EXPECT_EQ(json["second"]["text"], "0.3272");
+    EXPECT_NEAR(json["limitTime"]["value"].get<double>(), held / 10, 1e-12);
+    EXPECT_EQ(json["limitTime"]["unit"], "s");
     EXPECT_EQ(json["fill"], 0.0); // drained empty
     EXPECT_EQ(json["messages"],
         (nlohmann::json::array({ { { "kind", "warning" }, { "text", "Tank empty" } } })));

@@ -86,8 +86,9 @@ TEST(CliMethod, ExactMethodReportsWhatTheTableMethodReports)
             { "Height: 4.0000 m", "Capacity: 11.5192 m3" } },
         { With({ "new-height", "-H", "0.5", "-Q", "1", "-t", "1" },
               { "-L", "1", "-D", "1", "-b", "0" }),
+            // Only the pi/8 m3 the tank held flowed out.
             3, "Warning: Tank empty\n",
-            { "New Height: 0.0000 m", "Vol Out: 1.0000 m3", "Capacity: 0.7854 m3" } },
+            { "New Height: 0.0000 m", "Vol Out: 0.3927 m3", "Capacity: 0.7854 m3" } },
         { { "volume", "-L", "0", "-D", "1", "-b", "0", "-H", "0.5" }, 1,
             "Warning: Check your inputs\n", {} },
         // Half of a symmetric tank is half its capacity by either method.

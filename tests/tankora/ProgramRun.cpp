@@ -17,6 +17,8 @@ ProgramRun RunProgram(const ProgramStart& start)
         environment.remove(QStringLiteral("LC_MESSAGES"));
         environment.insert(QStringLiteral("LANG"), start.lang);
     }
+    for (const QString& variable : start.environment)
+        environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
     program.setProcessEnvironment(environment);
     program.setWorkingDirectory(start.folder);
     QFile::remove(start.dumpFile);

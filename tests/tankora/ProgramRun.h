@@ -30,6 +30,8 @@ struct ProgramStart
     QString dumpFile;
     // LANG, with LC_ALL and LC_MESSAGES removed; empty keeps the environment's.
     QString lang;
+    // More variables, NAME=value each.
+    QStringList environment;
 };
 
 ProgramRun RunProgram(const ProgramStart& start);

@@ -12,6 +12,7 @@
 #include "ui/DoubleEdit.h"
 #include "ui/Main.h"
 #include "ui/RzRadGrp.h"
+#include "ui/WindowTexts.h"
 
 #include <QMetaProperty>
 #include <QProcess>
@@ -65,6 +66,9 @@ std::set<QString> ProgramTexts()
         = { tankora::kCheckInputsText, tankora::kOverCapacityText, tankora::kTankEmptyText,
               // the two fragments of a numeric field's range hint
               "Use any value between", "to",
+              // the window's notices, hints and second message lines
+              tankora::kDecimalMarkNotice, tankora::kStaleResultHint, tankora::kRanEmptyAfter,
+              tankora::kRanFullAfter, tankora::kTableMethodOffHint,
               // the message boxes' captions and button
               SMsgDlgWarning.Text, SMsgDlgError.Text, SOKButton.Text,
               // the window's system menu

@@ -87,7 +87,8 @@ protected:
             .arguments = arguments,
             .folder = Cwd(),
             .dumpFile = Root() + QStringLiteral("/state.json"),
-            .lang = QString::fromLatin1(lang) });
+            .lang = QString::fromLatin1(lang),
+            .environment = {} });
     }
 
     static std::unique_ptr<QTemporaryDir> s_root;

@@ -2,6 +2,8 @@
 // the window's state once it has started, as JSON, then the program ends.
 #include "ProgramRun.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -58,8 +60,9 @@ TEST(WindowDump, WritesTheWindowAsItStartedAndEnds)
     std::vector<std::string> names;
     for (const json& component : state["components"])
         names.push_back(component["name"]);
-    EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 5),
-        std::vector<std::string>({ "MainForm", "Panel1", "BitBtn1", "BitBtn2", "GroupBox1" }));
+    EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 6),
+        std::vector<std::string>(
+            { "MainForm", "Panel1", "BitBtn1", "BitBtn2", "stResultHint", "GroupBox1" }));
     // The translator and the dictionary come after every control.
     EXPECT_EQ(std::vector<std::string>(names.end() - 3, names.end()),
         std::vector<std::string>({ "VerticalImg", "IvTranslator1", "IvBinaryDictionary1" }));
@@ -74,7 +77,7 @@ TEST(WindowDump, WritesTheWindowAsItStartedAndEnds)
     }
     names.erase(std::remove(names.begin(), names.end(), ""), names.end());
     EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
-    EXPECT_EQ(names.size(), 42u); // with the head list and the note on exact results
+    EXPECT_EQ(names.size(), 45u); // with the head list and the note on exact results
 
     const json* units = Component(state, "CbResultUnits");
     ASSERT_NE(units, nullptr);
@@ -97,6 +100,36 @@ TEST(WindowDump, WritesTheWindowAsItStartedAndEnds)
     ASSERT_NE(secondResult, nullptr);
     EXPECT_EQ(secondResult->at("visible"), false);
     EXPECT_EQ(secondResult->at("caption"), "Result: ");
+}
+
+// Outside checks read the window as it starts for everyone, whatever the
+// machine's user left in the saved settings; and the dump saves nothing.
+TEST(WindowDump, IgnoresAndKeepsTheSavedSettings)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("config/Tankora")));
+    const QString saved = folder.filePath(QStringLiteral("config/Tankora/Tankora.conf"));
+    const QByteArray content = "[General]\nmode=height\nmethod=exact\n[tank]\nL=7\n";
+    {
+        QFile file(saved);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    tankora::test::ProgramStart start;
+    start.folder = folder.path();
+    start.dumpFile = folder.filePath(QStringLiteral("state.json"));
+    start.environment
+        = { QStringLiteral("XDG_CONFIG_HOME=") + folder.filePath(QStringLiteral("config")) };
+    const ProgramRun run = RunProgram(start);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    ASSERT_TRUE(run.state);
+    EXPECT_EQ(Component(*run.state, "CalcOptions")->at("itemIndex"), 0);
+    EXPECT_EQ(Component(*run.state, "cbMethod")->at("itemIndex"), 0);
+    EXPECT_EQ(Component(*run.state, "dL")->at("text"), "0");
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), content);
 }
 
 TEST(WindowDump, AFileThatCannotBeWrittenEndsTheProgramWithAnError)

@@ -5,7 +5,7 @@
 
 #include "MessageLog.h"
 #include "SeparatorScope.h"
-#include "WindowKeys.h"
+#include "UserInput.h"
 #include "ui/DoubleEdit.h"
 #include "ui/Main.h"
 #include "ui/RzRadGrp.h"

@@ -123,7 +123,11 @@ void ExpectTidy(QWidget* parent, const std::string& state)
         }
         const QFontMetrics metrics(control->font());
         if (auto* label = qobject_cast<QLabel*>(control)) {
-            EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width()) << where;
+            // A label that wraps its lines must hold them all.
+            if (label->wordWrap())
+                EXPECT_LE(label->heightForWidth(label->width()), label->height()) << where;
+            else
+                EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width()) << where;
         }
         if (auto* list = qobject_cast<QComboBox*>(control)) {
             for (int i = 0; i < list->count(); ++i)

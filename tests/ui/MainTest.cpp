@@ -7,7 +7,7 @@
 #include "MessageLog.h"
 #include "QStringPrinter.h"
 #include "SeparatorScope.h"
-#include "WindowKeys.h"
+#include "UserInput.h"
 #include "calc/Units.h"
 #include "ui/DoubleEdit.h"
 #include "ui/ResultText.h"
@@ -47,14 +47,16 @@ protected:
     static void Type(TDoubleEdit* field, const char* text) { tankora::test::Type(field, text); }
     static void Choose(TComboBox* list, const char* name) { tankora::test::Choose(list, name); }
 
-    void ChooseMode(int mode)
-    {
-        TRzGroupButton* button = Form().CalcOptions->Buttons().at(mode);
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-        ASSERT_EQ(Form().CalcOptions->ItemIndex(), mode);
-    }
+    void ChooseMode(int mode) { tankora::test::ChooseMode(Form(), mode); }
 
     void Calculate() { QTest::mouseClick(Form().BitBtn2, Qt::LeftButton); }
+
+    // Focus moves only inside the active window.
+    void Activate()
+    {
+        Form().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
+    }
 
     // The worked example's tank: horizontal, L = D = 1 m, flat ends.
     void EnterUnitTank()
@@ -147,6 +149,8 @@ TEST_F(MainFormTest, StartsInVolumeModeWithTheHorizontalDiagram)
     EXPECT_EQ(Form().eH->Color(), clWindow);
     EXPECT_EQ(Form().stResult->Caption(), QStringLiteral("Volume"));
     EXPECT_EQ(Result(), QStringLiteral("0"));
+    EXPECT_EQ(Form().cbMethod->Text(), QStringLiteral("Table"));
+    EXPECT_EQ(Form().Method(), tankora::VolumeMethod::Table);
     EXPECT_FALSE(Form().stResult2->isVisible());
     EXPECT_FALSE(Form().cbResultunits2->isVisible());
     EXPECT_FALSE(Form().eResult2->isVisible());
@@ -209,11 +213,19 @@ TEST_F(MainFormTest, PlacesTheModeButtonsUnderTheGroupCaption)
 
 TEST_F(MainFormTest, CalculateRightAfterStartAsksToCheckTheInputs)
 {
+    Activate();
     Calculate();
     ASSERT_EQ(m_messages.Entries().size(), 1u);
     EXPECT_EQ(m_messages.Entries()[0], "Warning: Check your inputs");
     EXPECT_EQ(Result(), QStringLiteral("0"));
     EXPECT_EQ(Form().Tank().LastResult, 0.0);
+    // L and D (both 0) are to blame, b = 0 is not; the focus is in L.
+    EXPECT_TRUE(Form().dL->Marked());
+    EXPECT_TRUE(Form().dD->Marked());
+    EXPECT_FALSE(Form().db->Marked());
+    EXPECT_FALSE(Form().eH->Marked());
+    EXPECT_EQ(QApplication::focusWidget(), Form().dL);
+    EXPECT_EQ(Form().dL->selectedText(), QStringLiteral("0"));
 }
 
 TEST_F(MainFormTest, VolumeOfAHalfFullTankAndItsConversionToLitres)
@@ -281,9 +293,37 @@ TEST_F(MainFormTest, SolverMessagesAreShownAndTheirResultStands)
     Calculate();
     EXPECT_EQ(Result(), QStringLiteral("0.0000"));
     EXPECT_EQ(Form().stResult2->Caption(), QStringLiteral("Vol Out"));
+    // 1 m3/s drains the pi/8 m3 the tank held in 0.3927 s.
     EXPECT_EQ(m_messages.Entries(),
-        (std::vector<std::string> {
-            "Error: Volume entered exceed total possible volume", "Warning: Tank empty" }));
+        (std::vector<std::string> { "Error: Volume entered exceed total possible volume",
+            "Warning: Tank empty\nRan empty after 0.3927 s" }));
+}
+
+// A flow that runs the half-full unit tank (pi/8 m3 held, as much room) empty
+// or full moves only what there was, and the box says when.
+TEST_F(MainFormTest, FlowsPastEmptyOrFullReportWhatReallyFlowedAndWhen)
+{
+    EnterUnitTank();
+    ChooseMode(2);
+    Type(Form().eH, "0.5");
+    Type(Form().eQ, "0.005");
+    Type(Form().eT, "2");
+    Choose(Form().cbtu, "min");
+    Calculate(); // 0.6 m3 asked for: empty after 78.54 s
+    EXPECT_EQ(Result(), QStringLiteral("0.0000"));
+    EXPECT_EQ(Form().stResult2->Caption(), QStringLiteral("Vol Out"));
+    EXPECT_EQ(Form().eResult2->Caption(), QStringLiteral("0.3927"));
+    Choose(Form().cbResultunits2, "litres");
+    EXPECT_EQ(Form().eResult2->Caption(), QStringLiteral("392.6991"));
+
+    Type(Form().eQ, "-0.005");
+    Calculate();
+    EXPECT_EQ(Result(), QStringLiteral("1.0000"));
+    EXPECT_EQ(Form().stResult2->Caption(), QStringLiteral("Vol In"));
+    EXPECT_EQ(Form().eResult2->Caption(), QStringLiteral("392.6991"));
+    EXPECT_EQ(m_messages.Entries(),
+        (std::vector<std::string> { "Warning: Tank empty\nRan empty after 1.3090 min",
+            "Error: Volume entered exceed total possible volume\nRan full after 1.3090 min" }));
 }
 
 TEST_F(MainFormTest, HeightModeShowsTheHeightsUnitInTheResultList)
@@ -339,27 +379,115 @@ TEST_F(MainFormTest, ClickingTheCurrentModeAgainKeepsTheEntries)
     EXPECT_EQ(Form().eH->Text(), QStringLiteral("0.5"));
 }
 
-TEST_F(MainFormTest, ModeChangeKeepsTheShownResult)
+TEST_F(MainFormTest, ModeChangeReturnsBothResultsToTheirStartUpState)
+{
+    EnterUnitTank();
+    ChooseMode(2);
+    Type(Form().eH, "0.5");
+    Type(Form().eQ, "0.001");
+    Type(Form().eT, "60");
+    Calculate();
+    ASSERT_EQ(Result(), QStringLiteral("0.4399"));
+    ASSERT_EQ(Form().eResult2->Caption(), QStringLiteral("0.0600"));
+
+    ChooseMode(1);
+    EXPECT_EQ(Form().stResult->Caption(), QStringLiteral("Height"));
+    EXPECT_EQ(Result(), QStringLiteral("0"));
+    // A unit change has nothing to convert: no old height shown as a new one.
+    Choose(Form().CbResultUnits, "cm");
+    EXPECT_EQ(Result(), QStringLiteral("0.0000"));
+    EXPECT_EQ(Form().CbResultUnits->Text(), QStringLiteral("cm"));
+
+    ChooseMode(2);
+    EXPECT_EQ(Result(), QStringLiteral("0"));
+    EXPECT_EQ(Form().eResult2->Caption(), QStringLiteral("0"));
+    EXPECT_EQ(Form().stResult2->Caption(), QStringLiteral("Volume"));
+    Choose(Form().cbResultunits2, "litres");
+    EXPECT_EQ(Form().eResult2->Caption(), QStringLiteral("0.0000"));
+}
+
+TEST_F(MainFormTest, AFailedCheckClearsTheResultsAndMarksEveryFieldToBlame)
 {
     EnterUnitTank();
     Type(Form().eH, "0.5");
     Calculate();
-    ChooseMode(1);
+    ASSERT_EQ(Result(), QStringLiteral("0.3927"));
+
+    Type(Form().dD, "0");
+    Type(Form().eH, "-1");
+    Activate();
+    Calculate();
+    EXPECT_EQ(m_messages.Entries(), (std::vector<std::string> { "Warning: Check your inputs" }));
+    EXPECT_EQ(Result(), QStringLiteral("0"));
+    EXPECT_FALSE(Form().dL->Marked());
+    EXPECT_TRUE(Form().dD->Marked());
+    EXPECT_TRUE(Form().eH->Marked());
+    EXPECT_EQ(QApplication::focusWidget(), Form().dD);
+    EXPECT_EQ(Form().dD->selectedText(), QStringLiteral("0"));
+
+    // Typing replaces the selected text; the mark goes with the change.
+    QTest::keyClick(Form().dD, Qt::Key_1);
+    EXPECT_EQ(Form().dD->Text(), QStringLiteral("1"));
+    EXPECT_FALSE(Form().dD->Marked());
+    EXPECT_TRUE(Form().eH->Marked());
+    Type(Form().eH, "0.5");
+    Calculate();
     EXPECT_EQ(Result(), QStringLiteral("0.3927"));
-    EXPECT_EQ(Form().stResult->Caption(), QStringLiteral("Height"));
+    EXPECT_FALSE(Form().eH->Marked());
 }
 
-TEST_F(MainFormTest, UnitChangeNeverShowsAVolumeAsALength)
+// The frame is drawn, not only remembered.
+TEST_F(MainFormTest, AMarkedFieldShowsARedFrame)
+{
+    Calculate();
+    const QImage marked = Form().dL->grab().toImage();
+    const QColor edge = marked.pixelColor(marked.width() / 2, 0);
+    EXPECT_GT(edge.red(), 150);
+    EXPECT_LT(edge.green(), 60);
+    QTest::keyClick(Form().dL, Qt::Key_2);
+    const QImage plain = Form().dL->grab().toImage();
+    EXPECT_LT(plain.pixelColor(plain.width() / 2, 0).red()
+            - plain.pixelColor(plain.width() / 2, 0).green(),
+        60);
+}
+
+TEST_F(MainFormTest, ChangedInputsGreyTheResultUntilTheNextCalculate)
 {
     EnterUnitTank();
     Type(Form().eH, "0.5");
-    Calculate(); // 0.3927 m3
-    ChooseMode(1);
-    Choose(Form().CbResultUnits, "cm");
-    EXPECT_EQ(Result(), QStringLiteral("0.0000"));
-    ChooseMode(0);
+    Calculate();
+    TResultText* shown = Shown(Form().LResult);
+    const QColor fresh = shown->palette().color(QPalette::WindowText);
+    ASSERT_FALSE(Form().ResultsStale());
+    EXPECT_TRUE(Form().stResultHint->Caption().isEmpty());
+
+    QString calculated = Result();
+    const auto expectStale = [&](const char* after) {
+        EXPECT_TRUE(Form().ResultsStale()) << after;
+        EXPECT_EQ(Result(), calculated) << after;
+        EXPECT_NE(shown->palette().color(QPalette::WindowText), fresh) << after;
+        EXPECT_EQ(Form().stResultHint->Caption(), QStringLiteral("Press Calculate to update"))
+            << after;
+        Calculate();
+        calculated = Result();
+        EXPECT_FALSE(Form().ResultsStale()) << after;
+        EXPECT_EQ(shown->palette().color(QPalette::WindowText), fresh) << after;
+    };
+    Type(Form().dD, "2");
+    expectStale("a dimension typed");
+    Choose(Form().cbLu, "cm");
+    EXPECT_TRUE(Form().ResultsStale());
+    Choose(Form().cbLu, "m");
+    Type(Form().dD, "1");
+    expectStale("a unit chosen");
+    Choose(Form().CbOrientation, "Vertical Cylindrical Tank");
+    Choose(Form().CbOrientation, "Horizontal Cylindrical Tank");
+    expectStale("the orientation chosen");
+    Choose(Form().cbMethod, "Exact");
+    expectStale("the method chosen");
+    // Converting a result changes no input.
     Choose(Form().CbResultUnits, "litres");
-    EXPECT_EQ(Result(), QStringLiteral("392.6991"));
+    EXPECT_FALSE(Form().ResultsStale());
 }
 
 TEST_F(MainFormTest, UnitChangeBeforeAnyCalculationShowsZero)
@@ -627,7 +755,7 @@ TEST_P(TranslatedUnitsTest, ResultsAreTheSameWhateverTheListsShow)
 
 INSTANTIATE_TEST_SUITE_P(NativeAndGerman, TranslatedUnitsTest, ::testing::Bool());
 
-TEST_F(MainFormTest, OrientationChangeSwitchesOnlyTheDiagram)
+TEST_F(MainFormTest, OrientationChangeSwitchesTheDiagramAndKeepsTheEntries)
 {
     EnterUnitTank();
     Type(Form().eH, "0.5");
@@ -637,6 +765,7 @@ TEST_F(MainFormTest, OrientationChangeSwitchesOnlyTheDiagram)
     EXPECT_FALSE(Form().HorizontalImg->isVisible());
     EXPECT_EQ(Form().Tank().Orientation, 1);
     EXPECT_EQ(Result(), QStringLiteral("0.3927"));
+    EXPECT_TRUE(Form().ResultsStale());
     EXPECT_EQ(Form().eH->Text(), QStringLiteral("0.5"));
 }
 

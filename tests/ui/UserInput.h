@@ -1,9 +1,10 @@
 #pragma once
-// Driving the window as a user does: typing into a field, choosing a list
-// entry with the arrow keys.
+// The window driven as a user drives it: text replaced by typing, list
+// entries chosen with the arrow keys, modes chosen by clicking their buttons.
 
-#include "framework/controls/ComboBox.h"
 #include "ui/DoubleEdit.h"
+#include "ui/Main.h"
+#include "ui/RzRadGrp.h"
 
 #include <QTest>
 
@@ -20,8 +21,8 @@ inline void Type(TDoubleEdit* field, const char* text)
     QTest::keyClicks(field, QString::fromLatin1(text));
 }
 
-// Picks the entry shown as `name` with the arrow keys; each step that
-// changes the entry reports a change.
+// Picks the entry named `name` with the arrow keys; each step that changes
+// the entry reports a change.
 inline void Choose(TComboBox* list, const char* name)
 {
     const QString wanted = QString::fromUtf8(name);
@@ -31,6 +32,14 @@ inline void Choose(TComboBox* list, const char* name)
     for (int guard = list->count(); list->currentIndex() != target && guard > 0; --guard)
         QTest::keyClick(list, list->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
     ASSERT_EQ(list->currentText(), wanted);
+}
+
+// Clicks the round mark of mode `mode`'s button.
+inline void ChooseMode(TMainForm& form, int mode)
+{
+    TRzGroupButton* button = form.CalcOptions->Buttons().at(mode);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    ASSERT_EQ(form.CalcOptions->ItemIndex(), mode);
 }
 
 } // namespace tankora::test
