@@ -49,11 +49,7 @@ std::string ResultUnit(const CalcRequest& request)
 
 TankState ReadState(const CalcRequest& request)
 {
-    TankState state;
-    state.Orientation = request.vertical ? kVertical : kHorizontal;
-    state.TankLength = ReadQuantity("--length", request.length, QuantityKind::Length);
-    state.TankDiameter = ReadQuantity("--diameter", request.diameter, QuantityKind::Length);
-    state.HeadDepth = ReadQuantity("--head", request.head, QuantityKind::Length);
+    TankState state = ReadTank(request.tank);
     if (request.mode != CalcMode::Height)
         state.LiquidHeight = ReadQuantity("--height", request.height, QuantityKind::Length);
     if (request.mode == CalcMode::Height)
@@ -99,16 +95,17 @@ int RunCalc(const CalcRequest& request, std::ostream& out)
     TankState state = ReadState(request);
     const std::string unit = ResultUnit(request);
     RequireUnit("--flow-volume-unit", request.flowVolumeUnit, QuantityKind::Volume);
+    const VolumeMethod method = ResolveMethod(state, request.method, request.methodGiven);
 
     CliMessages messages;
-    const bool ok = Calculate(state, request.mode, messages, request.method);
+    const bool ok = Calculate(state, request.mode, messages, method);
     const bool withFlow = request.mode == CalcMode::NewHeight;
 
     if (request.json) {
         nlohmann::ordered_json json;
         json["mode"] = ModeName(request.mode);
-        json["orientation"] = request.vertical ? "vertical" : "horizontal";
-        json["method"] = MethodName(request.method);
+        json["orientation"] = request.tank.vertical ? "vertical" : "horizontal";
+        json["method"] = MethodName(method);
         json["ok"] = ok;
         if (ok) {
             json["result"] = ToJson(MainResult(state, request.mode, unit));
@@ -122,7 +119,8 @@ int RunCalc(const CalcRequest& request, std::ostream& out)
             nlohmann::ordered_json capacity = ToJson(Capacity(state, request.mode, unit));
             capacity.erase("label");
             json["capacity"] = capacity;
-            json["fill"] = FillFraction(state, request.mode, request.method);
+            json["fill"] = FillFraction(state, request.mode, method);
+            json["heads"] = HeadsJson(state);
         }
         json["messages"] = messages.ToJson();
         out << json.dump(2) << '\n';

@@ -2,6 +2,7 @@
 // The volume, height and new-height commands: the window's Calculate with
 // entries taken from the command line.
 
+#include "TankArgs.h"
 #include "calc/Tank.h"
 #include "calc/VolumeMethod.h"
 
@@ -11,13 +12,13 @@
 struct CalcRequest
 {
     tankora::CalcMode mode = tankora::CalcMode::Volume;
-    bool vertical = false;
-    std::string length, diameter, head; // quantity arguments as given
+    TankArgs tank;
     std::string height, volume, flow, time; // those the mode reads
     std::string unit; // result unit, when unitGiven; else the mode's default
     bool unitGiven = false; // -u was given (an empty name is then refused)
     std::string flowVolumeUnit = "m3";
     tankora::VolumeMethod method = tankora::VolumeMethod::Table;
+    bool methodGiven = false; // --method was on the command line
     bool json = false;
 };
 

@@ -1,5 +1,6 @@
 #include "CliOutput.h"
 
+#include "calc/TankHeads.h"
 #include "nls/NumberText.h"
 
 #include <iostream>
@@ -37,6 +38,24 @@ nlohmann::ordered_json ToJson(const ShownValue& shown)
     json["value"] = shown.value;
     json["unit"] = shown.unit;
     json["text"] = FormatFixed4(shown.value);
+    return json;
+}
+
+nlohmann::ordered_json HeadsJson(const tankora::TankState& tank)
+{
+    const auto specs = tankora::HeadSpecsOf(tank);
+    const auto heads = tankora::HeadsOf(tank);
+    nlohmann::ordered_json json = nlohmann::ordered_json::array();
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+        nlohmann::ordered_json head;
+        head["shape"] = tankora::HeadKindName(specs[i].kind);
+        head["depth"] = heads[i].Depth();
+        if (specs[i].kind == tankora::HeadKind::Torispherical) {
+            head["f"] = specs[i].crown;
+            head["k"] = specs[i].knuckle;
+        }
+        json.push_back(head);
+    }
     return json;
 }
 

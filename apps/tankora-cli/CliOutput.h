@@ -3,6 +3,7 @@
 // their JSON form, and the engine's messages on stderr.
 
 #include "calc/CalcMessages.h"
+#include "calc/Tank.h"
 #include "calc/VolumeMethod.h"
 
 #include <nlohmann/json.hpp>
@@ -32,6 +33,10 @@ void PrintPlain(std::ostream& out, const ShownValue& shown);
 
 // {"label", "value", "unit", "text"} in that order.
 nlohmann::ordered_json ToJson(const ShownValue& shown);
+
+// [FIRST, SECOND] heads of a checked tank, each {"shape", "depth"} (m),
+// plus "f" and "k" for a torispherical head.
+nlohmann::ordered_json HeadsJson(const tankora::TankState& tank);
 
 // Writes each engine message to stderr at once as "Warning: TEXT" or
 // "Error: TEXT", and keeps it for the JSON output.

@@ -48,11 +48,8 @@ void PrintAligned(std::ostream& out, const TextRow& header, const std::vector<Te
 
 int RunTable(const TableRequest& request, std::ostream& out)
 {
-    TankState tank;
-    tank.Orientation = request.vertical ? kVertical : kHorizontal;
-    tank.TankLength = ReadQuantity("--length", request.length, QuantityKind::Length);
-    tank.TankDiameter = ReadQuantity("--diameter", request.diameter, QuantityKind::Length);
-    tank.HeadDepth = ReadQuantity("--head", request.head, QuantityKind::Length);
+    const TankState tank = ReadTank(request.tank);
+    const VolumeMethod method = ResolveMethod(tank, request.method, request.methodGiven);
     RequireUnit("--unit", request.volumeUnit, QuantityKind::Volume);
     RequireUnit("--height-unit", request.heightUnit, QuantityKind::Length);
     if (request.rows < 1 || request.rows > kMaxGaugeSteps)
@@ -60,7 +57,7 @@ int RunTable(const TableRequest& request, std::ostream& out)
     const std::string heightUnit(ResultLengthUnitFor(request.heightUnit));
 
     CliMessages messages;
-    const auto table = GaugeTable(tank, request.rows, request.method);
+    const auto table = GaugeTable(tank, request.rows, method);
     if (!table) {
         messages.Show(MessageKind::Warning, kCheckInputsText);
         if (request.format == TableFormat::Json)

@@ -1,6 +1,7 @@
 #pragma once
 // The table command: a gauge table of the tank in the chosen units.
 
+#include "TankArgs.h"
 #include "calc/VolumeMethod.h"
 
 #include <iosfwd>
@@ -10,12 +11,12 @@ enum class TableFormat { Plain, Csv, Json };
 
 struct TableRequest
 {
-    bool vertical = false;
-    std::string length, diameter, head; // quantity arguments as given
+    TankArgs tank;
     int rows = 100; // equal height steps from empty to full
     std::string volumeUnit = "m3";
     std::string heightUnit = "m";
     tankora::VolumeMethod method = tankora::VolumeMethod::Table;
+    bool methodGiven = false; // --method was on the command line
     TableFormat format = TableFormat::Plain;
 };
 

@@ -19,29 +19,20 @@ namespace {
 
 constexpr int kUsageExitCode = 2;
 
-const char* const kQuantityHelp = "a number, optionally followed by one blank and a unit name";
-
-// --method table|exact; anything else is a usage error.
-void AddMethodOption(CLI::App& command, tankora::VolumeMethod& method)
+// --method table|exact; anything else is a usage error. `given` records
+// that it was on the command line.
+void AddMethodOption(CLI::App& command, tankora::VolumeMethod& method, bool& given)
 {
     using tankora::VolumeMethod;
     const std::map<std::string, VolumeMethod> names
         = { { "table", VolumeMethod::Table }, { "exact", VolumeMethod::Exact } };
     command
         .add_option("--method", method,
-            "table: the fraction tables with linear interpolation (default, the window's); "
-            "exact: the closed-form geometry, heights solved to full precision")
-        ->transform(CLI::CheckedTransformer(names));
-}
-
-void AddTankOptions(CLI::App& command, bool& vertical, std::string& length, std::string& diameter,
-    std::string& head)
-{
-    command.add_flag("--vertical", vertical, "a vertical tank (default: horizontal)");
-    command.add_option("-L,--length", length, "shell length L: " + std::string(kQuantityHelp))
-        ->required();
-    command.add_option("-D,--diameter", diameter, "diameter D")->required();
-    command.add_option("-b,--head", head, "depth b of each head (0: flat ends)")->required();
+            "table: the fraction tables with linear interpolation (default for "
+            "semi-ellipsoidal and flat heads, the window's); exact: the closed-form geometry, "
+            "heights solved to full precision (default for every other head)")
+        ->transform(CLI::CheckedTransformer(names))
+        ->each([&given](const std::string&) { given = true; });
 }
 
 CLI::App* AddCalcCommand(CLI::App& app, CalcRequest& request, const char* name,
@@ -49,7 +40,7 @@ CLI::App* AddCalcCommand(CLI::App& app, CalcRequest& request, const char* name,
 {
     CLI::App* command = app.add_subcommand(name, description);
     request.mode = mode;
-    AddTankOptions(*command, request.vertical, request.length, request.diameter, request.head);
+    AddTankOptions(*command, request.tank);
     if (mode != tankora::CalcMode::Height)
         command->add_option("-H,--height", request.height, "liquid height H")->required();
     if (mode == tankora::CalcMode::Height)
@@ -63,7 +54,7 @@ CLI::App* AddCalcCommand(CLI::App& app, CalcRequest& request, const char* name,
     }
     command->add_option("-u,--unit", request.unit, "unit of the result")
         ->each([&request](const std::string&) { request.unitGiven = true; });
-    AddMethodOption(*command, request.method);
+    AddMethodOption(*command, request.method, request.methodGiven);
     command->add_flag("--json", request.json, "print one JSON object");
     return command;
 }
@@ -71,11 +62,11 @@ CLI::App* AddCalcCommand(CLI::App& app, CalcRequest& request, const char* name,
 CLI::App* AddTableCommand(CLI::App& app, TableRequest& request, bool& csv, bool& json)
 {
     CLI::App* command = app.add_subcommand("table", "gauge table: volume at equal height steps");
-    AddTankOptions(*command, request.vertical, request.length, request.diameter, request.head);
+    AddTankOptions(*command, request.tank);
     command->add_option("--rows", request.rows, "height steps from empty to full (default 100)");
     command->add_option("-u,--unit", request.volumeUnit, "volume unit (default m3)");
     command->add_option("--height-unit", request.heightUnit, "height unit (default m)");
-    AddMethodOption(*command, request.method);
+    AddMethodOption(*command, request.method, request.methodGiven);
     auto* csvFlag = command->add_flag("--csv", csv, "comma-separated values with a header line");
     auto* jsonFlag = command->add_flag("--json", json, "a JSON array of rows");
     csvFlag->excludes(jsonFlag);

@@ -1,7 +1,8 @@
 // Engine speed: CalcVolume and the height solves of both orientations, each
 // beside the closed-form exact volume of the same tank as the baseline.
 // After the usual report, prints each engine benchmark's time as a ratio to
-// the baseline of its orientation measured in the same run.
+// the baseline of its orientation measured in the same run, and each head
+// shape's (HeadsBench.cpp) as a ratio to the ellipsoidal exact volume.
 
 #include "calc/LevelSolver.h"
 #include "calc/Tank.h"
@@ -150,12 +151,28 @@ public:
                 continue;
             for (const char* name : { "EngineVolume/", "EngineHeight/" }) {
                 const auto found = times.find(name + std::string(orientation));
-                if (found != times.end()) {
-                    std::printf("  %-24s %8.1f ns  %6.2fx\n", found->first.c_str(), found->second,
-                        found->second / baseline->second);
-                }
+                if (found != times.end())
+                    PrintRatio(found->first, found->second, baseline->second);
             }
         }
+        std::printf("\nHead shapes, as a ratio to the ellipsoidal exact volume of the same "
+                    "orientation:\n");
+        for (const char* orientation : { "horizontal", "vertical" }) {
+            const auto baseline = times.find(std::string("ExactVolume/ellipsoidal_") + orientation);
+            if (baseline == times.end() || baseline->second <= 0)
+                continue;
+            for (const auto& [name, time] : times) {
+                const bool head
+                    = name.starts_with("ExactVolume/") || name.starts_with("ExactHeight/");
+                if (head && name.ends_with(orientation))
+                    PrintRatio(name, time, baseline->second);
+            }
+        }
+    }
+
+    static void PrintRatio(const std::string& name, double time, double baseline)
+    {
+        std::printf("  %-36s %9.1f ns  %6.2fx\n", name.c_str(), time, time / baseline);
     }
 
     std::map<std::string, double> times;

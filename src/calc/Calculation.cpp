@@ -14,7 +14,7 @@ bool Calculate(TankState& state, CalcMode mode, MessageSink& messages, VolumeMet
         messages.Show(MessageKind::Warning, kCheckInputsText);
         return false;
     }
-    const bool exact = method == VolumeMethod::Exact;
+    const bool exact = MethodFor(state, method) == VolumeMethod::Exact;
     switch (mode) {
     case CalcMode::Volume:
         state.LastResult = VolumeAtEnteredHeight(state, method);

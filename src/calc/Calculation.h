@@ -19,7 +19,8 @@ namespace tankora {
 // m, and LastFlowVolume = |FlowedVolume|) and returns true; a solver message
 // may have been reported on the way. A mode outside the three computes
 // nothing and returns false. `method` chooses how volumes are read and
-// heights solved; the window always uses the tables.
+// heights solved (MethodFor: a tank the tables do not know is computed
+// exactly whatever `method` says).
 bool Calculate(TankState& state, CalcMode mode, MessageSink& messages,
     VolumeMethod method = VolumeMethod::Table);
 

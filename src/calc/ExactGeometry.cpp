@@ -1,117 +1,119 @@
 #include "calc/ExactGeometry.h"
 
+#include "calc/TankHeads.h"
+#include "calc/heads/CircleSegment.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace tankora {
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
 
 // Enough halvings to cross the whole double range; Newton steps need far fewer.
 constexpr int kMaxSolverSteps = 1100;
 
-// x - sin x for 0 <= x <= pi. Below 1 the difference of two nearly equal
-// numbers would lose up to all digits near 0, so the Taylor series
-// x^3/3! - x^5/5! + ... is summed instead.
-double XMinusSinX(double x)
+// The tank as a shell plus its two heads, built once per question.
+class ShellAndHeads
 {
-    if (x >= 1)
-        return x - std::sin(x);
-    const double xx = x * x;
-    double term = x * xx / 6;
-    double sum = term;
-    for (int power = 3; power < 60; power += 2) {
-        term *= -xx / ((power + 1) * (power + 2));
-        sum += term;
-        if (std::fabs(term) <= kEpsilon * sum)
-            break;
+public:
+    explicit ShellAndHeads(const TankState& tank)
+        : m_tank(tank)
+        , m_heads(HeadsOf(tank))
+        , m_sameHeads(!tank.Heads || (*tank.Heads)[0] == (*tank.Heads)[1])
+        , m_fullHeight(tank.Heads ? ShapedFullHeight(tank, m_heads) : FullHeight(tank))
+    { }
+
+    double FullHeightValue() const { return m_fullHeight; }
+    // Not kept: a standing tank filled below its top head never needs it.
+    double FullVolumeValue() const
+    {
+        return m_tank.Heads ? ShapedFullVolume(m_tank, m_heads) : FullVolume(m_tank);
     }
-    return sum;
-}
 
-// The area of a circle of diameter d below a chord at height h (0 <= h <= d/2).
-// With the central angle t = 4 asin(sqrt(h/d)), the segment is (d^2/8)(t - sin t).
-double LowerSegmentArea(double d, double h)
-{
-    const double angle = 4 * std::asin(std::sqrt(h / d));
-    return d * d / 8 * XMinusSinX(angle);
-}
-
-// The volume of an ellipsoid of revolution filled to depth h measured along
-// one of its axes, whose length is `axis` (0 <= h <= axis/2): the cross-section
-// shrinks as 1 - (distance from centre / half axis)^2, and integrating gives
-// the full ellipsoid's volume times (h/axis)^2 (3 - 2h/axis).
-double EllipsoidCap(double fullEllipsoid, double axis, double h)
-{
-    const double level = h / axis;
-    return fullEllipsoid * level * level * (3 - 2 * level);
-}
-
-// Horizontal tank filled to h <= D/2: the shell's segment prism plus the cap
-// of the heads' ellipsoid, which stands D high.
-double HorizontalLowerVolume(const TankState& t, double h)
-{
-    return t.TankLength * LowerSegmentArea(t.TankDiameter, h)
-        + EllipsoidCap(HeadsVolume(t), t.TankDiameter, h);
-}
-
-// Vertical tank filled to h <= b: the bottom head only; the heads' ellipsoid
-// stands 2b high.
-double VerticalLowerVolume(const TankState& t, double h)
-{
-    if (t.HeadDepth == 0)
-        return CrossSectionArea(t) * h;
-    if (h <= t.HeadDepth)
-        return EllipsoidCap(HeadsVolume(t), 2 * t.HeadDepth, h);
-    return HeadsVolume(t) / 2 + CrossSectionArea(t) * (h - t.HeadDepth);
-}
-
-// dV/dH, used only to aim the solver's steps.
-double VolumeSlope(const TankState& t, double height)
-{
-    const double d = t.TankDiameter;
-    if (t.Orientation == kHorizontal) {
-        const double wetted = std::max(0.0, height * (d - height));
-        return 2 * t.TankLength * std::sqrt(wetted) + kPi * t.HeadDepth * wetted / (d / 2);
+    double VolumeAt(double height) const
+    {
+        if (!(height > 0))
+            return 0.0;
+        if (height >= m_fullHeight)
+            return FullVolumeValue();
+        return m_tank.Orientation == kHorizontal ? Lying(height) : Standing(height);
     }
-    const double b = t.HeadDepth;
-    const double fromNearerEnd = std::min(height, FullHeight(t) - height);
-    if (b == 0 || fromNearerEnd >= b)
-        return CrossSectionArea(t);
-    const double y = std::max(0.0, fromNearerEnd);
-    return CrossSectionArea(t) * y * (2 * b - y) / (b * b);
-}
+
+    // dV/dH, used only to aim the solver's steps.
+    double SlopeAt(double height) const
+    {
+        const double d = m_tank.TankDiameter;
+        if (m_tank.Orientation == kHorizontal) {
+            const double wetted = std::max(0.0, height * (d - height));
+            const double first = m_heads[0].LyingSlope(height);
+            return 2 * m_tank.TankLength * std::sqrt(wetted) + first
+                + (m_sameHeads ? first : m_heads[1].LyingSlope(height));
+        }
+        const double bottom = m_heads[0].Depth();
+        if (height < bottom)
+            return m_heads[0].StandingSlope(height);
+        const double aboveShell = height - bottom - m_tank.TankLength;
+        if (aboveShell <= 0)
+            return CrossSectionArea(m_tank);
+        return m_heads[1].StandingSlope(m_heads[1].Depth() - aboveShell);
+    }
+
+private:
+    // The shell is symmetric about its middle: above half, the empty part
+    // is computed as accurately as the filled part below it.
+    double Lying(double height) const
+    {
+        const double d = m_tank.TankDiameter;
+        const double radius = d / 2;
+        const double segment = height <= radius
+            ? SegmentAreaBelow(radius, height)
+            : CrossSectionArea(m_tank) - SegmentAreaBelow(radius, d - height);
+        // Lying, equal heads hold equal volumes at every level.
+        const double first = m_heads[0].Lying(height);
+        return m_tank.TankLength * segment + first
+            + (m_sameHeads ? first : m_heads[1].Lying(height));
+    }
+
+    // Bottom head, shell and top head in turn; each part is clamped into
+    // its own range, so none is ever asked about a height outside it.
+    double Standing(double height) const
+    {
+        const Head& bottom = m_heads[0];
+        const Head& top = m_heads[1];
+        const double length = m_tank.TankLength;
+        const double inShell = std::clamp(height - bottom.Depth(), 0.0, length);
+        double volume = bottom.Standing(height) + CrossSectionArea(m_tank) * inShell;
+        const double inTop = height - bottom.Depth() - length;
+        if (inTop > 0)
+            volume += top.Volume() - top.Standing(top.Depth() - inTop);
+        return volume;
+    }
+
+    const TankState& m_tank;
+    std::array<Head, 2> m_heads;
+    bool m_sameHeads;
+    double m_fullHeight;
+};
 
 } // namespace
 
 double ExactVolumeAt(const TankState& tank, double height)
 {
-    const double full = FullHeight(tank);
     if (!(height > 0))
         return 0.0;
-    if (height >= full)
-        return FullVolume(tank);
-    // The tank is symmetric about its middle: above half, the empty part
-    // below the top is computed as accurately as the filled part below it.
-    const bool horizontal = tank.Orientation == kHorizontal;
-    const auto lower = [&tank, horizontal](double h) {
-        return horizontal ? HorizontalLowerVolume(tank, h) : VerticalLowerVolume(tank, h);
-    };
-    if (height <= full / 2)
-        return lower(height);
-    return FullVolume(tank) - lower(full - height);
+    return ShellAndHeads(tank).VolumeAt(height);
 }
 
 double ExactHeightFor(const TankState& tank, double volume)
 {
-    const double fullVolume = FullVolume(tank);
-    const double fullHeight = FullHeight(tank);
     if (!(volume > 0))
         return 0.0;
+    const ShellAndHeads shape(tank);
+    const double fullVolume = shape.FullVolumeValue();
+    const double fullHeight = shape.FullHeightValue();
     if (volume >= fullVolume)
         return fullHeight;
 
@@ -119,13 +121,13 @@ double ExactHeightFor(const TankState& tank, double volume)
     double high = fullHeight;
     double height = fullHeight * (volume / fullVolume);
     for (int step = 0; step < kMaxSolverSteps; ++step) {
-        const double excess = ExactVolumeAt(tank, height) - volume;
+        const double excess = shape.VolumeAt(height) - volume;
         if (excess == 0)
             return height;
         (excess < 0 ? low : high) = height;
         if (high - low <= 2 * kEpsilon * high)
             break;
-        const double slope = VolumeSlope(tank, height);
+        const double slope = shape.SlopeAt(height);
         double next = slope > 0 ? height - excess / slope : low;
         if (!(next > low && next < high))
             next = low + (high - low) / 2;

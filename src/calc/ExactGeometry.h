@@ -1,9 +1,10 @@
 #pragma once
-// The closed-form geometry of the tank that the fraction tables approximate:
-// a cylindrical shell of length L and diameter D closed by two semi-ellipsoidal
-// heads of depth b (semi-axes D/2, D/2, b; flat ends for b = 0). Reads
-// Orientation, TankLength, TankDiameter and HeadDepth of the state; the tank
-// should have passed CheckInputs. Nothing here reports or throws.
+// The closed-form geometry of the tank that the fraction tables approximate,
+// for every head shape: a cylindrical shell of length L and diameter D
+// closed by two heads (TankHeads.h; two semi-ellipsoids of depth HeadDepth
+// unless the state names shaped heads). Reads Orientation, TankLength,
+// TankDiameter, HeadDepth and Heads of the state; the tank should have
+// passed CheckInputs. Nothing here reports or throws.
 
 #include "calc/Tank.h"
 

@@ -16,6 +16,7 @@ std::optional<TankState> CheckedShape(const TankState& tank)
     state.TankLength = tank.TankLength;
     state.TankDiameter = tank.TankDiameter;
     state.HeadDepth = tank.HeadDepth;
+    state.Heads = tank.Heads;
     if (!CheckInputs(state, CalcMode::Volume))
         return std::nullopt;
     return state;

@@ -24,7 +24,7 @@ struct GaugeRow
 
 // The `steps` + 1 rows for heights FullHeight * i / steps, i = 0 ... steps,
 // of the tank described by Orientation, TankLength, TankDiameter and
-// HeadDepth in `tank` (other fields are ignored). Empty when the tank fails
+// HeadDepth and Heads in `tank` (other fields are ignored). Empty when the tank fails
 // CheckInputs or `steps` lies outside [1, kMaxGaugeSteps].
 std::optional<std::vector<GaugeRow>> GaugeTable(
     const TankState& tank, int steps, VolumeMethod method = VolumeMethod::Table);

@@ -1,6 +1,7 @@
 #include "calc/Tank.h"
 
 #include "calc/Coeficients.h"
+#include "calc/TankHeads.h"
 #include "calc/Units.h"
 
 #include <cmath>
@@ -32,6 +33,15 @@ bool ResultsStayFinite(const TankState& s)
         && FiniteInEveryResultUnit(s.FlowRate * s.FlowTime);
 }
 
+// The depths of the bottom and the top head.
+std::array<double, 2> VerticalHeadDepths(const TankState& s)
+{
+    if (!s.Heads)
+        return { s.HeadDepth, s.HeadDepth };
+    const auto heads = HeadsOf(s);
+    return { heads[0].Depth(), heads[1].Depth() };
+}
+
 // True when `height` is at most `fullHeight` (D, or 2b + L). A height entered
 // as exactly the full height may lie a few units of the last place above it:
 // the sum 2b + L rounds (2 * 0.1 + 0.7 gives 0.8999999999999999), and so do
@@ -49,14 +59,14 @@ bool AtMostFullHeight(double height, double fullHeight)
 bool SplitVerticalLevel(TankState& s)
 {
     const double h = s.LiquidHeight;
-    const double b = s.HeadDepth;
+    const double b = VerticalHeadDepths(s)[0];
     const double l = s.TankLength;
     if (h < b) {
         s.BottomHeadLevel = h;
     } else if (b + l > h) {
         s.BottomHeadLevel = b;
         s.ShellLevel = h - b;
-    } else if (AtMostFullHeight(h, 2 * b + l)) {
+    } else if (AtMostFullHeight(h, FullHeight(s))) {
         // The full tank (H = 2b + L) is accepted, as H = D is for a
         // horizontal one; the top head is then filled to its depth b (a
         // hair more within the rounding margin, which the lookup reads as full).
@@ -95,7 +105,7 @@ double VerticalHeadLevel(const TankState& s)
 
 bool CheckInputs(TankState& state, CalcMode mode)
 {
-    if (!(state.TankLength > 0 && state.TankDiameter > 0 && state.HeadDepth >= 0))
+    if (!(state.TankLength > 0 && state.TankDiameter > 0 && HeadsAreValid(state)))
         return false;
     state.BottomHeadLevel = 0;
     state.TopHeadLevel = 0;
@@ -129,7 +139,9 @@ double FullHeight(const TankState& state)
 {
     if (state.Orientation == kHorizontal)
         return state.TankDiameter;
-    return 2 * state.HeadDepth + state.TankLength;
+    if (!state.Heads)
+        return 2 * state.HeadDepth + state.TankLength;
+    return ShapedFullHeight(state, HeadsOf(state));
 }
 
 double HeadsVolume(const TankState& state)
@@ -151,6 +163,8 @@ double ShellVolume(const TankState& state)
 
 double FullVolume(const TankState& state)
 {
+    if (state.Heads)
+        return ShapedFullVolume(state, HeadsOf(state));
     return HeadsVolume(state) + ShellVolume(state);
 }
 

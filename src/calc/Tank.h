@@ -7,8 +7,18 @@
 // identical heads of depth b that together form one ellipsoid of revolution
 // (semi-axes D/2, D/2, b). b = 0 gives flat ends. A horizontal tank is full
 // at H = D, a vertical one at H = 2b + L (H measured from its lowest point).
+// Other heads, each end its own, are described by TankState::Heads
+// (TankHeads.h); the full height and volume then follow from them.
+
+#include "calc/heads/HeadSpec.h"
+
+#include <array>
+#include <optional>
 
 namespace tankora {
+
+// The two ends: left and right lying, bottom and top standing.
+using HeadPair = std::array<HeadSpec, 2>;
 
 // Values of TankState::Orientation. The solvers treat every non-zero value as vertical.
 inline constexpr int kHorizontal = 0;
@@ -41,16 +51,20 @@ struct TankState
     // Seconds after which the last New Height ran the tank empty or full; -1
     // when the flow ended before either.
     double FlowLimitTime = -1;
+    // Shaped heads; empty: both ends semi-ellipsoids of depth HeadDepth. Set
+    // through SetHeads (TankHeads.h), which keeps that tank in HeadDepth.
+    std::optional<HeadPair> Heads;
 };
 
 // Checks the entered values for `mode` and splits a vertical liquid height
 // into BottomHeadLevel, TopHeadLevel and ShellLevel (all three are reset to
 // 0 first, and rewritten even when the check then fails). False when
-//  - L <= 0, D <= 0 or b < 0;
+//  - L <= 0, D <= 0 or b < 0, or a shaped head that makes no head;
 //  - any of the seven entered values is not finite, or the tank is so large
 //    that its full height, full volume or the flowed volume Q*t would not be
 //    finite in every unit of the result lists;
-//  - the height exceeds the full height, D or 2b + L, by more than a rounding
+//  - the height exceeds the full height, D or 2b + L (bottom depth + L +
+//    top depth with shaped heads), by more than a rounding
 //    margin of a few parts in 10^15 (the full tank itself is accepted);
 //  - Volume mode with H < 0, Height mode with V < 0, New Height mode with
 //    H < 0 or t < 0.
@@ -64,10 +78,11 @@ double CalcVolume(const TankState& state);
 // (0 <= h <= 1), read from the fraction tables.
 double HorizontalVolumeAt(const TankState& state, double level);
 
-// The liquid height of the full tank: D (horizontal) or 2b + L (vertical).
+// The liquid height of the full tank: D (horizontal) or 2b + L (vertical;
+// with shaped heads their depths plus L). Needs D > 0 for shaped heads.
 double FullHeight(const TankState& state);
 
-// The volume of both heads together, D^2 * (pi/3) * b.
+// The volume of both semi-ellipsoidal heads together, D^2 * (pi/3) * b.
 double HeadsVolume(const TankState& state);
 
 // The area of the shell's cross-section, D^2 * (pi/4).
@@ -76,7 +91,8 @@ double CrossSectionArea(const TankState& state);
 // The volume of the shell, D^2 * (pi/4) * L.
 double ShellVolume(const TankState& state);
 
-// The volume of the full tank, HeadsVolume + ShellVolume.
+// The volume of the full tank, HeadsVolume + ShellVolume (with shaped heads:
+// their volumes + ShellVolume).
 double FullVolume(const TankState& state);
 
 } // namespace tankora

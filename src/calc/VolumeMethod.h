@@ -14,7 +14,15 @@ enum class VolumeMethod {
     Exact,
 };
 
-// The volume held at LiquidHeight by `method`. Needs a successful
+// True when the fraction tables describe the tank: both heads semi-ellipsoidal
+// or flat, of one depth (TankState::Heads empty).
+bool TableMethodKnows(const TankState& state);
+
+// The method that computes `state`: `wanted`, except that a tank the tables
+// do not know is computed exactly. Every calculation asks here.
+VolumeMethod MethodFor(const TankState& state, VolumeMethod wanted);
+
+// The volume held at LiquidHeight by MethodFor(state, method). Needs a successful
 // CheckInputs: the table lookup reads the level split it leaves behind.
 double VolumeAtEnteredHeight(const TankState& state, VolumeMethod method);
 

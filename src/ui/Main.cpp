@@ -1,6 +1,7 @@
 #include "ui/Main.h"
 
 #include "ui/DoubleEdit.h"
+#include "ui/HeadChoice.h"
 #include "ui/LanguageMenu.h"
 #include "ui/ResultText.h"
 #include "ui/RzRadGrp.h"
@@ -11,6 +12,7 @@
 
 #include "calc/Calculation.h"
 #include "calc/MethodAccuracy.h"
+#include "calc/TankHeads.h"
 #include "calc/Units.h"
 #include "framework/app/ReadingDirection.h"
 #include "framework/app/ResStrings.h"
@@ -168,6 +170,8 @@ void TMainForm::Loaded()
     eResult2 = Bind<TPanel>(*this, "eResult2");
     Label8 = Bind<TLabel>(*this, "Label8");
     cbMethod = Bind<TComboBox>(*this, "cbMethod");
+    cbHead = Bind<TComboBox>(*this, "cbHead");
+    stExact = Bind<TLabel>(*this, "stExact");
     IvTranslator1 = Bind<TIvTranslator>(*this, "IvTranslator1");
     IvBinaryDictionary1 = Bind<TIvBinaryDictionary>(*this, "IvBinaryDictionary1");
     m_dictionaryStartup.TakeOver(*IvTranslator1);
@@ -199,7 +203,7 @@ void TMainForm::Loaded()
     // A result stops matching its inputs the moment one of them changes.
     for (TDoubleEdit* field : { dL, dD, db, eH, eV, eQ, eT })
         connect(field, &QLineEdit::textChanged, this, [this] { MarkResultsStale(); });
-    for (TComboBox* list : { cbLu, cbDu, cbbu, cbHu, cbVu, cbQu, cbtu })
+    for (TComboBox* list : { cbLu, cbDu, cbbu, cbHu, cbVu, cbQu, cbtu, cbHead })
         connect(list, &TComboBox::OnChange, this, [this] { MarkResultsStale(); });
 }
 
@@ -280,9 +284,10 @@ void TMainForm::FormCreate(QObject*)
         m_languageMenu->RestoreSavedLanguage();
     CbOrientation->SetItemIndex(0);
     CbOrientationChange(this);
-    for (TComboBox* list : { cbLu, cbVu, cbQu, cbtu, cbDu, cbbu, cbHu })
+    for (TComboBox* list : { cbLu, cbVu, cbQu, cbtu, cbDu, cbbu, cbHu, cbHead })
         list->SetItemIndex(0);
     cbMethod->SetItemIndex(0);
+    cbHeadChange(this);
     CalcOptionsClick(this);
 }
 
@@ -298,6 +303,15 @@ void TMainForm::CbOrientationChange(QObject*)
     HorizontalImg->SetVisible(horizontal);
     m_tank.Orientation = horizontal ? tankora::kHorizontal : tankora::kVertical;
     MarkResultsStale();
+}
+
+void TMainForm::cbHeadChange(QObject*)
+{
+    const int choice = cbHead->ItemIndex();
+    SetEntryState(db, tankora::TakesDepth(choice));
+    SetEntryState(cbbu, tankora::TakesDepth(choice));
+    HorizontalImg->SetPicture(QString::fromLatin1(tankora::TankPicture(choice, true)));
+    VerticalImg->SetPicture(QString::fromLatin1(tankora::TankPicture(choice, false)));
 }
 
 void TMainForm::CalcOptionsClick(QObject*)
@@ -370,7 +384,9 @@ void TMainForm::ReadEntries(tankora::TankState& tank) const
     const auto unit = [this](const TComboBox* list) { return m_unitNames.Selected(list); };
     tank.TankLength = LengthToMetres(unit(cbLu), dL->GetValue());
     tank.TankDiameter = LengthToMetres(unit(cbDu), dD->GetValue());
-    tank.HeadDepth = LengthToMetres(unit(cbbu), db->GetValue());
+    const HeadSpec heads = HeadSpecFor(
+        cbHead->ItemIndex(), LengthToMetres(unit(cbbu), db->GetValue()), tank.TankDiameter);
+    SetHeads(tank, heads, heads);
     tank.LiquidHeight = LengthToMetres(unit(cbHu), eH->GetValue());
     tank.LiquidVolume = VolumeToCubicMetres(unit(cbVu), eV->GetValue());
     tank.FlowRate = FlowToCubicMetresPerSecond(unit(cbQu), eQ->GetValue());
@@ -386,7 +402,8 @@ ChartTank TMainForm::TankForChart() const
     chart.orientationName = chart.tank.Orientation == tankora::kHorizontal
         ? "Horizontal Cylindrical Tank"
         : "Vertical Cylindrical Tank";
-    chart.headsName = "Semi-ellipsoidal heads";
+    chart.headsName = std::string(HeadChoices()[static_cast<std::size_t>(std::clamp(
+        cbHead->ItemIndex(), 0, static_cast<int>(HeadChoices().size()) - 1))].caption);
     const auto entry = [](const QString& name, const TDoubleEdit* field, const TComboBox* unit) {
         return name + QStringLiteral(" = ") + field->Text() + u' ' + unit->Text();
     };
@@ -443,7 +460,11 @@ void TMainForm::BitBtn2Click(QObject*)
         return;
     }
     m_lastResultQuantity = ModeQuantity();
-    m_exactResult = method == tankora::VolumeMethod::Table
+    // The tables know only semi-ellipsoidal heads; any other head was
+    // computed exactly, and the user reads that beside the result.
+    const bool exactForHeads = !tankora::TableMethodKnows(m_tank);
+    stExact->SetVisible(exactForHeads);
+    m_exactResult = method == tankora::VolumeMethod::Table && !exactForHeads
         ? tankora::ExactResultWhereTableIsOff(m_tank, mode)
         : std::nullopt;
     ShowMainResult();
@@ -473,6 +494,7 @@ void TMainForm::ClearResults()
     m_tank.LastResult = 0;
     m_tank.LastFlowVolume = 0;
     m_exactResult.reset();
+    stExact->SetVisible(false);
     m_resultText->Show(QStringLiteral("0"));
     m_flowVolumeText->Show(QStringLiteral("0"));
     if (Mode() == CalcMode::NewHeight) {

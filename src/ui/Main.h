@@ -11,6 +11,10 @@
 // the engine ("Check your inputs", "Tank empty", ...) are translated and
 // shown in modal boxes through the application's message service.
 //
+// The head list (cbHead, HeadChoice.h) chooses the shape of both heads;
+// heads the fraction tables do not describe are computed exactly, and the
+// result group then says so (stExact).
+//
 // Modes (CalcOptions): 0 Volume, 1 Height, 2 New Height. A mode change sets
 // up the entry fields and returns the result area to its start-up state; an
 // orientation change switches the diagram. A result-unit change re-displays
@@ -153,6 +157,8 @@ public:
     TPanel* eResult2 = nullptr;
     TLabel* Label8 = nullptr;
     TComboBox* cbMethod = nullptr;
+    TComboBox* cbHead = nullptr;
+    TLabel* stExact = nullptr;
 
     // How the calculations obtain volumes and heights: the method chosen in
     // cbMethod.
@@ -191,6 +197,9 @@ public slots:
     void CalcOptionsClick(QObject* Sender);
     // Orientation change: the diagram and the record's Orientation.
     void CbOrientationChange(QObject* Sender);
+    // Head shape change: the b field takes a depth only where the shape has
+    // one, and the diagram draws the shape.
+    void cbHeadChange(QObject* Sender);
     // The main result in the newly chosen unit. Typed text that is exactly
     // the name of an entry as shown selects it; other typed text leaves the
     // display as it was.

@@ -179,8 +179,8 @@ TEST(CliJson, VolumeObjectHasTheContractMembersInOrder)
     for (const auto& item : json.items())
         keys.push_back(item.key());
     EXPECT_EQ(keys,
-        (std::vector<std::string> {
-            "mode", "orientation", "method", "ok", "result", "capacity", "fill", "messages" }));
+        (std::vector<std::string> { "mode", "orientation", "method", "ok", "result", "capacity",
+            "fill", "heads", "messages" }));
     EXPECT_EQ(json["method"], "table");
     EXPECT_EQ(json["mode"], "volume");
     EXPECT_EQ(json["orientation"], "horizontal");
@@ -231,7 +231,7 @@ TEST(CliJson, NewHeightObjectCarriesTheFlowedVolumeAndTheMessage)
         keys.push_back(item.key());
     EXPECT_EQ(keys,
         (std::vector<std::string> { "mode", "orientation", "method", "ok", "result", "second",
-            "limitTime", "capacity", "fill", "messages" }));
+            "limitTime", "capacity", "fill", "heads", "messages" }));
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["mode"], "new-height");
     EXPECT_EQ(json["orientation"], "vertical");

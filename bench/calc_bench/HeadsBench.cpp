@@ -1,0 +1,93 @@
+// Head shapes: the exact volume and height solve of tanks with
+// torispherical and conical heads beside the same tank with semi-ellipsoidal
+// heads, the baseline their ratios are printed against (CalcBench.cpp).
+
+#include "calc/ExactGeometry.h"
+#include "calc/TankHeads.h"
+#include "calc/heads/TorisphericalPresets.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+
+using namespace tankora;
+
+namespace {
+
+constexpr std::size_t kLevels = 64;
+
+enum class Shape { Ellipsoidal, Torispherical, Conical };
+
+HeadSpec SpecOf(Shape shape)
+{
+    switch (shape) {
+    case Shape::Ellipsoidal:
+        return EllipsoidalHeadSpec(0.5);
+    case Shape::Torispherical:
+        return *TorisphericalPresetSpec("asme-fd");
+    case Shape::Conical:
+        return ConicalHeadSpec(0.6);
+    }
+    return FlatHeadSpec();
+}
+
+// The tank at kLevels heights spread over its whole height, with the volume
+// each holds. Ellipsoidal heads are kept as shaped heads (TankState::Heads
+// set by hand), so every shape takes the same road through the engine.
+struct Levels
+{
+    TankState tank;
+    std::array<double, kLevels> heights;
+    std::array<double, kLevels> volumes;
+};
+
+Levels LevelsOf(Shape shape, int orientation)
+{
+    Levels levels;
+    levels.tank.Orientation = orientation;
+    levels.tank.TankLength = 3;
+    levels.tank.TankDiameter = 2;
+    levels.tank.Heads = HeadPair { SpecOf(shape), SpecOf(shape) };
+    for (std::size_t i = 0; i < kLevels; ++i) {
+        levels.heights[i] = FullHeight(levels.tank) * (static_cast<double>(i) + 0.37) / kLevels;
+        levels.volumes[i] = ExactVolumeAt(levels.tank, levels.heights[i]);
+    }
+    return levels;
+}
+
+// Runs `body(levels, i)` for i cycling over the levels.
+template <typename Body> void CycleLevels(benchmark::State& state, const Levels& levels, Body body)
+{
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(body(levels, i));
+        i = (i + 1) % kLevels;
+    }
+}
+
+void ExactVolume(benchmark::State& state, Shape shape, int orientation)
+{
+    CycleLevels(state, LevelsOf(shape, orientation),
+        [](const Levels& l, std::size_t i) { return ExactVolumeAt(l.tank, l.heights[i]); });
+}
+
+void ExactHeight(benchmark::State& state, Shape shape, int orientation)
+{
+    CycleLevels(state, LevelsOf(shape, orientation),
+        [](const Levels& l, std::size_t i) { return ExactHeightFor(l.tank, l.volumes[i]); });
+}
+
+BENCHMARK_CAPTURE(ExactVolume, ellipsoidal_horizontal, Shape::Ellipsoidal, kHorizontal);
+BENCHMARK_CAPTURE(ExactVolume, torispherical_horizontal, Shape::Torispherical, kHorizontal);
+BENCHMARK_CAPTURE(ExactVolume, conical_horizontal, Shape::Conical, kHorizontal);
+BENCHMARK_CAPTURE(ExactVolume, ellipsoidal_vertical, Shape::Ellipsoidal, kVertical);
+BENCHMARK_CAPTURE(ExactVolume, torispherical_vertical, Shape::Torispherical, kVertical);
+BENCHMARK_CAPTURE(ExactVolume, conical_vertical, Shape::Conical, kVertical);
+BENCHMARK_CAPTURE(ExactHeight, ellipsoidal_horizontal, Shape::Ellipsoidal, kHorizontal);
+BENCHMARK_CAPTURE(ExactHeight, torispherical_horizontal, Shape::Torispherical, kHorizontal);
+BENCHMARK_CAPTURE(ExactHeight, conical_horizontal, Shape::Conical, kHorizontal);
+BENCHMARK_CAPTURE(ExactHeight, ellipsoidal_vertical, Shape::Ellipsoidal, kVertical);
+BENCHMARK_CAPTURE(ExactHeight, torispherical_vertical, Shape::Torispherical, kVertical);
+BENCHMARK_CAPTURE(ExactHeight, conical_vertical, Shape::Conical, kVertical);
+
+} // namespace

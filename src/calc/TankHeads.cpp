@@ -1,0 +1,70 @@
+#include "calc/TankHeads.h"
+
+namespace tankora {
+namespace {
+
+// The depth of a head the tables know (flat or semi-ellipsoidal), else -1.
+double TableDepth(const HeadSpec& spec)
+{
+    switch (spec.kind) {
+    case HeadKind::Flat:
+        return 0;
+    case HeadKind::Ellipsoidal:
+        return spec.depth;
+    default:
+        return -1;
+    }
+}
+
+} // namespace
+
+HeadPair HeadSpecsOf(const TankState& state)
+{
+    if (state.Heads)
+        return *state.Heads;
+    const HeadSpec both = EllipsoidalHeadSpec(state.HeadDepth);
+    return { both, both };
+}
+
+void SetHeads(TankState& state, const HeadSpec& first, const HeadSpec& second)
+{
+    const double depth = TableDepth(first);
+    if (depth >= 0 && depth == TableDepth(second)) {
+        state.HeadDepth = depth;
+        state.Heads.reset();
+        return;
+    }
+    state.HeadDepth = 0;
+    state.Heads = HeadPair { first, second };
+}
+
+std::array<Head, 2> HeadsOf(const TankState& state)
+{
+    const HeadPair specs = HeadSpecsOf(state);
+    return { Head(specs[0], state.TankDiameter), Head(specs[1], state.TankDiameter) };
+}
+
+double ShapedFullHeight(const TankState& state, const std::array<Head, 2>& heads)
+{
+    if (state.Orientation == kHorizontal)
+        return state.TankDiameter;
+    return heads[0].Depth() + state.TankLength + heads[1].Depth();
+}
+
+double ShapedFullVolume(const TankState& state, const std::array<Head, 2>& heads)
+{
+    return heads[0].Volume() + ShellVolume(state) + heads[1].Volume();
+}
+
+bool HeadsAreValid(const TankState& state)
+{
+    if (!(state.HeadDepth >= 0))
+        return false;
+    for (const HeadSpec& spec : HeadSpecsOf(state)) {
+        if (!HeadSpecProblem(spec).empty())
+            return false;
+    }
+    return true;
+}
+
+} // namespace tankora

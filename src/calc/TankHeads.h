@@ -1,0 +1,36 @@
+#pragma once
+// The two heads of a tank. Without shaped heads (TankState::Heads empty) both
+// are semi-ellipsoids of depth HeadDepth, the tank the window's entries and
+// the fraction tables describe; shaped heads name each end on its own.
+
+#include "calc/Tank.h"
+#include "calc/heads/Head.h"
+
+#include <array>
+
+namespace tankora {
+
+// The heads' descriptions: Heads, or two ellipsoids of depth HeadDepth.
+HeadPair HeadSpecsOf(const TankState& state);
+
+// Sets both ends (first: left lying, bottom standing). Two semi-ellipsoidal
+// or flat heads of one depth become HeadDepth with Heads empty, so that
+// every road that knows only that tank (the fraction tables) still takes
+// them; anything else is kept in Heads and HeadDepth is set to 0.
+void SetHeads(TankState& state, const HeadSpec& first, const HeadSpec& second);
+
+// The two heads at the tank's diameter. Needs TankDiameter > 0 and heads
+// that HeadsAreValid accepts.
+std::array<Head, 2> HeadsOf(const TankState& state);
+
+// The full height and volume of a tank with shaped heads `heads` (those
+// of HeadsOf): bottom depth + L + top depth standing, D lying; the two
+// heads' volumes plus the shell's. FullHeight and FullVolume give these.
+double ShapedFullHeight(const TankState& state, const std::array<Head, 2>& heads);
+double ShapedFullVolume(const TankState& state, const std::array<Head, 2>& heads);
+
+// True when every head description makes a head (HeadSpecProblem) and
+// HeadDepth is not negative.
+bool HeadsAreValid(const TankState& state);
+
+} // namespace tankora

@@ -1,0 +1,68 @@
+#include "calc/heads/HeadSpec.h"
+
+#include <cmath>
+
+namespace tankora {
+
+HeadSpec FlatHeadSpec()
+{
+    return {};
+}
+
+HeadSpec EllipsoidalHeadSpec(double depth)
+{
+    if (depth == 0)
+        return FlatHeadSpec();
+    return { HeadKind::Ellipsoidal, depth, 0, 0 };
+}
+
+HeadSpec ConicalHeadSpec(double apexDepth)
+{
+    if (apexDepth == 0)
+        return FlatHeadSpec();
+    return { HeadKind::Conical, apexDepth, 0, 0 };
+}
+
+HeadSpec TorisphericalHeadSpec(double crown, double knuckle)
+{
+    return { HeadKind::Torispherical, 0, crown, knuckle };
+}
+
+std::string_view HeadKindName(HeadKind kind)
+{
+    switch (kind) {
+    case HeadKind::Flat:
+        return "flat";
+    case HeadKind::Ellipsoidal:
+        return "ellipsoidal";
+    case HeadKind::Torispherical:
+        return "torispherical";
+    case HeadKind::Conical:
+        return "conical";
+    }
+    return "";
+}
+
+std::string HeadSpecProblem(const HeadSpec& spec)
+{
+    switch (spec.kind) {
+    case HeadKind::Flat:
+        return "";
+    case HeadKind::Ellipsoidal:
+    case HeadKind::Conical:
+        if (!(std::isfinite(spec.depth) && spec.depth >= 0))
+            return "the head depth must be a finite length of at least 0";
+        return "";
+    case HeadKind::Torispherical:
+        if (!(spec.knuckle > 0 && spec.knuckle < 0.5))
+            return "the knuckle radius K of a torispherical head must lie between 0 and 0.5 "
+                   "(both excluded)";
+        if (!(spec.crown >= 0.5 && std::isfinite(spec.crown)))
+            return "the crown radius F of a torispherical head must be at least 0.5 (a "
+                   "hemisphere) and finite";
+        return "";
+    }
+    return "unknown head kind";
+}
+
+} // namespace tankora

@@ -1,0 +1,160 @@
+// The head list of the window, driven by key presses: which shapes take
+// the b field, the diagram of each shape, and the results of shaped heads,
+// computed exactly and marked so.
+#include "ui/HeadChoice.h"
+
+#include "MessageLog.h"
+#include "SeparatorScope.h"
+#include "UserInput.h"
+#include "ui/DoubleEdit.h"
+#include "ui/Main.h"
+#include "ui/RzRadGrp.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class HeadChoiceWindow : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_form.reset(CreateMainForm());
+        m_form->show();
+    }
+
+    TMainForm& Form() { return *m_form; }
+
+    static void Type(TDoubleEdit* field, const char* text) { tankora::test::Type(field, text); }
+    static void Choose(TComboBox* list, const char* name) { tankora::test::Choose(list, name); }
+
+    void Calculate() { QTest::mouseClick(Form().BitBtn2, Qt::LeftButton); }
+
+    const SeparatorScope m_point { '.' };
+    tankora::MessageLog m_messages;
+    std::unique_ptr<TMainForm> m_form;
+};
+
+TEST_F(HeadChoiceWindow, ListHoldsTheChoicesInTheirOrder)
+{
+    const auto choices = tankora::HeadChoices();
+    ASSERT_EQ(Form().cbHead->count(), static_cast<int>(choices.size()));
+    for (int i = 0; i < Form().cbHead->count(); ++i) {
+        EXPECT_EQ(
+            Form().cbHead->itemText(i).toStdString(), choices[static_cast<std::size_t>(i)].caption);
+    }
+    EXPECT_EQ(Form().cbHead->currentIndex(), 0); // semi-ellipsoidal, the window's tank of old
+}
+
+TEST_F(HeadChoiceWindow, DepthFieldAndDiagramFollowTheShape)
+{
+    const struct
+    {
+        const char* entry;
+        bool depth;
+        const char* lying;
+        const char* standing;
+    } cases[] = {
+        { "Flat ends", false, "HorizontalTankFlat", "VerticalTankFlat" },
+        { "Dished, ASME F&D", false, "HorizontalTankDished", "VerticalTankDished" },
+        { "Conical heads", true, "HorizontalTankConical", "VerticalTankConical" },
+        { "2:1 elliptical heads", false, "HorizontalTank", "VerticalTank" },
+        { "Semi-ellipsoidal heads", true, "HorizontalTank", "VerticalTank" },
+    };
+    for (const auto& c : cases) {
+        Choose(Form().cbHead, c.entry);
+        EXPECT_EQ(Form().db->isEnabled(), c.depth) << c.entry;
+        EXPECT_EQ(Form().cbbu->isEnabled(), c.depth) << c.entry;
+        EXPECT_EQ(Form().HorizontalImg->Picture(),
+            QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(c.lying)))
+            << c.entry;
+        EXPECT_EQ(Form().VerticalImg->Picture(),
+            QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(c.standing)))
+            << c.entry;
+    }
+}
+
+// A published worked example (D. Jones, "Calculating Tank Volume"): a lying
+// tank, D = 108 in, L = 156 in, ASME F&D heads, 36 in of liquid, holds
+// 2028.63 US gal; standing on a cone of 33 in in a 132 in shell, 24 in of
+// liquid, 250.675 US gal.
+TEST_F(HeadChoiceWindow, ShapedHeadsComputeExactlyAndSaySo)
+{
+    Type(Form().dL, "156");
+    Type(Form().dD, "108");
+    Choose(Form().cbLu, "inches");
+    Choose(Form().cbDu, "inches");
+    Choose(Form().cbHu, "inches");
+    Type(Form().eH, "36");
+    Choose(Form().cbHead, "Dished, ASME F&D");
+    Choose(Form().CbResultUnits, "US gal");
+    Calculate();
+    EXPECT_TRUE(m_messages.Entries().empty());
+    EXPECT_EQ(Form().LResult->Caption(), QStringLiteral("2028.6267"));
+    EXPECT_TRUE(Form().stExact->isVisible());
+
+    Choose(Form().CbOrientation, "Vertical Cylindrical Tank");
+    Type(Form().dD, "132");
+    Choose(Form().cbHead, "Conical heads");
+    Type(Form().db, "33");
+    Choose(Form().cbbu, "inches");
+    Type(Form().eH, "24");
+    Calculate();
+    EXPECT_EQ(Form().LResult->Caption(), QStringLiteral("250.6746"));
+    EXPECT_TRUE(Form().stExact->isVisible());
+
+    // Back to the tables' tank: the note goes.
+    Choose(Form().cbHead, "Semi-ellipsoidal heads");
+    Calculate();
+    EXPECT_FALSE(Form().stExact->isVisible());
+}
+
+// Named semi-ellipsoidal heads are the tank b describes: the table method,
+// the same number.
+TEST_F(HeadChoiceWindow, NamedEllipsoidsGiveWhatTheirDepthGives)
+{
+    Type(Form().dL, "3");
+    Type(Form().dD, "2");
+    Type(Form().eH, "0.7");
+    Choose(Form().cbHead, "2:1 elliptical heads");
+    Calculate();
+    const QString named = Form().LResult->Caption();
+    EXPECT_FALSE(Form().stExact->isVisible());
+    Choose(Form().cbHead, "Semi-ellipsoidal heads");
+    Type(Form().db, "0.5");
+    Calculate();
+    EXPECT_EQ(Form().LResult->Caption(), named);
+}
+
+// Every shape computes a volume in both orientations; with
+// TANKORA_SCREENSHOT_DIR set, each lying one is saved as a picture to look at.
+TEST_F(HeadChoiceWindow, EveryShapeComputesInBothOrientations)
+{
+    Type(Form().dL, "2");
+    Type(Form().dD, "1.2");
+    Type(Form().db, "0.4");
+    Type(Form().eH, "0.5");
+    const QString screenshots = qEnvironmentVariable("TANKORA_SCREENSHOT_DIR");
+    for (const char* orientation : { "Vertical Cylindrical Tank", "Horizontal Cylindrical Tank" }) {
+        Choose(Form().CbOrientation, orientation);
+        for (int i = 0; i < Form().cbHead->count(); ++i) {
+            Choose(Form().cbHead, Form().cbHead->itemText(i).toUtf8().constData());
+            Calculate();
+            EXPECT_TRUE(m_messages.Entries().empty()) << i;
+            EXPECT_NE(Form().LResult->Caption(), QStringLiteral("0")) << i;
+            if (!screenshots.isEmpty()) {
+                const QString file
+                    = QDir(screenshots)
+                          .filePath(QStringLiteral("heads-%1-%2.png").arg(orientation[0]).arg(i));
+                EXPECT_TRUE(Form().grab().save(file)) << file.toStdString();
+            }
+        }
+    }
+}
+
+} // namespace
