@@ -28,8 +28,8 @@ GaussRule ComputeRule()
             if (std::fabs(step) < 1e-16)
                 break;
         }
-        rule.nodes[i] = (x + 1) / 2;
-        rule.weights[i] = 1 / ((1 - x * x) * derivative * derivative);
+        rule.nodes[static_cast<std::size_t>(i)] = (x + 1) / 2;
+        rule.weights[static_cast<std::size_t>(i)] = 1 / ((1 - x * x) * derivative * derivative);
     }
     return rule;
 }

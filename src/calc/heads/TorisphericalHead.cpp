@@ -122,7 +122,7 @@ double TorisphericalHead::LyingIntegral(double h, const Slice& slice) const
             0.0, std::atan2(sinWet * cosRim - cosWet * sinRim, cosWet * cosRim + sinWet * sinRim));
         const double pMax = std::sqrt(span);
         double crown = 0;
-        for (int i = 0; i < kGaussNodes; ++i) {
+        for (std::size_t i = 0; i < rule.nodes.size(); ++i) {
             const double p = pMax * rule.nodes[i];
             const double beta = wetAngle - p * p;
             const double d = 2 * rc * std::sin((beta + wetAngle) / 2) * std::sin(p * p / 2);
@@ -136,7 +136,7 @@ double TorisphericalHead::LyingIntegral(double h, const Slice& slice) const
         const double qHigh = std::sqrt(h);
         const double width = qHigh - qLow;
         double knuckle = 0;
-        for (int i = 0; i < kGaussNodes; ++i) {
+        for (std::size_t i = 0; i < rule.nodes.size(); ++i) {
             const double s = rule.nodes[i];
             const double q = qLow + width * s * (2 - s);
             const double dqds = 2 * width * (1 - s);
