@@ -29,6 +29,8 @@ Environment:
                            has shown, and quit
   TANKORA_SCREENSHOT=FILE  Save a picture of the window to FILE (PNG), and
                            quit
+  TANKORA_SETTINGS=none    Start with the defaults and save nothing (the
+                           window otherwise reopens as it was closed)
 )";
 
 } // namespace
