@@ -19,6 +19,9 @@
 
 namespace {
 
+using tankora::test::Choose;
+using tankora::test::Type;
+
 class HeadChoiceWindow : public ::testing::Test
 {
 protected:
@@ -29,9 +32,6 @@ protected:
     }
 
     TMainForm& Form() { return *m_form; }
-
-    static void Type(TDoubleEdit* field, const char* text) { tankora::test::Type(field, text); }
-    static void Choose(TComboBox* list, const char* name) { tankora::test::Choose(list, name); }
 
     void Calculate() { QTest::mouseClick(Form().BitBtn2, Qt::LeftButton); }
 
