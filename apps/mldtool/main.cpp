@@ -158,7 +158,8 @@ int main(int argc, char** argv)
 
     auto* extract
         = app.add_subcommand("extract", "Write the program's translatable texts as a PO template");
-    extract->add_option("PATHS", a.extractOptions.paths, "Folders or files of layouts and sources")->type_name("FILE");
+    extract->add_option("PATHS", a.extractOptions.paths, "Folders or files of layouts and sources")
+        ->type_name("FILE");
     extract->add_option("-o", a.output, "Output template (.pot)")->required()->type_name("FILE");
     extract
         ->add_option("--context-kind", a.extractOptions.contextKind,
@@ -176,7 +177,9 @@ int main(int argc, char** argv)
 
     auto* importPo = app.add_subcommand("import-po", "Merge PO files into an MLD image");
     importPo->add_option("FILE", a.file, "MLD image")->required()->type_name("FILE");
-    importPo->add_option("PO", a.poFiles, "PO files, one language each")->required()->type_name("FILE");
+    importPo->add_option("PO", a.poFiles, "PO files, one language each")
+        ->required()
+        ->type_name("FILE");
     importPo->add_flag("--add-languages", a.importOptions.addLanguages,
         "Add a language the image does not have yet");
     importPo->add_option("-o", a.output, "Output image")->required()->type_name("FILE");
@@ -189,8 +192,10 @@ int main(int argc, char** argv)
     auto* check = app.add_subcommand("check", "Report coverage and problems per language");
     check->add_option("FILE", a.file, "MLD image")->required()->type_name("FILE");
     check->add_flag("--json", a.asJson, "One JSON object");
-    check->add_option("--template", a.checkOptions.templateFile,
-        "PO template (from extract) whose texts the dictionary should hold")->type_name("FILE");
+    check
+        ->add_option("--template", a.checkOptions.templateFile,
+            "PO template (from extract) whose texts the dictionary should hold")
+        ->type_name("FILE");
 
     tankora::mld::TranslateOptions translateOptions;
     std::string localeText;

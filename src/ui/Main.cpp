@@ -402,8 +402,10 @@ ChartTank TMainForm::TankForChart() const
     chart.orientationName = chart.tank.Orientation == tankora::kHorizontal
         ? "Horizontal Cylindrical Tank"
         : "Vertical Cylindrical Tank";
-    chart.headsName = std::string(HeadChoices()[static_cast<std::size_t>(std::clamp(
-        cbHead->ItemIndex(), 0, static_cast<int>(HeadChoices().size()) - 1))].caption);
+    chart.headsName
+        = std::string(HeadChoices()[static_cast<std::size_t>(std::clamp(cbHead->ItemIndex(), 0,
+                                        static_cast<int>(HeadChoices().size()) - 1))]
+                          .caption);
     const auto entry = [](const QString& name, const TDoubleEdit* field, const TComboBox* unit) {
         return name + QStringLiteral(" = ") + field->Text() + u' ' + unit->Text();
     };

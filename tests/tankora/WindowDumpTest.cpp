@@ -60,9 +60,9 @@ TEST(WindowDump, WritesTheWindowAsItStartedAndEnds)
     std::vector<std::string> names;
     for (const json& component : state["components"])
         names.push_back(component["name"]);
-    EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 6),
-        std::vector<std::string>(
-            { "MainForm", "Panel1", "BitBtn1", "BitBtn2", "stResultHint", "GroupBox1" }));
+    EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 7),
+        std::vector<std::string>({ "MainForm", "Panel1", "BitBtn1", "BitBtn2", "stResultHint",
+            "BitBtn3", "GroupBox1" }));
     // The translator and the dictionary come after every control.
     EXPECT_EQ(std::vector<std::string>(names.end() - 3, names.end()),
         std::vector<std::string>({ "VerticalImg", "IvTranslator1", "IvBinaryDictionary1" }));
@@ -77,7 +77,7 @@ TEST(WindowDump, WritesTheWindowAsItStartedAndEnds)
     }
     names.erase(std::remove(names.begin(), names.end(), ""), names.end());
     EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
-    EXPECT_EQ(names.size(), 45u); // with the head list and the note on exact results
+    EXPECT_EQ(names.size(), 46u); // with the head list, the note on exact results, the chart button
 
     const json* units = Component(state, "CbResultUnits");
     ASSERT_NE(units, nullptr);

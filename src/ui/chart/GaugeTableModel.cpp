@@ -4,6 +4,8 @@
 
 #include "calc/Units.h"
 
+#include <algorithm>
+
 using tankora::chart::Fixed4;
 using tankora::chart::T;
 using tankora::chart::Titled;
@@ -40,7 +42,10 @@ QString TGaugeTableModel::CellText(int row, int column) const
     case FillColumn:
         return Fixed4(r.fillPercent);
     default:
-        return Fixed4(tankora::CubicMetresToVolume(m_volumeUnit, m_fullVolume - r.volume));
+        // Never "-0.0000": a volume computed at the full height may exceed the
+        // full volume in its last bit.
+        return Fixed4(
+            tankora::CubicMetresToVolume(m_volumeUnit, std::max(0.0, m_fullVolume - r.volume)));
     }
 }
 

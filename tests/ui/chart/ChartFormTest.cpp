@@ -124,6 +124,7 @@ struct CliCase
     int heightUnit; // entry of the height list
     int volumeUnit; // entry of the volume list
     const char* steps;
+    int method = 0; // entry of cbMethod: 0 table, 1 exact
 };
 
 class ChartRowsTest : public ChartFormTest, public ::testing::WithParamInterface<CliCase>
@@ -132,6 +133,7 @@ class ChartRowsTest : public ChartFormTest, public ::testing::WithParamInterface
 TEST_P(ChartRowsTest, RowsEqualTankoraCliTableForTheSameTankAndUnits)
 {
     const CliCase& c = GetParam();
+    ChooseEntry(Form().cbMethod, c.method);
     TChartForm* chart = OpenChart(Form(), c.tank);
     ASSERT_NE(chart, nullptr);
     ChooseEntry(chart->HeightUnit, c.heightUnit);
@@ -142,7 +144,9 @@ TEST_P(ChartRowsTest, RowsEqualTankoraCliTableForTheSameTankAndUnits)
     const QString volumeUnit = chart->VolumeUnit->currentText();
     const QStringList cliArguments = QStringList { QStringLiteral("table") } + c.cliTank
         + QStringList { QStringLiteral("--rows"), QString::fromLatin1(c.steps),
-              QStringLiteral("-u"), volumeUnit, QStringLiteral("--height-unit"), heightUnit };
+              QStringLiteral("-u"), volumeUnit, QStringLiteral("--height-unit"), heightUnit,
+              QStringLiteral("--method"),
+              c.method == 0 ? QStringLiteral("table") : QStringLiteral("exact") };
     const QString csv = RunCli(cliArguments + QStringList { QStringLiteral("--csv") });
     QStringList lines = csv.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_FALSE(lines.isEmpty());
@@ -184,7 +188,20 @@ INSTANTIATE_TEST_SUITE_P(Tanks, ChartRowsTest,
                 .lengthUnit = 4,
                 .diameterUnit = 4,
                 .headUnit = 4 },
-            { "--vertical", "-L", "10 feet", "-D", "6 feet", "-b", "1.5 feet" }, 4, 6, "57" }),
+            { "--vertical", "-L", "10 feet", "-D", "6 feet", "-b", "1.5 feet" }, 4, 6, "57" },
+        CliCase { "HorizontalExactInMm", { .length = "4", .diameter = "1.6", .head = "0.4" },
+            { "-L", "4", "-D", "1.6", "-b", "0.4" }, 2, 0, "33", 1 },
+        CliCase { "VerticalExactInYards",
+            { .orientation = 1,
+                .length = "2",
+                .diameter = "1",
+                .head = "0.25",
+                .height = "0.3",
+                .lengthUnit = 5,
+                .diameterUnit = 5,
+                .headUnit = 5 },
+            { "--vertical", "-L", "2 yards", "-D", "1 yards", "-b", "0.25 yards" }, 5, 5, "64",
+            1 }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ChartFormTest, AHeightStepInItsOwnUnitEndsOnTheFullTank)
