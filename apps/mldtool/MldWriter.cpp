@@ -7,9 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include <algorithm>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace tankora::mld {
@@ -171,7 +169,8 @@ public:
             columnCodePages.push_back(CompletedCodePage((*m_languages)[i], path));
         }
         const std::uint32_t translationOffset = Offset();
-        WriteEntriesInKeyOrder(columnCodePages);
+        for (std::size_t i = 0; i < m_entries->size(); ++i)
+            WriteEntry((*m_entries)[i], columnCodePages, "entries[" + std::to_string(i) + "]");
         const std::uint32_t localeOffset = m_locales->empty() ? 0 : Offset();
         for (std::size_t i = 0; i < m_locales->size(); ++i)
             WriteRecord((*m_locales)[i], kLocaleFields, "locales[" + std::to_string(i) + "]");
@@ -337,64 +336,6 @@ private:
             break;
         }
         }
-    }
-
-    // Records go in the order a dictionary sorts their keys (the native text,
-    // or with contexts native text + character 127 + context + sub-context,
-    // as stored, compared unsigned), so that a loader finds them in order and
-    // sorts nothing; equal keys keep the description's order.
-    void WriteEntriesInKeyOrder(const std::vector<int>& columnCodePages)
-    {
-        struct Record
-        {
-            std::string key, bytes;
-        };
-        std::vector<Record> records;
-        records.reserve(m_entries->size());
-        const std::size_t start = m_bytes.size();
-        for (std::size_t i = 0; i < m_entries->size(); ++i) {
-            WriteEntry((*m_entries)[i], columnCodePages, "entries[" + std::to_string(i) + "]");
-            records.push_back({ StoredKey(start), m_bytes.substr(start) });
-            m_bytes.resize(start);
-        }
-        std::stable_sort(records.begin(), records.end(),
-            [](const Record& a, const Record& b) { return a.key < b.key; });
-        for (const Record& record : records)
-            m_bytes += record.bytes;
-    }
-
-    // The key of the record written from start: its native text and, with
-    // contexts, character 127 and the context texts. UTF-16 units are taken
-    // high byte first, so that they order as numbers (as ASCII texts do once read).
-    std::string StoredKey(std::size_t start) const
-    {
-        const int flags = TIvContext::FlagsOfKind(m_contextKind);
-        const int strings
-            = 1 + ((flags & kContextFlag) ? 1 : 0) + ((flags & kSubContextFlag) ? 1 : 0);
-        const auto* bytes = reinterpret_cast<const unsigned char*>(m_bytes.data());
-        const auto word = [&](std::size_t at) -> std::size_t {
-            return m_littleEndian ? bytes[at] | (bytes[at + 1] << 8)
-                                  : (bytes[at] << 8) | bytes[at + 1];
-        };
-        std::string key;
-        std::size_t at = start;
-        for (int string = 0; string < strings; ++string) {
-            if (string == 1)
-                key += m_ansi ? std::string(1, '\x7F') : std::string("\0\x7F", 2);
-            const std::size_t length = word(at);
-            at += 2;
-            if (m_ansi) {
-                key.append(m_bytes, at, length);
-            } else {
-                for (std::size_t i = 0; i < length; ++i) {
-                    const std::size_t unit = word(at + 2 * i);
-                    key += static_cast<char>(unit >> 8);
-                    key += static_cast<char>(unit & 0xFF);
-                }
-            }
-            at += length * (m_ansi ? 1 : 2);
-        }
-        return key;
     }
 
     void WriteEntry(

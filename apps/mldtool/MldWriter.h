@@ -7,8 +7,7 @@
 // Strings are UTF-8 and are stored in the code page the reader converts them
 // with (8-bit images) or as UTF-16. Tables follow the header in the order
 // languages, translations, locales; reserved bytes are zero. Counts come from
-// the arrays. Translation records are written in the order of their keys
-// (what a dictionary sorts them by), equal keys in the description's order.
+// the arrays.
 
 #include <nlohmann/json_fwd.hpp>
 
