@@ -32,6 +32,7 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QLineEdit>
+#include <algorithm>
 
 using tankora::CalcMode;
 
@@ -402,10 +403,9 @@ ChartTank TMainForm::TankForChart() const
     chart.orientationName = chart.tank.Orientation == tankora::kHorizontal
         ? "Horizontal Cylindrical Tank"
         : "Vertical Cylindrical Tank";
-    chart.headsName
-        = std::string(HeadChoices()[static_cast<std::size_t>(std::clamp(cbHead->ItemIndex(), 0,
-                                        static_cast<int>(HeadChoices().size()) - 1))]
-                          .caption);
+    const auto choices = tankora::HeadChoices();
+    const int choice = std::clamp(cbHead->ItemIndex(), 0, static_cast<int>(choices.size()) - 1);
+    chart.headsName = std::string(choices[static_cast<std::size_t>(choice)].caption);
     const auto entry = [](const QString& name, const TDoubleEdit* field, const TComboBox* unit) {
         return name + QStringLiteral(" = ") + field->Text() + u' ' + unit->Text();
     };

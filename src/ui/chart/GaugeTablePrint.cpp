@@ -38,10 +38,10 @@ int RowsPerPage(const QPagedPaintDevice& device)
 void DrawCells(QPainter& painter, const QRectF& line, const QStringList& cells, bool rightToLeft,
     double padding)
 {
-    const double width = line.width() / std::max<qsizetype>(1, cells.size());
+    const double width = line.width() / static_cast<double>(std::max<qsizetype>(1, cells.size()));
     for (qsizetype i = 0; i < cells.size(); ++i) {
-        const double x = rightToLeft ? line.right() - (double(i) + 1) * width
-                                     : line.left() + double(i) * width;
+        const double x = rightToLeft ? line.right() - (static_cast<double>(i) + 1) * width
+                                     : line.left() + static_cast<double>(i) * width;
         const QRectF cell(x, line.top(), width - padding, line.height());
         painter.drawText(
             cell, int(Qt::AlignRight | Qt::AlignVCenter | Qt::AlignAbsolute), cells.at(i));
