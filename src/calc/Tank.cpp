@@ -161,6 +161,11 @@ double ShellVolume(const TankState& state)
     return CrossSectionArea(state) * state.TankLength;
 }
 
+double ShapedFullVolume(const TankState& state, const std::array<Head, 2>& heads)
+{
+    return heads[0].Volume() + ShellVolume(state) + heads[1].Volume();
+}
+
 double FullVolume(const TankState& state)
 {
     if (state.Heads)

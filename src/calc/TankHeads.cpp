@@ -51,11 +51,6 @@ double ShapedFullHeight(const TankState& state, const std::array<Head, 2>& heads
     return heads[0].Depth() + state.TankLength + heads[1].Depth();
 }
 
-double ShapedFullVolume(const TankState& state, const std::array<Head, 2>& heads)
-{
-    return heads[0].Volume() + ShellVolume(state) + heads[1].Volume();
-}
-
 bool HeadsAreValid(const TankState& state)
 {
     if (!(state.HeadDepth >= 0))

@@ -3,7 +3,7 @@
 // are semi-ellipsoids of depth HeadDepth, the tank the window's entries and
 // the fraction tables describe; shaped heads name each end on its own.
 
-#include "calc/Tank.h"
+#include "calc/TankState.h"
 #include "calc/heads/Head.h"
 
 #include <array>
@@ -23,11 +23,10 @@ void SetHeads(TankState& state, const HeadSpec& first, const HeadSpec& second);
 // that HeadsAreValid accepts.
 std::array<Head, 2> HeadsOf(const TankState& state);
 
-// The full height and volume of a tank with shaped heads `heads` (those
-// of HeadsOf): bottom depth + L + top depth standing, D lying; the two
-// heads' volumes plus the shell's. FullHeight and FullVolume give these.
+// The full height of a tank with shaped heads `heads` (those of HeadsOf):
+// bottom depth + L + top depth standing, D lying. FullHeight gives this;
+// the full volume, which needs the shell's, is ShapedFullVolume (Tank.h).
 double ShapedFullHeight(const TankState& state, const std::array<Head, 2>& heads);
-double ShapedFullVolume(const TankState& state, const std::array<Head, 2>& heads);
 
 // True when every head description makes a head (HeadSpecProblem) and
 // HeadDepth is not negative.

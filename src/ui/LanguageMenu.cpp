@@ -1,7 +1,6 @@
 #include "ui/LanguageMenu.h"
 
 #include "ui/LanguageSetting.h"
-#include "ui/Main.h"
 
 #include "framework/app/MessageBoxes.h"
 #include "l10n/dictionary/BinaryDictionary.h"
@@ -12,8 +11,10 @@
 
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QWidget>
 
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -33,17 +34,20 @@ std::string TagOf(const TIvLanguage& language)
 
 } // namespace
 
-TLanguageMenu::TLanguageMenu(TMainForm& form)
-    : QObject(&form)
-    , m_form(form)
+TLanguageMenu::TLanguageMenu(
+    QWidget& window, TIvDictionary* dictionary, std::function<void(char)> languageChanged)
+    : QObject(&window)
+    , m_window(window)
+    , m_dictionary(dictionary)
+    , m_languageChanged(std::move(languageChanged))
 {
-    form.installEventFilter(this);
+    window.installEventFilter(this);
 }
 
 bool TLanguageMenu::eventFilter(QObject* watched, QEvent* event)
 {
     // Controls without a menu of their own pass the request on to the form.
-    if (watched != &m_form || event->type() != QEvent::ContextMenu)
+    if (watched != &m_window || event->type() != QEvent::ContextMenu)
         return false;
     Popup(static_cast<QContextMenuEvent*>(event)->globalPos());
     return true;
@@ -51,7 +55,7 @@ bool TLanguageMenu::eventFilter(QObject* watched, QEvent* event)
 
 bool TLanguageMenu::CanShow(int index) const
 {
-    TIvDictionary* dictionary = m_form.IvBinaryDictionary1;
+    TIvDictionary* dictionary = m_dictionary;
     return TIvDictionary::IsLanguageSupportedByCodePage(dictionary->GetLanguageInfo(index));
 }
 
@@ -60,7 +64,7 @@ QMenu* TLanguageMenu::BuildMenu(QWidget* parent)
     auto* menu = new QMenu(parent);
     QMenu* languages = menu->addMenu(Shown(TranslateString("Language")));
     languages->setToolTipsVisible(true);
-    TIvDictionary* dictionary = m_form.IvBinaryDictionary1;
+    TIvDictionary* dictionary = m_dictionary;
     if (!dictionary->Active()) {
         languages->setEnabled(false);
         return menu;
@@ -90,14 +94,14 @@ QMenu* TLanguageMenu::BuildMenu(QWidget* parent)
 
 void TLanguageMenu::Popup(const QPoint& globalPos)
 {
-    QMenu* menu = BuildMenu(&m_form);
+    QMenu* menu = BuildMenu(&m_window);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(globalPos);
 }
 
 bool TLanguageMenu::Switch(int index)
 {
-    TIvDictionary* dictionary = m_form.IvBinaryDictionary1;
+    TIvDictionary* dictionary = m_dictionary;
     if (!dictionary->Active() || index < 0 || index >= dictionary->GetLanguageCount()
         || !CanShow(index))
         return false;
@@ -108,7 +112,7 @@ bool TLanguageMenu::Switch(int index)
         ShowError(error.what());
         return false;
     }
-    m_form.LanguageChanged(separator);
+    m_languageChanged(separator);
     tankora::SaveLanguage(TagOf(dictionary->CurrentLanguage()));
     return true;
 }
@@ -116,7 +120,7 @@ bool TLanguageMenu::Switch(int index)
 void TLanguageMenu::RestoreSavedLanguage()
 {
     const std::optional<std::string> saved = tankora::SavedLanguage();
-    TIvDictionary* dictionary = m_form.IvBinaryDictionary1;
+    TIvDictionary* dictionary = m_dictionary;
     if (!saved || !dictionary->Active())
         return;
     const int count = dictionary->GetLanguageCount();

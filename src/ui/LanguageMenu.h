@@ -10,16 +10,22 @@
 #include <QObject>
 #include <QPoint>
 
+#include <functional>
+
 class QMenu;
-class TMainForm;
+class QWidget;
+class TIvDictionary;
 
 class TLanguageMenu : public QObject
 {
     Q_OBJECT
 
 public:
-    // Watches the form for context-menu requests; owned by the form.
-    explicit TLanguageMenu(TMainForm& form);
+    // Watches the window for context-menu requests; owned by the window.
+    // `languageChanged` runs after a switch with the decimal separator the
+    // window had before it.
+    TLanguageMenu(QWidget& window, TIvDictionary* dictionary,
+        std::function<void(char previousDecimalSeparator)> languageChanged);
 
     // The context menu as it stands now, owned by the caller.
     QMenu* BuildMenu(QWidget* parent);
@@ -41,5 +47,7 @@ protected:
 private:
     bool CanShow(int index) const;
 
-    TMainForm& m_form;
+    QWidget& m_window;
+    TIvDictionary* m_dictionary;
+    std::function<void(char)> m_languageChanged;
 };

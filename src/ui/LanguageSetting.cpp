@@ -1,6 +1,6 @@
 #include "ui/LanguageSetting.h"
 
-#include "ui/WindowSettings.h"
+#include "ui/SettingsStore.h"
 
 #include <QSettings>
 
@@ -24,7 +24,7 @@ std::optional<std::string> SavedLanguage()
 {
     if (!SavedSettingsEnabled())
         return std::nullopt;
-    const std::unique_ptr<QSettings> store = TWindowSettings::UserStore();
+    const std::unique_ptr<QSettings> store = UserSettingsStore();
     const QString tag = store ? store->value(kLanguageKey).toString() : QString();
     if (tag.isEmpty())
         return std::nullopt;
@@ -35,7 +35,7 @@ void SaveLanguage(const std::string& tag)
 {
     if (!SavedSettingsEnabled())
         return;
-    if (const std::unique_ptr<QSettings> store = TWindowSettings::UserStore())
+    if (const std::unique_ptr<QSettings> store = UserSettingsStore())
         store->setValue(kLanguageKey, QString::fromStdString(tag));
 }
 

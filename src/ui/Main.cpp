@@ -185,7 +185,8 @@ void TMainForm::Loaded()
 
     // Hints read in the window's direction, which a language may mirror.
     InstallReadingDirectionToolTips();
-    m_languageMenu = new TLanguageMenu(*this);
+    m_languageMenu = new TLanguageMenu(*this, IvBinaryDictionary1,
+        [this](char previousDecimalSeparator) { LanguageChanged(previousDecimalSeparator); });
 
     // The results are shown whole and can be selected and copied.
     m_resultText = new TResultText(LResult);

@@ -3,6 +3,7 @@
 #include "ui/DoubleEdit.h"
 #include "ui/Main.h"
 #include "ui/RzRadGrp.h"
+#include "ui/SettingsStore.h"
 
 #include "nls/FormatSettings.h"
 #include "nls/GuiText.h"
@@ -97,9 +98,7 @@ TWindowSettings::~TWindowSettings() = default;
 
 std::unique_ptr<QSettings> TWindowSettings::UserStore()
 {
-    if (qEnvironmentVariable("TANKORA_SETTINGS") == QStringLiteral("none"))
-        return nullptr;
-    return std::make_unique<QSettings>(QStringLiteral("Tankora"), QStringLiteral("Tankora"));
+    return UserSettingsStore();
 }
 
 void TWindowSettings::Restore()
