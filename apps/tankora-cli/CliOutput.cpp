@@ -43,16 +43,16 @@ nlohmann::ordered_json ToJson(const ShownValue& shown)
 
 nlohmann::ordered_json HeadsJson(const tankora::TankState& tank)
 {
-    const auto specs = tankora::HeadSpecsOf(tank);
+    const auto headShapes = tankora::HeadShapesOf(tank);
     const auto heads = tankora::HeadsOf(tank);
     nlohmann::ordered_json json = nlohmann::ordered_json::array();
-    for (std::size_t i = 0; i < specs.size(); ++i) {
+    for (std::size_t i = 0; i < headShapes.size(); ++i) {
         nlohmann::ordered_json head;
-        head["shape"] = tankora::HeadKindName(specs[i].kind);
+        head["shape"] = tankora::HeadKindName(headShapes[i].kind);
         head["depth"] = heads[i].Depth();
-        if (specs[i].kind == tankora::HeadKind::Torispherical) {
-            head["f"] = specs[i].crown;
-            head["k"] = specs[i].knuckle;
+        if (headShapes[i].kind == tankora::HeadKind::Torispherical) {
+            head["f"] = headShapes[i].crown;
+            head["k"] = headShapes[i].knuckle;
         }
         json.push_back(head);
     }

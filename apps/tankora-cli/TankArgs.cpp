@@ -20,29 +20,30 @@ std::string Quoted(std::string_view option, std::string_view text)
     return std::string(option) + " \"" + std::string(text) + "\"";
 }
 
-double ReadPlainNumber(std::string_view option, std::string_view spec, std::string_view text)
+double ReadPlainNumber(std::string_view option, std::string_view shapeText, std::string_view text)
 {
     const std::string number(text);
     if (!IsNumberText(number, '.')) {
-        throw UsageError("unreadable number \"" + number + "\" in " + Quoted(option, spec)
+        throw UsageError("unreadable number \"" + number + "\" in " + Quoted(option, shapeText)
             + " (expected torispherical:F,K with plain numbers, e.g. torispherical:1,0.06)");
     }
     return std::strtod(number.c_str(), nullptr);
 }
 
-HeadSpec ReadTorispherical(std::string_view option, std::string_view spec, std::string_view fk)
+HeadShape ReadTorispherical(
+    std::string_view option, std::string_view shapeText, std::string_view fk)
 {
     const std::size_t comma = fk.find(',');
     if (comma == std::string_view::npos) {
-        throw UsageError(Quoted(option, spec)
+        throw UsageError(Quoted(option, shapeText)
             + " needs two numbers, crown and knuckle radius over D: torispherical:F,K");
     }
-    const double crown = ReadPlainNumber(option, spec, fk.substr(0, comma));
-    const double knuckle = ReadPlainNumber(option, spec, fk.substr(comma + 1));
-    const HeadSpec head = TorisphericalHeadSpec(crown, knuckle);
-    const std::string problem = HeadSpecProblem(head);
+    const double crown = ReadPlainNumber(option, shapeText, fk.substr(0, comma));
+    const double knuckle = ReadPlainNumber(option, shapeText, fk.substr(comma + 1));
+    const HeadShape head = TorisphericalHeadShape(crown, knuckle);
+    const std::string problem = HeadShapeProblem(head);
     if (!problem.empty())
-        throw UsageError(Quoted(option, spec) + " makes no head: " + problem);
+        throw UsageError(Quoted(option, shapeText) + " makes no head: " + problem);
     return head;
 }
 
@@ -57,22 +58,22 @@ void AddTankOptions(CLI::App& command, TankArgs& args)
         ->required();
     command.add_option("-D,--diameter", args.diameter, "inside diameter D")->required();
     command.add_option("-b,--head", args.head, "depth b of two semi-ellipsoidal heads (0: flat)");
-    const std::string shapes = std::string("SPEC: ") + kShapeList;
+    const std::string shapes = std::string("SHAPE: ") + kShapeList;
     command.add_option("--head-shape", args.headShape, "the shape of both heads; " + shapes);
     command.add_option("--bottom-head-shape", args.bottomHeadShape,
         "vertical: the bottom head (overrides --head-shape there)");
     command.add_option("--top-head-shape", args.topHeadShape, "vertical: the top head");
 }
 
-HeadSpec ReadHeadShape(std::string_view option, std::string_view text, double diameter)
+HeadShape ReadHeadShape(std::string_view option, std::string_view text, double diameter)
 {
     if (text == "flat")
-        return FlatHeadSpec();
+        return FlatHeadShape();
     if (text == "2:1")
-        return EllipsoidalHeadSpec(diameter / 4);
+        return EllipsoidalHeadShape(diameter / 4);
     if (text == "hemispherical")
-        return EllipsoidalHeadSpec(diameter / 2);
-    if (const auto preset = TorisphericalPresetSpec(text))
+        return EllipsoidalHeadShape(diameter / 2);
+    if (const auto preset = TorisphericalPresetShape(text))
         return *preset;
     const std::size_t colon = text.find(':');
     const std::string_view kind = text.substr(0, colon);
@@ -80,9 +81,9 @@ HeadSpec ReadHeadShape(std::string_view option, std::string_view text, double di
         = colon == std::string_view::npos ? std::string_view() : text.substr(colon + 1);
     if (colon != std::string_view::npos) {
         if (kind == "ellipsoidal")
-            return EllipsoidalHeadSpec(ReadQuantity(option, value, QuantityKind::Length));
+            return EllipsoidalHeadShape(ReadQuantity(option, value, QuantityKind::Length));
         if (kind == "conical")
-            return ConicalHeadSpec(ReadQuantity(option, value, QuantityKind::Length));
+            return ConicalHeadShape(ReadQuantity(option, value, QuantityKind::Length));
         if (kind == "torispherical")
             return ReadTorispherical(option, text, value);
     }
@@ -111,7 +112,7 @@ TankState ReadTank(const TankArgs& args)
         return tank;
     }
     if (!anyShape)
-        throw UsageError("the heads are missing: give -b Q or --head-shape SPEC");
+        throw UsageError("the heads are missing: give -b Q or --head-shape SHAPE");
 
     const auto end = [&](const std::string& own, const std::string& name) {
         const std::string option = "--" + name + "-head-shape";
@@ -122,8 +123,8 @@ TankState ReadTank(const TankArgs& args)
                 "the " + name + " head is missing: give " + option + " or --head-shape");
         return ReadHeadShape("--head-shape", args.headShape, tank.TankDiameter);
     };
-    const HeadSpec first = end(args.bottomHeadShape, "bottom");
-    const HeadSpec second = end(args.topHeadShape, "top");
+    const HeadShape first = end(args.bottomHeadShape, "bottom");
+    const HeadShape second = end(args.topHeadShape, "top");
     SetHeads(tank, first, second);
     return tank;
 }

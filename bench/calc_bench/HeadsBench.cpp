@@ -18,17 +18,17 @@ constexpr std::size_t kLevels = 64;
 
 enum class Shape { Ellipsoidal, Torispherical, Conical };
 
-HeadSpec SpecOf(Shape shape)
+HeadShape HeadShapeOf(Shape shape)
 {
     switch (shape) {
     case Shape::Ellipsoidal:
-        return EllipsoidalHeadSpec(0.5);
+        return EllipsoidalHeadShape(0.5);
     case Shape::Torispherical:
-        return *TorisphericalPresetSpec("asme-fd");
+        return *TorisphericalPresetShape("asme-fd");
     case Shape::Conical:
-        return ConicalHeadSpec(0.6);
+        return ConicalHeadShape(0.6);
     }
-    return FlatHeadSpec();
+    return FlatHeadShape();
 }
 
 // The tank at kLevels heights spread over its whole height, with the volume
@@ -47,7 +47,7 @@ Levels LevelsOf(Shape shape, int orientation)
     levels.tank.Orientation = orientation;
     levels.tank.TankLength = 3;
     levels.tank.TankDiameter = 2;
-    levels.tank.Heads = HeadPair { SpecOf(shape), SpecOf(shape) };
+    levels.tank.Heads = HeadPair { HeadShapeOf(shape), HeadShapeOf(shape) };
     for (std::size_t i = 0; i < kLevels; ++i) {
         levels.heights[i] = FullHeight(levels.tank) * (static_cast<double>(i) + 0.37) / kLevels;
         levels.volumes[i] = ExactVolumeAt(levels.tank, levels.heights[i]);

@@ -39,7 +39,7 @@ struct ColdResult
 };
 
 // One child: its printed line, or nothing when it failed.
-std::optional<ColdResult> RunChild(const std::string& spec)
+std::optional<ColdResult> RunChild(const std::string& runName)
 {
     int channel[2];
     if (::pipe(channel) != 0)
@@ -49,7 +49,7 @@ std::optional<ColdResult> RunChild(const std::string& spec)
         ::dup2(channel[1], STDOUT_FILENO);
         ::close(channel[0]);
         ::close(channel[1]);
-        ::execl("/proc/self/exe", "l10n_peers_bench", kColdChildFlag, spec.c_str(),
+        ::execl("/proc/self/exe", "l10n_peers_bench", kColdChildFlag, runName.c_str(),
             static_cast<char*>(nullptr));
         ::_exit(127);
     }
@@ -115,14 +115,14 @@ double OpenAndTranslate(TranslationSystem& system, const std::string& language, 
     return allFound ? seconds : -1;
 }
 
-int RunColdChild(const Systems& systems, const std::string& spec)
+int RunColdChild(const Systems& systems, const std::string& runName)
 {
-    const std::size_t first = spec.find('/'), second = spec.rfind('/');
+    const std::size_t first = runName.find('/'), second = runName.rfind('/');
     if (first == std::string::npos || first == second)
         return 2;
-    const std::string name = spec.substr(0, first);
-    const std::string language = spec.substr(first + 1, second - first - 1);
-    const std::size_t count = std::stoul(spec.substr(second + 1));
+    const std::string name = runName.substr(0, first);
+    const std::string language = runName.substr(first + 1, second - first - 1);
+    const std::size_t count = std::stoul(runName.substr(second + 1));
     const auto system = std::find_if(systems.begin(), systems.end(),
         [&](const auto& candidate) { return candidate->Name() == name; });
     if (system == systems.end())
@@ -151,18 +151,18 @@ void PrintColdRuns(std::ostream& out, const Systems& systems, const std::vector<
     for (const auto& system : systems) {
         for (const std::string& language : languages) {
             for (const TranslatedCount& counted : TranslatedCounts()) {
-                const std::string spec
+                const std::string runName
                     = system->Name() + "/" + language + "/" + std::to_string(counted.count);
                 std::vector<double> floors, opens, faults;
                 for (int run = 0; run < kColdRuns; ++run) {
-                    if (const auto result = RunChild(spec)) {
+                    if (const auto result = RunChild(runName)) {
                         floors.push_back(result->floorSeconds);
                         opens.push_back(result->openSeconds);
                         faults.push_back(result->faults);
                     }
                 }
                 if (!opens.empty())
-                    medians[spec] = { Median(floors), Median(opens), Median(faults) };
+                    medians[runName] = { Median(floors), Median(opens), Median(faults) };
             }
         }
     }

@@ -4,13 +4,13 @@ namespace tankora {
 namespace {
 
 // The depth of a head the tables know (flat or semi-ellipsoidal), else -1.
-double TableDepth(const HeadSpec& spec)
+double TableDepth(const HeadShape& headShape)
 {
-    switch (spec.kind) {
+    switch (headShape.kind) {
     case HeadKind::Flat:
         return 0;
     case HeadKind::Ellipsoidal:
-        return spec.depth;
+        return headShape.depth;
     default:
         return -1;
     }
@@ -18,15 +18,15 @@ double TableDepth(const HeadSpec& spec)
 
 } // namespace
 
-HeadPair HeadSpecsOf(const TankState& state)
+HeadPair HeadShapesOf(const TankState& state)
 {
     if (state.Heads)
         return *state.Heads;
-    const HeadSpec both = EllipsoidalHeadSpec(state.HeadDepth);
+    const HeadShape both = EllipsoidalHeadShape(state.HeadDepth);
     return { both, both };
 }
 
-void SetHeads(TankState& state, const HeadSpec& first, const HeadSpec& second)
+void SetHeads(TankState& state, const HeadShape& first, const HeadShape& second)
 {
     const double depth = TableDepth(first);
     if (depth >= 0 && depth == TableDepth(second)) {
@@ -40,8 +40,8 @@ void SetHeads(TankState& state, const HeadSpec& first, const HeadSpec& second)
 
 std::array<Head, 2> HeadsOf(const TankState& state)
 {
-    const HeadPair specs = HeadSpecsOf(state);
-    return { Head(specs[0], state.TankDiameter), Head(specs[1], state.TankDiameter) };
+    const HeadPair headShapes = HeadShapesOf(state);
+    return { Head(headShapes[0], state.TankDiameter), Head(headShapes[1], state.TankDiameter) };
 }
 
 double ShapedFullHeight(const TankState& state, const std::array<Head, 2>& heads)
@@ -55,8 +55,8 @@ bool HeadsAreValid(const TankState& state)
 {
     if (!(state.HeadDepth >= 0))
         return false;
-    for (const HeadSpec& spec : HeadSpecsOf(state)) {
-        if (!HeadSpecProblem(spec).empty())
+    for (const HeadShape& headShape : HeadShapesOf(state)) {
+        if (!HeadShapeProblem(headShape).empty())
             return false;
     }
     return true;

@@ -11,13 +11,13 @@
 namespace tankora {
 
 // The heads' descriptions: Heads, or two ellipsoids of depth HeadDepth.
-HeadPair HeadSpecsOf(const TankState& state);
+HeadPair HeadShapesOf(const TankState& state);
 
 // Sets both ends (first: left lying, bottom standing). Two semi-ellipsoidal
 // or flat heads of one depth become HeadDepth with Heads empty, so that
 // every road that knows only that tank (the fraction tables) still takes
 // them; anything else is kept in Heads and HeadDepth is set to 0.
-void SetHeads(TankState& state, const HeadSpec& first, const HeadSpec& second);
+void SetHeads(TankState& state, const HeadShape& first, const HeadShape& second);
 
 // The two heads at the tank's diameter. Needs TankDiameter > 0 and heads
 // that HeadsAreValid accepts.
@@ -28,7 +28,7 @@ std::array<Head, 2> HeadsOf(const TankState& state);
 // the full volume, which needs the shell's, is ShapedFullVolume (Tank.h).
 double ShapedFullHeight(const TankState& state, const std::array<Head, 2>& heads);
 
-// True when every head description makes a head (HeadSpecProblem) and
+// True when every head description makes a head (HeadShapeProblem) and
 // HeadDepth is not negative.
 bool HeadsAreValid(const TankState& state);
 

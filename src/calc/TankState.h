@@ -3,7 +3,7 @@
 // ends' head descriptions, the orientation values and the calculation modes.
 // Kept apart from the geometry (Tank.h) so that the heads can use it.
 
-#include "calc/heads/HeadSpec.h"
+#include "calc/heads/HeadShape.h"
 
 #include <array>
 #include <optional>
@@ -11,7 +11,7 @@
 namespace tankora {
 
 // The two ends: left and right lying, bottom and top standing.
-using HeadPair = std::array<HeadSpec, 2>;
+using HeadPair = std::array<HeadShape, 2>;
 
 // Values of TankState::Orientation. The solvers treat every non-zero value as vertical.
 inline constexpr int kHorizontal = 0;

@@ -40,20 +40,20 @@ bool TakesDepth(int choice)
     return (c.kind == HeadKind::Ellipsoidal && c.depthOverD == 0) || c.kind == HeadKind::Conical;
 }
 
-HeadSpec HeadSpecFor(int choice, double depth, double diameter)
+HeadShape HeadShapeFor(int choice, double depth, double diameter)
 {
     const HeadChoice& c = ChoiceAt(choice);
     switch (c.kind) {
     case HeadKind::Flat:
-        return FlatHeadSpec();
+        return FlatHeadShape();
     case HeadKind::Ellipsoidal:
-        return EllipsoidalHeadSpec(c.depthOverD > 0 ? c.depthOverD * diameter : depth);
+        return EllipsoidalHeadShape(c.depthOverD > 0 ? c.depthOverD * diameter : depth);
     case HeadKind::Torispherical:
-        return TorisphericalPresetSpec(c.preset).value_or(FlatHeadSpec());
+        return TorisphericalPresetShape(c.preset).value_or(FlatHeadShape());
     case HeadKind::Conical:
-        return ConicalHeadSpec(depth);
+        return ConicalHeadShape(depth);
     }
-    return FlatHeadSpec();
+    return FlatHeadShape();
 }
 
 const char* TankPicture(int choice, bool horizontal)

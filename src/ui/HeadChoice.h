@@ -3,7 +3,7 @@
 // entry of the list means, in list order. The window only passes the
 // entered b and D through; the engine's TankHeads.h does the rest.
 
-#include "calc/heads/HeadSpec.h"
+#include "calc/heads/HeadShape.h"
 
 #include <span>
 #include <string_view>
@@ -28,7 +28,7 @@ bool TakesDepth(int choice);
 
 // The heads of entry `choice` for a shell of diameter `diameter` with b =
 // `depth`, both in metres. An index outside the list is the first entry.
-HeadSpec HeadSpecFor(int choice, double depth, double diameter);
+HeadShape HeadShapeFor(int choice, double depth, double diameter);
 
 // The diagram for the entry: ":/pictures/HorizontalTank<shape>.svg" or the
 // vertical one; semi-ellipsoidal heads (also 2:1 and hemispherical) keep

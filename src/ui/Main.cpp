@@ -386,7 +386,7 @@ void TMainForm::ReadEntries(tankora::TankState& tank) const
     const auto unit = [this](const TComboBox* list) { return m_unitNames.Selected(list); };
     tank.TankLength = LengthToMetres(unit(cbLu), dL->GetValue());
     tank.TankDiameter = LengthToMetres(unit(cbDu), dD->GetValue());
-    const HeadSpec heads = HeadSpecFor(
+    const HeadShape heads = HeadShapeFor(
         cbHead->ItemIndex(), LengthToMetres(unit(cbbu), db->GetValue()), tank.TankDiameter);
     SetHeads(tank, heads, heads);
     tank.LiquidHeight = LengthToMetres(unit(cbHu), eH->GetValue());

@@ -21,7 +21,7 @@ namespace {
 
 constexpr double kInchesPerUsGallon = 231; // the US gallon is 231 in3
 
-TankState Tank(int orientation, double length, double diameter, HeadSpec first, HeadSpec second)
+TankState Tank(int orientation, double length, double diameter, HeadShape first, HeadShape second)
 {
     TankState s;
     s.Orientation = orientation;
@@ -31,9 +31,9 @@ TankState Tank(int orientation, double length, double diameter, HeadSpec first, 
     return s;
 }
 
-HeadSpec Preset(const char* name)
+HeadShape Preset(const char* name)
 {
-    return *TorisphericalPresetSpec(name);
+    return *TorisphericalPresetShape(name);
 }
 
 // Worked examples published with the closed forms for horizontal and
@@ -47,13 +47,13 @@ TEST(ShapedTank, PublishedWorkedExamples)
     EXPECT_NEAR(ExactVolumeAt(asmeLying, 36) / kInchesPerUsGallon, 2028.63, 0.005);
 
     const TankState coneLying
-        = Tank(kHorizontal, 156, 108, ConicalHeadSpec(42), ConicalHeadSpec(42));
+        = Tank(kHorizontal, 156, 108, ConicalHeadShape(42), ConicalHeadShape(42));
     EXPECT_NEAR(ExactVolumeAt(coneLying, 36) / kInchesPerUsGallon, 2041.19, 0.005);
 
-    const TankState asmeStanding = Tank(kVertical, 200, 132, Preset("asme-fd"), FlatHeadSpec());
+    const TankState asmeStanding = Tank(kVertical, 200, 132, Preset("asme-fd"), FlatHeadShape());
     EXPECT_NEAR(ExactVolumeAt(asmeStanding, 24) / kInchesPerUsGallon, 904.069, 0.0005);
 
-    const TankState coneStanding = Tank(kVertical, 200, 132, ConicalHeadSpec(33), FlatHeadSpec());
+    const TankState coneStanding = Tank(kVertical, 200, 132, ConicalHeadShape(33), FlatHeadShape());
     EXPECT_NEAR(ExactVolumeAt(coneStanding, 24) / kInchesPerUsGallon, 250.675, 0.0005);
 }
 
@@ -68,21 +68,21 @@ std::vector<Sweep> Sweeps()
     std::vector<Sweep> sweeps;
     for (int orientation : { kHorizontal, kVertical }) {
         const std::string o = orientation == kHorizontal ? "lying_" : "standing_";
-        const auto add = [&](const char* name, HeadSpec a, HeadSpec b) {
+        const auto add = [&](const char* name, HeadShape a, HeadShape b) {
             static std::vector<std::string> names; // keeps the names alive
             names.push_back(o + name);
             sweeps.push_back({ names.back().c_str(), Tank(orientation, 2.5, 1.8, a, b) });
         };
         for (const auto& preset : kTorisphericalPresets) {
-            const HeadSpec spec = TorisphericalHeadSpec(preset.crown, preset.knuckle);
-            add(preset.name.data(), spec, spec);
+            const HeadShape headShape = TorisphericalHeadShape(preset.crown, preset.knuckle);
+            add(preset.name.data(), headShape, headShape);
         }
-        add("cones", ConicalHeadSpec(0.6), ConicalHeadSpec(0.6));
-        add("hemispheres", EllipsoidalHeadSpec(0.9), EllipsoidalHeadSpec(0.9));
-        add("flat", FlatHeadSpec(), FlatHeadSpec());
-        add("cone_and_dished", ConicalHeadSpec(1.1), Preset("din28011"));
-        add("flat_and_ellipsoid", FlatHeadSpec(), EllipsoidalHeadSpec(0.45));
-        add("deep_dish_and_cone", TorisphericalHeadSpec(0.5, 0.3), ConicalHeadSpec(0.05));
+        add("cones", ConicalHeadShape(0.6), ConicalHeadShape(0.6));
+        add("hemispheres", EllipsoidalHeadShape(0.9), EllipsoidalHeadShape(0.9));
+        add("flat", FlatHeadShape(), FlatHeadShape());
+        add("cone_and_dished", ConicalHeadShape(1.1), Preset("din28011"));
+        add("flat_and_ellipsoid", FlatHeadShape(), EllipsoidalHeadShape(0.45));
+        add("deep_dish_and_cone", TorisphericalHeadShape(0.5, 0.3), ConicalHeadShape(0.05));
     }
     return sweeps;
 }
@@ -136,16 +136,16 @@ TEST(ShapedTank, StandingTankNearItsTopHoldsAlmostEverything)
 TEST(ShapedTank, SetHeadsKeepsTheTablesTankWhereItIsOne)
 {
     const TankState hemispheres
-        = Tank(kHorizontal, 2, 1, EllipsoidalHeadSpec(0.5), EllipsoidalHeadSpec(0.5));
+        = Tank(kHorizontal, 2, 1, EllipsoidalHeadShape(0.5), EllipsoidalHeadShape(0.5));
     EXPECT_FALSE(hemispheres.Heads);
     EXPECT_EQ(hemispheres.HeadDepth, 0.5);
     EXPECT_TRUE(TableMethodKnows(hemispheres));
 
-    const TankState flat = Tank(kVertical, 2, 1, ConicalHeadSpec(0), FlatHeadSpec());
+    const TankState flat = Tank(kVertical, 2, 1, ConicalHeadShape(0), FlatHeadShape());
     EXPECT_FALSE(flat.Heads);
     EXPECT_EQ(flat.HeadDepth, 0);
 
-    const TankState mixed = Tank(kVertical, 2, 1, FlatHeadSpec(), EllipsoidalHeadSpec(0.25));
+    const TankState mixed = Tank(kVertical, 2, 1, FlatHeadShape(), EllipsoidalHeadShape(0.25));
     ASSERT_TRUE(mixed.Heads);
     EXPECT_FALSE(TableMethodKnows(mixed));
     EXPECT_DOUBLE_EQ(FullHeight(mixed), 2.25);
@@ -170,22 +170,22 @@ TEST(ShapedTank, TableMethodOnAShapedTankComputesExactly)
 
 TEST(ShapedTank, CheckInputsUsesTheHeadsOwnDepths)
 {
-    TankState tank = Tank(kVertical, 2, 1, ConicalHeadSpec(0.4), Preset("asme-fd"));
+    TankState tank = Tank(kVertical, 2, 1, ConicalHeadShape(0.4), Preset("asme-fd"));
     const double full = 0.4 + 2 + 0.169337613708;
     tank.LiquidHeight = full - 1e-9;
     EXPECT_TRUE(CheckInputs(tank, CalcMode::Volume));
     tank.LiquidHeight = full + 1e-9;
     EXPECT_FALSE(CheckInputs(tank, CalcMode::Volume));
 
-    TankState bad = Tank(kHorizontal, 2, 1, TorisphericalHeadSpec(0.4, 0.1), FlatHeadSpec());
+    TankState bad = Tank(kHorizontal, 2, 1, TorisphericalHeadShape(0.4, 0.1), FlatHeadShape());
     EXPECT_FALSE(CheckInputs(bad, CalcMode::Volume));
-    TankState negative = Tank(kHorizontal, 2, 1, ConicalHeadSpec(-0.1), FlatHeadSpec());
+    TankState negative = Tank(kHorizontal, 2, 1, ConicalHeadShape(-0.1), FlatHeadShape());
     EXPECT_FALSE(CheckInputs(negative, CalcMode::Volume));
 }
 
 TEST(ShapedTank, OverfullVolumeReportsTheFullHeight)
 {
-    TankState tank = Tank(kVertical, 2, 1, ConicalHeadSpec(0.4), Preset("din28013"));
+    TankState tank = Tank(kVertical, 2, 1, ConicalHeadShape(0.4), Preset("din28013"));
     tank.LiquidVolume = FullVolume(tank) * 1.01;
     RecordingSink sink;
     ASSERT_TRUE(Calculate(tank, CalcMode::Height, sink));

@@ -6,21 +6,21 @@ namespace tankora {
 namespace {
 
 std::variant<FlatHead, EllipsoidalHead, TorisphericalHead, ConicalHead> ShapeOf(
-    const HeadSpec& spec, double diameter)
+    const HeadShape& headShape, double diameter)
 {
     const double radius = diameter / 2;
-    switch (spec.kind) {
+    switch (headShape.kind) {
     case HeadKind::Flat:
         break;
     case HeadKind::Ellipsoidal:
-        if (spec.depth > 0)
-            return EllipsoidalHead(radius, spec.depth);
+        if (headShape.depth > 0)
+            return EllipsoidalHead(radius, headShape.depth);
         break;
     case HeadKind::Torispherical:
-        return TorisphericalHead(radius, spec.crown, spec.knuckle);
+        return TorisphericalHead(radius, headShape.crown, headShape.knuckle);
     case HeadKind::Conical:
-        if (spec.depth > 0)
-            return ConicalHead(radius, spec.depth);
+        if (headShape.depth > 0)
+            return ConicalHead(radius, headShape.depth);
         break;
     }
     return FlatHead {};
@@ -28,8 +28,8 @@ std::variant<FlatHead, EllipsoidalHead, TorisphericalHead, ConicalHead> ShapeOf(
 
 } // namespace
 
-Head::Head(const HeadSpec& spec, double diameter)
-    : m_shape(ShapeOf(spec, diameter))
+Head::Head(const HeadShape& headShape, double diameter)
+    : m_shape(ShapeOf(headShape, diameter))
     , m_diameter(diameter)
 { }
 

@@ -6,7 +6,7 @@
 #include "calc/heads/ConicalHead.h"
 #include "calc/heads/EllipsoidalHead.h"
 #include "calc/heads/FlatHead.h"
-#include "calc/heads/HeadSpec.h"
+#include "calc/heads/HeadShape.h"
 #include "calc/heads/TorisphericalHead.h"
 
 #include <optional>
@@ -17,8 +17,8 @@ namespace tankora {
 class Head
 {
 public:
-    // `spec` must describe a head (HeadSpecProblem empty), `diameter` > 0.
-    Head(const HeadSpec& spec, double diameter);
+    // `headShape` must describe a head (HeadShapeProblem empty), `diameter` > 0.
+    Head(const HeadShape& headShape, double diameter);
 
     double Depth() const;
     double Volume() const;

@@ -16,7 +16,7 @@ namespace tankora {
 class TorisphericalHead
 {
 public:
-    // Needs f >= 0.5 and 0 < k < 0.5 (HeadSpecProblem).
+    // Needs f >= 0.5 and 0 < k < 0.5 (HeadShapeProblem).
     TorisphericalHead(double radius, double crown, double knuckle);
 
     double Depth() const { return m_depth; }

@@ -2,11 +2,11 @@
 
 namespace tankora {
 
-std::optional<HeadSpec> TorisphericalPresetSpec(std::string_view name)
+std::optional<HeadShape> TorisphericalPresetShape(std::string_view name)
 {
     for (const TorisphericalPreset& preset : kTorisphericalPresets) {
         if (preset.name == name)
-            return TorisphericalHeadSpec(preset.crown, preset.knuckle);
+            return TorisphericalHeadShape(preset.crown, preset.knuckle);
     }
     return std::nullopt;
 }

@@ -2,7 +2,7 @@
 // The named torispherical heads: crown radius f*D and knuckle radius k*D,
 // with D taken as the shell's inside diameter.
 
-#include "calc/heads/HeadSpec.h"
+#include "calc/heads/HeadShape.h"
 
 #include <array>
 #include <optional>
@@ -27,6 +27,6 @@ inline constexpr std::array<TorisphericalPreset, 5> kTorisphericalPresets = { {
 } };
 
 // The preset called `name`, if any.
-std::optional<HeadSpec> TorisphericalPresetSpec(std::string_view name);
+std::optional<HeadShape> TorisphericalPresetShape(std::string_view name);
 
 } // namespace tankora

@@ -23,7 +23,7 @@ constexpr double kDiameter = 2.0;
 struct Case
 {
     const char* name;
-    HeadSpec spec;
+    HeadShape headShape;
     ref::Profile profile;
 };
 
@@ -31,19 +31,19 @@ std::vector<Case> Cases()
 {
     std::vector<Case> cases;
     for (const auto& preset : kTorisphericalPresets) {
-        cases.push_back({ preset.name.data(), TorisphericalHeadSpec(preset.crown, preset.knuckle),
+        cases.push_back({ preset.name.data(), TorisphericalHeadShape(preset.crown, preset.knuckle),
             ref::Torispherical(kDiameter, preset.crown, preset.knuckle) });
     }
-    cases.push_back({ "shallow_f3_k002", TorisphericalHeadSpec(3, 0.02),
+    cases.push_back({ "shallow_f3_k002", TorisphericalHeadShape(3, 0.02),
         ref::Torispherical(kDiameter, 3, 0.02) });
-    cases.push_back({ "deep_f051_k006", TorisphericalHeadSpec(0.51, 0.06),
+    cases.push_back({ "deep_f051_k006", TorisphericalHeadShape(0.51, 0.06),
         ref::Torispherical(kDiameter, 0.51, 0.06) });
-    cases.push_back({ "wide_knuckle_f06_k045", TorisphericalHeadSpec(0.6, 0.45),
+    cases.push_back({ "wide_knuckle_f06_k045", TorisphericalHeadShape(0.6, 0.45),
         ref::Torispherical(kDiameter, 0.6, 0.45) });
-    cases.push_back({ "cone_flat", ConicalHeadSpec(0.3), ref::Conical(kDiameter, 0.3) });
-    cases.push_back({ "cone_steep", ConicalHeadSpec(2.5), ref::Conical(kDiameter, 2.5) });
+    cases.push_back({ "cone_flat", ConicalHeadShape(0.3), ref::Conical(kDiameter, 0.3) });
+    cases.push_back({ "cone_steep", ConicalHeadShape(2.5), ref::Conical(kDiameter, 2.5) });
     cases.push_back(
-        { "ellipsoid_2to1", EllipsoidalHeadSpec(0.5), ref::Ellipsoidal(kDiameter, 0.5) });
+        { "ellipsoid_2to1", EllipsoidalHeadShape(0.5), ref::Ellipsoidal(kDiameter, 0.5) });
     return cases;
 }
 
@@ -54,7 +54,7 @@ const double kFractions[] = { 1e-9, 1e-6, 1e-4, 0.003, 0.02, 0.1, 0.25, 0.4, 0.5
 TEST(Head, LyingVolumesMatchTheSliceIntegral)
 {
     for (const Case& c : Cases()) {
-        const Head head(c.spec, kDiameter);
+        const Head head(c.headShape, kDiameter);
         for (double fraction : kFractions) {
             const double level = kDiameter * fraction;
             const double expected = static_cast<double>(ref::Lying(c.profile, level));
@@ -66,7 +66,7 @@ TEST(Head, LyingVolumesMatchTheSliceIntegral)
 TEST(Head, StandingVolumesMatchTheSliceIntegral)
 {
     for (const Case& c : Cases()) {
-        const Head head(c.spec, kDiameter);
+        const Head head(c.headShape, kDiameter);
         EXPECT_NEAR(head.Depth(), static_cast<double>(c.profile.depth), 1e-15) << c.name;
         for (double fraction : kFractions) {
             const double fill = head.Depth() * fraction;
@@ -86,7 +86,7 @@ TEST(Head, TorisphericalVolumeIsThePublishedClosedForm)
 {
     for (const auto& preset : kTorisphericalPresets) {
         const double d = 3.3;
-        const Head head(TorisphericalHeadSpec(preset.crown, preset.knuckle), d);
+        const Head head(TorisphericalHeadShape(preset.crown, preset.knuckle), d);
         const double rc = preset.crown * d, a = preset.knuckle * d, h = head.Depth();
         const double c = d / 2 - a;
         const double expected = std::numbers::pi / 3
@@ -110,11 +110,11 @@ TEST(Head, PresetDepthsAreTheOnesTheReadmeStates)
     } expected[] = { { "asme-fd", 0.169338 }, { "80-10", 0.225544 }, { "80-6", 0.205021 },
         { "din28011", 0.193774 }, { "din28013", 0.254473 } };
     for (const auto& e : expected) {
-        const auto spec = TorisphericalPresetSpec(e.name);
-        ASSERT_TRUE(spec) << e.name;
-        EXPECT_NEAR(Head(*spec, 1.7).Depth() / 1.7, e.depthOverD, 5e-7) << e.name;
+        const auto headShape = TorisphericalPresetShape(e.name);
+        ASSERT_TRUE(headShape) << e.name;
+        EXPECT_NEAR(Head(*headShape, 1.7).Depth() / 1.7, e.depthOverD, 5e-7) << e.name;
     }
-    EXPECT_FALSE(TorisphericalPresetSpec("asme"));
+    EXPECT_FALSE(TorisphericalPresetShape("asme"));
 }
 
 // No step where the formula changes: at the crown's rim, the knuckle's
@@ -123,7 +123,7 @@ TEST(Head, PresetDepthsAreTheOnesTheReadmeStates)
 TEST(Head, VolumesAreContinuousAcrossEverySeam)
 {
     for (const Case& c : Cases()) {
-        const Head head(c.spec, kDiameter);
+        const Head head(c.headShape, kDiameter);
         const double v = head.Volume();
         std::vector<double> fills { 0, head.Depth() };
         for (double x : c.profile.breaks)
@@ -153,7 +153,7 @@ TEST(Head, HeightsJustOutsideTheRangeAreEmptyOrFull)
 {
     constexpr double kTiny = std::numeric_limits<double>::epsilon();
     for (const Case& c : Cases()) {
-        const Head head(c.spec, kDiameter);
+        const Head head(c.headShape, kDiameter);
         EXPECT_EQ(head.Lying(-kTiny), 0.0) << c.name;
         EXPECT_EQ(head.Lying(0), 0.0) << c.name;
         EXPECT_EQ(head.Lying(kDiameter * (1 + kTiny)), head.Volume()) << c.name;
@@ -164,25 +164,25 @@ TEST(Head, HeightsJustOutsideTheRangeAreEmptyOrFull)
     }
 }
 
-TEST(HeadSpec, TorisphericalNumbersThatMakeNoHeadAreNamed)
+TEST(HeadShape, TorisphericalNumbersThatMakeNoHeadAreNamed)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     for (auto [f, k] : { std::pair { 1.0, 0.0 }, { 1.0, 0.5 }, { 1.0, -0.1 }, { 0.49, 0.1 },
              { inf, 0.1 }, { nan, 0.1 }, { 1.0, nan } }) {
-        EXPECT_NE(HeadSpecProblem(TorisphericalHeadSpec(f, k)), "") << f << ' ' << k;
+        EXPECT_NE(HeadShapeProblem(TorisphericalHeadShape(f, k)), "") << f << ' ' << k;
     }
-    EXPECT_NE(HeadSpecProblem(ConicalHeadSpec(-1)), "");
-    EXPECT_NE(HeadSpecProblem(EllipsoidalHeadSpec(inf)), "");
-    EXPECT_EQ(HeadSpecProblem(TorisphericalHeadSpec(0.5, 0.499)), "");
-    EXPECT_EQ(EllipsoidalHeadSpec(0), FlatHeadSpec());
-    EXPECT_EQ(ConicalHeadSpec(0), FlatHeadSpec());
+    EXPECT_NE(HeadShapeProblem(ConicalHeadShape(-1)), "");
+    EXPECT_NE(HeadShapeProblem(EllipsoidalHeadShape(inf)), "");
+    EXPECT_EQ(HeadShapeProblem(TorisphericalHeadShape(0.5, 0.499)), "");
+    EXPECT_EQ(EllipsoidalHeadShape(0), FlatHeadShape());
+    EXPECT_EQ(ConicalHeadShape(0), FlatHeadShape());
 }
 
 // f = 1/2 leaves the knuckle no room: the crown is a hemisphere of radius R.
 TEST(Head, SmallestCrownIsAHemisphere)
 {
-    const Head head(TorisphericalHeadSpec(0.5, 0.2), 2);
+    const Head head(TorisphericalHeadShape(0.5, 0.2), 2);
     EXPECT_DOUBLE_EQ(head.Depth(), 1);
     EXPECT_NEAR(head.Volume(), 2 * std::numbers::pi / 3, 1e-15);
     // Lying, a hemisphere cut at half its radius: pi h^2 (3R - h)/6 for h = 1/2.

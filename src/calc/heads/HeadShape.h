@@ -15,31 +15,31 @@ enum class HeadKind {
     Conical, // a cone whose apex lies a beyond the shell
 };
 
-struct HeadSpec
+struct HeadShape
 {
     HeadKind kind = HeadKind::Flat;
     double depth = 0; // m: b for ellipsoidal, a for conical heads
     double crown = 0; // f: crown radius over D (torispherical)
     double knuckle = 0; // k: knuckle radius over D (torispherical)
 
-    bool operator==(const HeadSpec&) const = default;
+    bool operator==(const HeadShape&) const = default;
 };
 
-HeadSpec FlatHeadSpec();
+HeadShape FlatHeadShape();
 // An ellipsoidal or conical head of depth 0 is a flat one.
-HeadSpec EllipsoidalHeadSpec(double depth);
-HeadSpec ConicalHeadSpec(double apexDepth);
-HeadSpec TorisphericalHeadSpec(double crown, double knuckle);
+HeadShape EllipsoidalHeadShape(double depth);
+HeadShape ConicalHeadShape(double apexDepth);
+HeadShape TorisphericalHeadShape(double crown, double knuckle);
 
 // The kind's name in JSON and on the command line: "flat", "ellipsoidal",
 // "torispherical", "conical".
 std::string_view HeadKindName(HeadKind kind);
 
-// Why `spec` describes no head, in one line ("the knuckle radius ... must
+// Why `headShape` describes no head, in one line ("the knuckle radius ... must
 // lie between ..."), or an empty text when it describes one. Depths must be
 // finite and not negative; a torispherical head needs 0 < k < 0.5 and
 // f >= 0.5: a smaller crown could not reach the knuckle, and a knuckle
 // half the diameter leaves no crown.
-std::string HeadSpecProblem(const HeadSpec& spec);
+std::string HeadShapeProblem(const HeadShape& headShape);
 
 } // namespace tankora

@@ -1,29 +1,29 @@
-#include "calc/heads/HeadSpec.h"
+#include "calc/heads/HeadShape.h"
 
 #include <cmath>
 
 namespace tankora {
 
-HeadSpec FlatHeadSpec()
+HeadShape FlatHeadShape()
 {
     return {};
 }
 
-HeadSpec EllipsoidalHeadSpec(double depth)
+HeadShape EllipsoidalHeadShape(double depth)
 {
     if (depth == 0)
-        return FlatHeadSpec();
+        return FlatHeadShape();
     return { HeadKind::Ellipsoidal, depth, 0, 0 };
 }
 
-HeadSpec ConicalHeadSpec(double apexDepth)
+HeadShape ConicalHeadShape(double apexDepth)
 {
     if (apexDepth == 0)
-        return FlatHeadSpec();
+        return FlatHeadShape();
     return { HeadKind::Conical, apexDepth, 0, 0 };
 }
 
-HeadSpec TorisphericalHeadSpec(double crown, double knuckle)
+HeadShape TorisphericalHeadShape(double crown, double knuckle)
 {
     return { HeadKind::Torispherical, 0, crown, knuckle };
 }
@@ -43,21 +43,21 @@ std::string_view HeadKindName(HeadKind kind)
     return "";
 }
 
-std::string HeadSpecProblem(const HeadSpec& spec)
+std::string HeadShapeProblem(const HeadShape& headShape)
 {
-    switch (spec.kind) {
+    switch (headShape.kind) {
     case HeadKind::Flat:
         return "";
     case HeadKind::Ellipsoidal:
     case HeadKind::Conical:
-        if (!(std::isfinite(spec.depth) && spec.depth >= 0))
+        if (!(std::isfinite(headShape.depth) && headShape.depth >= 0))
             return "the head depth must be a finite length of at least 0";
         return "";
     case HeadKind::Torispherical:
-        if (!(spec.knuckle > 0 && spec.knuckle < 0.5))
+        if (!(headShape.knuckle > 0 && headShape.knuckle < 0.5))
             return "the knuckle radius K of a torispherical head must lie between 0 and 0.5 "
                    "(both excluded)";
-        if (!(spec.crown >= 0.5 && std::isfinite(spec.crown)))
+        if (!(headShape.crown >= 0.5 && std::isfinite(headShape.crown)))
             return "the crown radius F of a torispherical head must be at least 0.5 (a "
                    "hemisphere) and finite";
         return "";
