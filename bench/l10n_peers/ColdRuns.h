@@ -33,8 +33,8 @@ const std::vector<TranslatedCount>& TranslatedCounts();
 // lookups, or -1 when an answer was wrong.
 double OpenAndTranslate(TranslationSystem& system, const std::string& language, std::size_t count);
 
-// The child's work for spec "<system>/<language>/<N>"; its exit code.
-int RunColdChild(const Systems& systems, const std::string& spec);
+// The child's work for the run "<system>/<language>/<N>"; its exit code.
+int RunColdChild(const Systems& systems, const std::string& runName);
 
 // Runs the cold children and prints their medians and ratios.
 void PrintColdRuns(std::ostream& out, const Systems& systems, const std::vector<std::string>& peers,
