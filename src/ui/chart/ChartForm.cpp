@@ -6,19 +6,21 @@
 #include "ui/chart/GaugeTableCsv.h"
 #include "ui/chart/GaugeTableModel.h"
 #include "ui/chart/GaugeTablePrint.h"
-#include "ui/chart/SafeFileWrite.h"
 
 #include "calc/Units.h"
 #include "framework/app/MessageBoxes.h"
+#include "io/SafeWrite.h"
 #include "nls/FormatSettings.h"
 #include "nls/GuiText.h"
 
+#include <QBuffer>
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QHBoxLayout>
@@ -305,32 +307,51 @@ void TChartForm::ReportUnwritten(const QString& path, const QString& reason)
     ShowError(tankora::QStringToAnsi(text));
 }
 
+bool TChartForm::WriteFile(const QString& path, const QByteArray& bytes)
+{
+    // The window says this in the user's language; the writer below would
+    // refuse the file as well, in the command-line tools' English.
+    constexpr QFile::Permissions kAnyWrite
+        = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    const QFileInfo target(path);
+    if (target.exists() && !(target.permissions() & kAnyWrite)) {
+        ReportUnwritten(path, T("The file is read-only."));
+        return false;
+    }
+    try {
+        tankora::io::WriteFileSafely(QFile::encodeName(path).toStdString(),
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } catch (const tankora::io::WriteError& error) {
+        // The message names the file first; the box names it on a line of its own.
+        QString reason = QString::fromLocal8Bit(error.what());
+        if (reason.startsWith(path + QStringLiteral(": ")))
+            reason.remove(0, path.size() + 2);
+        ReportUnwritten(path, reason);
+        return false;
+    }
+    return true;
+}
+
 bool TChartForm::ExportCsv(const QString& path)
 {
-    const QByteArray csv = GaugeTableCsv(Model->Rows(), SelectedHeightUnit(), SelectedVolumeUnit());
-    QString reason;
-    const bool written = WriteFileSafely(
-        path, [&](QIODevice& file) { return file.write(csv) == csv.size(); }, reason);
-    if (!written)
-        ReportUnwritten(path, reason);
-    return written;
+    return WriteFile(
+        path, GaugeTableCsv(Model->Rows(), SelectedHeightUnit(), SelectedVolumeUnit()));
 }
 
 bool TChartForm::SavePdf(const QString& path)
 {
-    QString reason;
-    const bool written = WriteFileSafely(
-        path,
-        [&](QIODevice& file) {
-            QPdfWriter pdf(&file);
-            pdf.setTitle(T("Gauge table"));
-            pdf.setCreator(QStringLiteral("Tankora"));
-            return PrintOn(pdf);
-        },
-        reason);
-    if (!written)
-        ReportUnwritten(path, reason);
-    return written;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(T("Gauge table"));
+        pdf.setCreator(QStringLiteral("Tankora"));
+        if (!PrintOn(pdf)) {
+            ReportUnwritten(path, QString());
+            return false;
+        }
+    }
+    return WriteFile(path, buffer.data());
 }
 
 void TChartForm::ExportCsvClick()

@@ -93,6 +93,8 @@ private:
     std::string SelectedStepUnit() const;
     // Shows "<message>\n<file>\n<reason>" in an error box.
     void ReportUnwritten(const QString& path, const QString& reason);
+    // Whole or nothing (io::WriteFileSafely); false after telling the user.
+    bool WriteFile(const QString& path, const QByteArray& bytes);
 
     ChartTank m_tank;
 };
