@@ -47,6 +47,8 @@ TChartForm* OpenChart(TMainForm& form, const TypedTank& tank)
     ChooseEntry(form.cbDu, tank.diameterUnit);
     ChooseEntry(form.cbbu, tank.headUnit);
     TypeNumber(form.eH, tank.height);
+    // Last: a shape without a depth disables the b field.
+    ChooseEntry(form.cbHead, tank.headShape);
     QTest::mouseClick(form.BitBtn3, Qt::LeftButton);
     return form.ChartForm();
 }

@@ -29,6 +29,7 @@ struct TypedTank
     const char* head = "0";
     const char* height = "0.5";
     int lengthUnit = 0, diameterUnit = 0, headUnit = 0; // entries of cbLu, cbDu, cbbu
+    int headShape = 0; // entry of cbHead (HeadChoice.h)
 };
 TChartForm* OpenChart(TMainForm& form, const TypedTank& tank);
 
