@@ -8,16 +8,16 @@ namespace tankora {
 namespace {
 
 constexpr std::array<HeadChoice, 10> kChoices = { {
-    { "Semi-ellipsoidal heads", HeadKind::Ellipsoidal, 0, "" },
-    { "Flat ends", HeadKind::Flat, 0, "" },
-    { "Hemispherical heads", HeadKind::Ellipsoidal, 0.5, "" },
-    { "2:1 elliptical heads", HeadKind::Ellipsoidal, 0.25, "" },
-    { "Dished, ASME F&D", HeadKind::Torispherical, 0, "asme-fd" },
-    { "Dished, 80/10", HeadKind::Torispherical, 0, "80-10" },
-    { "Dished, 80/6", HeadKind::Torispherical, 0, "80-6" },
-    { "Dished, DIN 28011", HeadKind::Torispherical, 0, "din28011" },
-    { "Dished, DIN 28013", HeadKind::Torispherical, 0, "din28013" },
-    { "Conical heads", HeadKind::Conical, 0, "" },
+    { "Semi-ellipsoidal heads", HeadKind::Ellipsoidal, 0, "", "ellipsoidal" },
+    { "Flat ends", HeadKind::Flat, 0, "", "flat" },
+    { "Hemispherical heads", HeadKind::Ellipsoidal, 0.5, "", "hemispherical" },
+    { "2:1 elliptical heads", HeadKind::Ellipsoidal, 0.25, "", "2:1" },
+    { "Dished, ASME F&D", HeadKind::Torispherical, 0, "asme-fd", "asme-fd" },
+    { "Dished, 80/10", HeadKind::Torispherical, 0, "80-10", "80-10" },
+    { "Dished, 80/6", HeadKind::Torispherical, 0, "80-6", "80-6" },
+    { "Dished, DIN 28011", HeadKind::Torispherical, 0, "din28011", "din28011" },
+    { "Dished, DIN 28013", HeadKind::Torispherical, 0, "din28013", "din28013" },
+    { "Conical heads", HeadKind::Conical, 0, "", "conical" },
 } };
 
 const HeadChoice& ChoiceAt(int choice)
@@ -32,6 +32,15 @@ const HeadChoice& ChoiceAt(int choice)
 std::span<const HeadChoice> HeadChoices()
 {
     return kChoices;
+}
+
+int HeadChoiceNamed(std::string_view key)
+{
+    for (std::size_t i = 0; i < kChoices.size(); ++i) {
+        if (kChoices[i].key == key)
+            return static_cast<int>(i);
+    }
+    return -1;
 }
 
 bool TakesDepth(int choice)

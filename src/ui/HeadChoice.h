@@ -16,11 +16,15 @@ struct HeadChoice
     HeadKind kind;
     double depthOverD; // > 0: a depth fixed by the diameter (2:1, hemispherical)
     std::string_view preset; // torispherical: the preset's name (TorisphericalPresets.h)
+    std::string_view key; // the entry's name in the window's saved settings
 };
 
 // The list's entries in order; the first, semi-ellipsoidal heads of depth
 // b, is the window's tank of old and the default.
 std::span<const HeadChoice> HeadChoices();
+
+// The entry whose settings name is `key`; -1 when none has it.
+int HeadChoiceNamed(std::string_view key);
 
 // True when the entry's heads take their depth from the b field
 // (semi-ellipsoidal and conical heads); the field is disabled otherwise.

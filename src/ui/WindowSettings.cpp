@@ -1,6 +1,7 @@
 #include "ui/WindowSettings.h"
 
 #include "ui/DoubleEdit.h"
+#include "ui/HeadChoice.h"
 #include "ui/Main.h"
 #include "ui/RzRadGrp.h"
 #include "ui/SettingsStore.h"
@@ -111,6 +112,12 @@ void TWindowSettings::Restore()
         m_form.CbOrientation->SetItemIndex(orientation);
         m_form.CbOrientationChange(&m_form);
     }
+    // The shape before the numbers: it decides whether b is read.
+    const int head = tankora::HeadChoiceNamed(text(QStringLiteral("tank/heads")).toStdString());
+    if (head >= 0 && head != m_form.cbHead->ItemIndex()) {
+        m_form.cbHead->SetItemIndex(head);
+        m_form.cbHeadChange(&m_form);
+    }
     // Units first: a mode change takes the result units from the entry units.
     for (const Entry& entry : Entries(m_form))
         m_form.SelectUnit(entry.units, text(UnitKey(entry.key)).toStdString());
@@ -142,6 +149,9 @@ bool TWindowSettings::Save()
         store.setValue(QString::fromLatin1(key), value);
     };
     put("tank/orientation", Name(kOrientationNames[m_form.CbOrientation->ItemIndex() == 1]));
+    const int head = m_form.cbHead->ItemIndex();
+    if (head >= 0 && head < int(tankora::HeadChoices().size()))
+        put("tank/heads", Name(tankora::HeadChoices()[std::size_t(head)].key));
     for (const Entry& entry : Entries(m_form)) {
         put(entry.key, StoredNumber(*entry.field));
         store.setValue(

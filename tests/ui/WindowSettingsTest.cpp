@@ -62,6 +62,7 @@ protected:
         EXPECT_EQ(form.CbOrientation->ItemIndex(), 0);
         EXPECT_EQ(form.CalcOptions->ItemIndex(), 0);
         EXPECT_EQ(form.cbMethod->ItemIndex(), 0);
+        EXPECT_EQ(form.cbHead->ItemIndex(), 0);
         for (const char* name : { "dL", "dD", "db", "eH", "eV", "eQ", "eT" }) {
             const auto* field = form.findChild<TDoubleEdit*>(QString::fromLatin1(name));
             const auto* expected = fresh->findChild<TDoubleEdit*>(QString::fromLatin1(name));
@@ -89,6 +90,7 @@ TEST_F(WindowSettingsTest, WhatTheWindowHeldComesBackAfterEnterClosedIt)
         Type(form.dD, "1,5E-3");
         Choose(form.cbDu, "mm");
         Type(form.db, "0,25");
+        Choose(form.cbHead, "Conical heads");
         Choose(form.cbHu, "inches");
         tankora::test::ChooseMode(form, 2);
         Type(form.eH, "20");
@@ -114,6 +116,8 @@ TEST_F(WindowSettingsTest, WhatTheWindowHeldComesBackAfterEnterClosedIt)
     EXPECT_EQ(form.cbLu->Text(), QStringLiteral("feet"));
     EXPECT_EQ(form.dD->Text(), QStringLiteral("1.5E-3"));
     EXPECT_EQ(form.cbDu->Text(), QStringLiteral("mm"));
+    EXPECT_EQ(form.cbHead->Text(), QStringLiteral("Conical heads"));
+    EXPECT_TRUE(form.db->isEnabled());
     EXPECT_EQ(form.db->Text(), QStringLiteral("0.25"));
     EXPECT_EQ(form.CalcOptions->ItemIndex(), 2);
     EXPECT_EQ(form.stResult->Caption(), QStringLiteral("New Height"));
@@ -139,6 +143,7 @@ TEST_F(WindowSettingsTest, NonsenseInTheFileLeavesTheDefaultsWithoutAWord)
           "\x01\x02\xff garbage without a key\n"
           "[tank]\n"
           "orientation=upside down\n"
+          "heads=Dished, ASME F&D\n"
           "L=abc\n"
           "LUnit=furlongs\n"
           "D=1,5\n"
@@ -165,6 +170,19 @@ TEST_F(WindowSettingsTest, AFileThatCannotBeReadLeavesTheDefaults)
     EXPECT_FALSE(started.settings->Save());
     EXPECT_TRUE(started.settings->SaveFailed());
     EXPECT_TRUE(m_messages.Entries().empty());
+}
+
+TEST_F(WindowSettingsTest, ADishedHeadComesBackWithoutADepth)
+{
+    Write("[tank]\nheads=din28011\nb=0.5\n");
+    Started started = Start();
+    TMainForm& form = *started.form;
+    EXPECT_EQ(form.cbHead->Text(), QStringLiteral("Dished, DIN 28011"));
+    EXPECT_FALSE(form.db->isEnabled());
+    // A shape without a depth does not read b.
+    std::unique_ptr<TMainForm> fresh(CreateMainForm());
+    EXPECT_EQ(form.db->Text(), fresh->db->Text());
+    EXPECT_EQ(form.HorizontalImg->Picture(), QStringLiteral(":/pictures/HorizontalTankDished.svg"));
 }
 
 TEST_F(WindowSettingsTest, AnEntryTheModeDoesNotReadStaysEmpty)
