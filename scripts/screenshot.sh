@@ -8,8 +8,9 @@
 #   scripts/screenshot.sh build/release de_DE    docs/screenshot-de.png, in German
 # With a locale the program runs in the dictionary's folder under that
 # locale, so it opens in the locale's language, and the numbers are typed
-# with the decimal separator the window then uses; a right-to-left window is
-# clicked at its mirrored places.
+# with the decimal separator the window then uses. Every click goes to the
+# centre of a control as the window's own dump places it, so a moved control
+# or a mirrored window needs no change here.
 # Without xdotool it falls back to the start-up state on Qt's offscreen
 # platform (TANKORA_SCREENSHOT).
 set -euo pipefail
@@ -44,13 +45,13 @@ run() {
 # The simulated user needs two tools the program itself does not; ask for them
 # here rather than burden every build and test run with them.
 if [ "${TANKORA_NO_INSTALL-}" != 1 ]; then
-  for p in xdotool imagemagick; do
+  for p in xdotool imagemagick python3; do
     dpkg -s "$p" >/dev/null 2>&1 || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$p" >/dev/null 2>&1 || true
   done
 fi
-if ! command -v xdotool >/dev/null || ! command -v import >/dev/null; then
+if ! command -v xdotool >/dev/null || ! command -v import >/dev/null || ! command -v python3 >/dev/null; then
   QT_QPA_PLATFORM=offscreen TANKORA_SCREENSHOT="$picture" run "$program"
-  echo "Wrote $picture (start-up state; install xdotool and imagemagick for a result)"
+  echo "Wrote $picture (start-up state; install xdotool, imagemagick and python3 for a result)"
   exit 0
 fi
 
@@ -58,11 +59,26 @@ if [ -z "${TANKORA_INSIDE_XVFB-}" ]; then
   TANKORA_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" "$locale" "$picture"
 fi
 
-# What the window will use: its decimal separator and reading direction.
+# What the window will use: its decimal separator and the place of every
+# control, from the window's own dump, so the clicks below
+# follow the layout wherever it moves a control.
 state=$(mktemp)
 QT_QPA_PLATFORM=offscreen TANKORA_DUMP="$state" run "$program" 2>/dev/null
 separator=$(sed -n 's/.*"decimalSeparator": "\(.\)".*/\1/p' "$state" | head -1)
-direction=$(sed -n 's/.*"readingDirection": "\([a-z]*\)".*/\1/p' "$state" | head -1)
+# "NAME X Y": the centre of each control in the window's client coordinates.
+centres=$(python3 - "$state" <<'PY'
+import json, sys
+components = {c["name"]: c for c in json.load(open(sys.argv[1]))["components"]}
+for name, c in components.items():
+    if "left" not in c:
+        continue  # not a control: no place on the window
+    x, y, parent = c["left"] + c["width"] // 2, c["top"] + c["height"] // 2, c["parent"]
+    while parent and components[parent]["parent"]:
+        x, y = x + components[parent]["left"], y + components[parent]["top"]
+        parent = components[parent]["parent"]
+    print(name, x, y)
+PY
+)
 rm -f "$state"
 
 run "$program" &
@@ -80,19 +96,20 @@ geometry=$(xdotool getwindowgeometry "$window")
 read -r x y < <(sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p' <<<"$geometry")
 read -r w h < <(sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p' <<<"$geometry")
 
-# Points inside the controls, in client coordinates of the stored layout;
-# a mirrored window has them at the other side.
+# A control's centre, where the window shows it (mirrored in a right-to-left
+# window: the dump holds the places as shown).
 click() {
-  local px=$1
-  [ "$direction" = rtl ] && px=$((w - px))
-  xdotool mousemove $((x + px)) $((y + $2)) click 1; sleep 0.2
+  local px py
+  read -r px py < <(awk -v n="$1" '$1 == n { print $2, $3 }' <<<"$centres")
+  [ -n "$px" ] || { echo "screenshot.sh: the window has no control $1" >&2; exit 1; }
+  xdotool mousemove $((x + px)) $((y + py)) click 1; sleep 0.2
 }
-enter() { click "$1" "$2"; xdotool key End $(printf 'BackSpace %.0s' $(seq 8)); xdotool type "${3//./${separator:-.}}"; }
-enter 339 71 1     # L
-enter 339 94 1     # D
-enter 339 116 0    # b
-enter 330 264 0.5  # H
-click 322 371      # Calculate
+enter() { click "$1"; xdotool key End $(printf 'BackSpace %.0s' $(seq 8)); xdotool type "${2//./${separator:-.}}"; }
+enter dL 1
+enter dD 1
+enter db 0
+enter eH 0.5
+click BitBtn2      # Calculate
 xdotool mousemove 0 0
 sleep 0.5
 import -window root -crop "${w}x${h}+${x}+${y}" +repage "$picture"
