@@ -400,7 +400,9 @@ ChartTank TMainForm::TankForChart() const
     ChartTank chart;
     chart.tank = m_tank;
     ReadEntries(chart.tank);
-    chart.method = Method();
+    // The method the rows are computed with, so the printed title names it:
+    // heads the tables do not describe are computed exactly whatever the list says.
+    chart.method = tankora::MethodFor(chart.tank, Method());
     chart.orientationName = chart.tank.Orientation == tankora::kHorizontal
         ? "Horizontal Cylindrical Tank"
         : "Vertical Cylindrical Tank";
@@ -411,8 +413,11 @@ ChartTank TMainForm::TankForChart() const
         return name + QStringLiteral(" = ") + field->Text() + u' ' + unit->Text();
     };
     chart.dimensions = entry(QStringLiteral("L"), dL, cbLu) + QStringLiteral(", ")
-        + entry(QStringLiteral("D"), dD, cbDu) + QStringLiteral(", ")
-        + entry(QStringLiteral("b"), db, cbbu);
+        + entry(QStringLiteral("D"), dD, cbDu);
+    // A shape that fixes its own depth does not read b: naming it would
+    // print a depth the tank does not have.
+    if (tankora::TakesDepth(choice))
+        chart.dimensions += QStringLiteral(", ") + entry(QStringLiteral("b"), db, cbbu);
     if (eH->isEnabled())
         chart.markedHeight = chart.tank.LiquidHeight;
     chart.heightUnit = m_unitNames.Selected(cbHu);

@@ -21,7 +21,8 @@ struct ChartTank
     std::string orientationName; // "Horizontal Cylindrical Tank"
     std::string headsName; // "Semi-ellipsoidal heads"
     // "L = 1 m, D = 1 m, b = 0 m": the entries as the user typed them, with
-    // the units chosen beside them as the lists show them.
+    // the units chosen beside them as the lists show them; b only where the
+    // head shape takes a depth.
     QString dimensions;
 
     // The main window's liquid height (m), when its Height field is in use.

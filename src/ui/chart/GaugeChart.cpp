@@ -11,23 +11,44 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 using tankora::chart::T;
 using tankora::chart::Titled;
 
 namespace {
 
-// Both ends of an axis, with a little room so a flat range still shows.
-void SetRange(QValueAxis* axis, double low, double high)
+// An axis from 0 on the scale RoundScale gives.
+void SetRange(QValueAxis* axis, double high)
 {
-    if (!(high > low))
-        high = low + 1;
-    axis->setRange(low, high);
-    // Round tick values people read off a printed chart.
-    axis->applyNiceNumbers();
+    const AxisScale scale = RoundScale(high);
+    axis->setRange(0, scale.top);
+    axis->setTickCount(scale.steps + 1);
+    axis->setLabelFormat(QStringLiteral("%.") + QString::number(scale.decimals) + u'f');
 }
 
 } // namespace
+
+AxisScale RoundScale(double high)
+{
+    if (!(high > 0) || !std::isfinite(high))
+        high = 1;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(high / 5)));
+    double step = 10 * magnitude;
+    for (const double multiple : { 1.0, 2.0, 2.5, 5.0 }) {
+        if (high / (multiple * magnitude) <= 8) {
+            step = multiple * magnitude;
+            break;
+        }
+    }
+    AxisScale scale;
+    scale.steps = std::max(1, static_cast<int>(std::ceil(high / step - 1e-9)));
+    scale.top = scale.steps * step;
+    const auto whole = [](double x) { return std::abs(x - std::round(x)) <= 1e-6 * std::abs(x); };
+    while (scale.decimals < 12 && !whole(step * std::pow(10.0, scale.decimals)))
+        ++scale.decimals;
+    return scale;
+}
 
 std::vector<double> VolumePerHeight(
     const std::vector<double>& heights, const std::vector<double>& volumes)
@@ -72,9 +93,6 @@ TGaugeChart::TGaugeChart()
     m_rate->setPen(ratePen);
     m_rateAxis->setLinePenColor(ratePen.color());
     m_rateAxis->setLabelsColor(ratePen.color());
-    m_heightAxis->setLabelFormat(QStringLiteral("%.4g"));
-    m_volumeAxis->setLabelFormat(QStringLiteral("%.4g"));
-    m_rateAxis->setLabelFormat(QStringLiteral("%.4g"));
     legend()->setAlignment(Qt::AlignBottom);
 }
 
@@ -105,9 +123,9 @@ void TGaugeChart::Show(const std::vector<tankora::GaugeRow>& rows, const std::st
 
     const double fullHeight = heights.empty() ? 0 : heights.back();
     const double fullVolume = volumes.empty() ? 0 : volumes.back();
-    SetRange(m_heightAxis, 0, fullHeight);
-    SetRange(m_volumeAxis, 0, fullVolume);
-    SetRange(m_rateAxis, 0, rates.empty() ? 0 : *std::max_element(rates.begin(), rates.end()));
+    SetRange(m_heightAxis, fullHeight);
+    SetRange(m_volumeAxis, fullVolume);
+    SetRange(m_rateAxis, rates.empty() ? 0 : *std::max_element(rates.begin(), rates.end()));
 
     QList<QPointF> mark;
     if (markedHeight) {

@@ -54,3 +54,17 @@ private:
 // Empty for fewer than two rows.
 std::vector<double> VolumePerHeight(
     const std::vector<double>& heights, const std::vector<double>& volumes);
+
+// The scale of an axis from 0 that shows `high` at round values people read
+// off a printed chart: four to eight steps of 1, 2, 2.5 or 5 times a power
+// of ten, ending at the first step at or above `high`, and the decimals the
+// step needs. (Qt's own rounding gives five ticks that can run to almost
+// twice the data, and "%g" labels print 10,000 as "1e+04".) A `high` that is
+// not positive gives the scale of 1.
+struct AxisScale
+{
+    double top = 1;
+    int steps = 1;
+    int decimals = 0;
+};
+AxisScale RoundScale(double high);

@@ -172,6 +172,7 @@ TEST_P(ChartRowsTest, RowsEqualTankoraCliTableForTheSameTankAndUnits)
             QStringLiteral("Volume [") + volumeUnit + u']', QStringLiteral("Fill [%]"),
             QStringLiteral("Ullage [") + volumeUnit + u']' }));
     EXPECT_TRUE(m_messages.Entries().empty());
+    tankora::test::SaveShots(*chart, QString::fromLatin1(c.name));
 }
 
 INSTANTIATE_TEST_SUITE_P(Tanks, ChartRowsTest,
@@ -223,6 +224,32 @@ INSTANTIATE_TEST_SUITE_P(Tanks, ChartRowsTest,
             { "--vertical", "-L", "10 feet", "-D", "6 feet", "--head-shape", "conical:2 feet" }, 4,
             0, "50", 1 }),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ChartFormTest, TheTitleNamesTheHeadDepthOnlyWhereTheShapeTakesOne)
+{
+    TChartForm* chart = OpenChart(Form(),
+        { .length = "156",
+            .diameter = "108",
+            .height = "1",
+            .lengthUnit = 3,
+            .diameterUnit = 3,
+            .headShape = 4 });
+    ASSERT_NE(chart, nullptr);
+    // The method list still says Table: the title names the method the rows
+    // were computed with.
+    ASSERT_EQ(Form().cbMethod->ItemIndex(), 0);
+    const QStringList title = chart->TitleLines();
+    ASSERT_GE(title.size(), 4);
+    EXPECT_EQ(title.at(1), QStringLiteral("Tank: Horizontal Cylindrical Tank, Dished, ASME F&D"));
+    EXPECT_EQ(title.at(2), QStringLiteral("Dimensions: L = 156 inches, D = 108 inches"));
+    EXPECT_EQ(title.at(3), QStringLiteral("Method: Exact geometry"));
+
+    // A cone's apex depth is b.
+    chart = OpenChart(Form(), { .length = "3", .diameter = "1.2", .head = "0.4", .headShape = 9 });
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(
+        chart->TitleLines().at(2), QStringLiteral("Dimensions: L = 3 m, D = 1.2 m, b = 0.4 m"));
+}
 
 TEST_F(ChartFormTest, AHeightStepInItsOwnUnitEndsOnTheFullTank)
 {
@@ -312,6 +339,28 @@ TEST_F(ChartFormTest, ChartShowsTheCurveTheMarkedHeightAndASwitchableRate)
     ASSERT_EQ(Form().CalcOptions->ItemIndex(), 1);
     QTest::mouseClick(Form().BitBtn3, Qt::LeftButton);
     EXPECT_FALSE(plot->MarkSeries()->isVisible());
+}
+
+TEST(RoundScale, EndsAtTheFirstRoundStepAboveTheDataInFourToEightSteps)
+{
+    struct Case
+    {
+        double high, top;
+        int steps, decimals;
+    };
+    // Worked by hand: 108 in in steps of 20; 7,070 US gal in steps of 1,000
+    // (no "1e+04"); 0.785 m3 in steps of 0.1; 1.8 in steps of 0.25 needs two
+    // decimals; a top that is already round stays the top.
+    for (const Case& c :
+        { Case { 108, 120, 6, 0 }, Case { 7069.9947, 8000, 8, 0 }, Case { 0.7854, 0.8, 8, 1 },
+            Case { 1.8, 2, 8, 2 }, Case { 2.2, 2.5, 5, 1 }, Case { 17, 17.5, 7, 1 },
+            Case { 3.5e6, 3.5e6, 7, 0 }, Case { 40, 40, 8, 0 }, Case { 0, 1, 5, 1 } }) {
+        const AxisScale scale = RoundScale(c.high);
+        EXPECT_NEAR(scale.top, c.top, 1e-9 * c.top) << c.high;
+        EXPECT_EQ(scale.steps, c.steps) << c.high;
+        EXPECT_EQ(scale.decimals, c.decimals) << c.high;
+        EXPECT_GE(scale.top, c.high);
+    }
 }
 
 TEST(VolumePerHeight, IsTheSlopeThroughTheNeighbours)

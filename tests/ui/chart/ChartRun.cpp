@@ -40,6 +40,8 @@ QString RunCli(const QStringList& arguments)
 TChartForm* OpenChart(TMainForm& form, const TypedTank& tank)
 {
     ChooseEntry(form.CbOrientation, tank.orientation);
+    // First: the shape decides whether the b field takes the depth typed below.
+    ChooseEntry(form.cbHead, tank.headShape);
     TypeNumber(form.dL, tank.length);
     TypeNumber(form.dD, tank.diameter);
     TypeNumber(form.db, tank.head);
@@ -47,8 +49,6 @@ TChartForm* OpenChart(TMainForm& form, const TypedTank& tank)
     ChooseEntry(form.cbDu, tank.diameterUnit);
     ChooseEntry(form.cbbu, tank.headUnit);
     TypeNumber(form.eH, tank.height);
-    // Last: a shape without a depth disables the b field.
-    ChooseEntry(form.cbHead, tank.headShape);
     QTest::mouseClick(form.BitBtn3, Qt::LeftButton);
     return form.ChartForm();
 }
