@@ -8,7 +8,7 @@
 # Usage: bench/startup/startup.sh BUILD_DIR [RUNS]
 set -euo pipefail
 
-build=${1:?usage: $0 BUILD_DIR [RUNS]}
+build=$(realpath "${1:?usage: $0 BUILD_DIR [RUNS]}")
 runs=${2:-15}
 program=$build/apps/tankora/tankora
 large=$build/bench/startup/large/cylang.mld
