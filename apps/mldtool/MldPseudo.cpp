@@ -131,7 +131,8 @@ std::string MakePseudo(const std::string& text, const Pseudo& pseudo)
             ++characters;
         ++i;
     }
-    const std::size_t extra = (characters * pseudo.lengtheningPercent + 50) / 100;
+    const std::size_t extra
+        = (characters * static_cast<std::size_t>(pseudo.lengtheningPercent) + 50) / 100;
     for (std::size_t i = 0; i < extra; ++i)
         out += "·";
     out += ']';

@@ -100,7 +100,7 @@ struct Shape
 Shape RandomShape(std::mt19937& random)
 {
     Shape shape;
-    const unsigned kind = random() % 100;
+    const auto kind = random() % 100;
     int words = 0;
     if (kind < 35) { // a caption
         words = 1 + static_cast<int>(random() % 3);

@@ -122,24 +122,24 @@ struct TBenchWindow
     explicit TBenchWindow(int texts)
     {
         form.SetName("BenchForm");
-        const int labels = texts / 4;
-        for (int i = 0; i < labels; ++i) {
+        const int labelCount = texts / 4;
+        for (int i = 0; i < labelCount; ++i) {
             auto* label = new TLabel(&form);
             label->SetName(QStringLiteral("Label%1").arg(i));
             label->SetParent(&form);
             label->SetCaption(Native("Caption", i));
             label->SetHint(Native("Hint", i));
-            this->labels.push_back(label);
+            labels.push_back(label);
         }
-        const int lists = (texts - 2 * labels) / kLinesPerList;
-        for (int i = 0; i < lists; ++i) {
+        const int listCount = (texts - 2 * labelCount) / kLinesPerList;
+        for (int i = 0; i < listCount; ++i) {
             auto* list = new TListBox(&form);
             list->SetParent(&form);
             QStringList lines;
             for (int line = 0; line < kLinesPerList; ++line)
                 lines.append(Native("Line", i * kLinesPerList + line));
             list->Items()->SetStrings(lines);
-            this->lists.push_back(list);
+            lists.push_back(list);
         }
     }
 

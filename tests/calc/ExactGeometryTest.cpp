@@ -122,7 +122,7 @@ TEST_P(ExactGeometryTest, VolumeMatchesTheClosedFormFromEmptyToFull)
             EXPECT_EQ(actual, 0.0) << "level " << level;
             continue;
         }
-        EXPECT_NEAR(actual / expected, 1.0, 1e-12) << "level " << level;
+        EXPECT_NEAR(static_cast<double>(actual / expected), 1.0, 1e-12) << "level " << level;
         EXPECT_LE(actual, full * (1 + 1e-15L)) << "level " << level;
     }
 }
@@ -166,7 +166,7 @@ TEST_P(ExactGeometryTest, SolvedHeightHoldsTheVolumeToTheLastBits)
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, ExactGeometryTest, testing::ValuesIn(kShapes),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 TEST(ExactGeometry, HalfTheHeightHoldsHalfTheVolume)
 {

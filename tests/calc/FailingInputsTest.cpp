@@ -64,6 +64,6 @@ INSTANTIATE_TEST_SUITE_P(FailingInputs, FailingInputsTest,
         BlameCase { "VolumeModeIgnoresANegativeTime", H, 1, 1, 0, 0.5, -1, 0, -1, kVol, {} },
         BlameCase {
             "HeightModeBlamesOnlyTheTank", H, -1, 1, 0, 0, 0.1, kInf, 0, kHeight, { Length } }),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 } // namespace

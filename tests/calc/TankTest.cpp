@@ -15,7 +15,7 @@ using namespace tankora;
 namespace {
 
 // Names each generated test after its case.
-const auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
+const auto kCaseName = [](const auto& instance) { return std::string(instance.param.name); };
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 

@@ -11,7 +11,7 @@
 namespace {
 
 // Names each generated test after its case.
-const auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
+const auto kCaseName = [](const auto& instance) { return std::string(instance.param.name); };
 
 using Args = std::vector<std::string>;
 using Lines = std::vector<std::string>;

@@ -33,7 +33,8 @@ TEST(CliTable, EachRowIsWhatTheVolumeCommandGives)
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0], "height [cm],volume [litres],fill [%]");
     // Row 2 of 4 stands at half of 2b + L = 2.6 m; the last row is the full tank.
-    for (const auto& [row, height] : { std::pair { 3, "130 cm" }, std::pair { 5, "260 cm" } }) {
+    for (const auto& [row, height] :
+        { std::pair { std::size_t { 3 }, "130 cm" }, std::pair { std::size_t { 5 }, "260 cm" } }) {
         Args volume = { "volume", "-H", height, "-u", "litres" };
         volume.insert(volume.end(), tank.begin(), tank.end());
         const CliRun single = RunCli(volume);

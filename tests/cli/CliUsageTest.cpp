@@ -9,7 +9,7 @@
 namespace {
 
 // Names each generated test after its case.
-const auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
+const auto kCaseName = [](const auto& instance) { return std::string(instance.param.name); };
 
 struct UsageCase
 {

@@ -109,8 +109,8 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, SkipValue,
                 w.WriteValue(static_cast<TValueType>(0x86)); // short string
                 w.WriteStr("ab");
             } }),
-    [](const auto& info) {
-        std::string name = info.param.kind;
+    [](const auto& instance) {
+        std::string name = instance.param.kind;
         for (char& c : name)
             if (!std::isalnum(static_cast<unsigned char>(c)))
                 c = '_';

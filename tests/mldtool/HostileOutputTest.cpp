@@ -313,7 +313,7 @@ TEST_P(HostileOutput, TwoRunsAtOnceTellTheTruth)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWritingCommand, HostileOutput, testing::ValuesIn(WritingCommands()),
-    [](const testing::TestParamInfo<WritingCommand>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<WritingCommand>& instance) { return instance.param.name; });
 
 // Two builds of different images to one output: the file holds the image of
 // a run that reported success.

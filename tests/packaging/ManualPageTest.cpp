@@ -113,8 +113,8 @@ INSTANTIATE_TEST_SUITE_P(Programs, ManualPage,
         Manual { "tankora-cli", TANKORA_CLI, "--help-all" },
         Manual { "mldtool", TANKORA_MLDTOOL, "--help-all" },
         Manual { "localeinfo", TANKORA_LOCALEINFO, "--help-all" }),
-    [](const ::testing::TestParamInfo<Manual>& info) {
-        std::string name = info.param.program;
+    [](const ::testing::TestParamInfo<Manual>& instance) {
+        std::string name = instance.param.program;
         std::erase(name, '-');
         return name;
     });

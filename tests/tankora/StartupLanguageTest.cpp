@@ -165,7 +165,9 @@ INSTANTIATE_TEST_SUITE_P(Program, StartupLanguageTest,
             0, "", false, '.' },
         StartupCase { "EmptyArgumentIsNoArgument", { "" }, FileIn::Parent, "en_US.UTF-8", false, 0,
             "", false, '.' }),
-    [](const ::testing::TestParamInfo<StartupCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<StartupCase>& instance) {
+        return std::string(instance.param.name);
+    });
 
 // An unusable file in the current directory never stops the calculator: the
 // window starts as stored, the error is one line naming the file, the dump

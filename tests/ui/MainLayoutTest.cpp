@@ -217,8 +217,8 @@ TEST_P(MainLayoutInLanguage, NothingIsClippedOrOverlappingAndRightToLeftIsMirror
 
 INSTANTIATE_TEST_SUITE_P(ShippedLanguages, MainLayoutInLanguage,
     ::testing::ValuesIn(tankora::test::ShippedLanguages()),
-    [](const ::testing::TestParamInfo<tankora::test::ShippedLanguage>& info) {
-        return info.param.iso;
+    [](const ::testing::TestParamInfo<tankora::test::ShippedLanguage>& instance) {
+        return instance.param.iso;
     });
 
 } // namespace

@@ -222,7 +222,7 @@ TEST_F(MainFormTest, EveryNumericFieldTellsItsRange)
 TEST_F(MainFormTest, PlacesTheModeButtonsUnderTheGroupCaption)
 {
     const int tops[] = { 15, 35, 55 };
-    for (int i = 0; i < 3; ++i)
+    for (std::size_t i = 0; i < 3; ++i)
         EXPECT_EQ(Form().CalcOptions->Buttons()[i]->geometry(), QRect(8, tops[i], 171, 17));
 }
 

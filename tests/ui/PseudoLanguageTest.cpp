@@ -206,6 +206,8 @@ TEST_P(PseudoLanguage, EveryShownTextGoesThroughTheDictionary)
 INSTANTIATE_TEST_SUITE_P(Pseudo, PseudoLanguage,
     ::testing::Values(
         PseudoCase { "accented", 2, 0x1809, false }, PseudoCase { "rightToLeft", 1, 0x040D, true }),
-    [](const ::testing::TestParamInfo<PseudoCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<PseudoCase>& instance) {
+        return std::string(instance.param.name);
+    });
 
 } // namespace

@@ -145,6 +145,6 @@ TEST_P(UnitHints, ReadRightToLeft)
 
 INSTANTIATE_TEST_SUITE_P(RightToLeft, UnitHints,
     ::testing::Values(ShippedLanguage { "he", 10, 0x040D }, ShippedLanguage { "ar", 11, 0x0401 }),
-    [](const ::testing::TestParamInfo<ShippedLanguage>& info) { return info.param.iso; });
+    [](const ::testing::TestParamInfo<ShippedLanguage>& instance) { return instance.param.iso; });
 
 } // namespace

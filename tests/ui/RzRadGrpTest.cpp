@@ -60,7 +60,7 @@ TEST(RzRadioGroup, PlacesTheModeButtonsInOneColumnUnderTheCaption)
     const auto group = ModeGroup();
     ASSERT_EQ(group->Buttons().size(), 3u);
     const int tops[] = { 15, 35, 55 };
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < 3; ++i) {
         const QRect geometry = group->Buttons()[i]->geometry();
         EXPECT_EQ(geometry, QRect(8, tops[i], 171, 17)) << "button " << i;
         EXPECT_TRUE(group->Buttons()[i]->isVisibleTo(group.get()));

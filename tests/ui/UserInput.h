@@ -43,7 +43,7 @@ inline void Choose(TComboBox* list, const char* name)
 // Clicks the round mark of mode `mode`'s button.
 inline void ChooseMode(TMainForm& form, int mode)
 {
-    TRzGroupButton* button = form.CalcOptions->Buttons().at(mode);
+    TRzGroupButton* button = form.CalcOptions->Buttons().at(static_cast<std::size_t>(mode));
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
     ASSERT_EQ(form.CalcOptions->ItemIndex(), mode);
 }

@@ -69,6 +69,6 @@ TEST_P(WorkedExamplesInLanguage, GiveTheSameNumbersAsInEnglish)
 
 INSTANTIATE_TEST_SUITE_P(ShippedLanguages, WorkedExamplesInLanguage,
     ::testing::ValuesIn(tankora::test::ShippedLanguages()),
-    [](const ::testing::TestParamInfo<ShippedLanguage>& info) { return info.param.iso; });
+    [](const ::testing::TestParamInfo<ShippedLanguage>& instance) { return instance.param.iso; });
 
 } // namespace

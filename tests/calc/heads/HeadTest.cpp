@@ -126,7 +126,7 @@ TEST(Head, VolumesAreContinuousAcrossEverySeam)
         const Head head(c.headShape, kDiameter);
         const double v = head.Volume();
         std::vector<double> fills { 0, head.Depth() };
-        for (double x : c.profile.breaks)
+        for (const long double x : c.profile.breaks)
             fills.push_back(head.Depth() - static_cast<double>(x));
         for (double fill : fills) {
             const double below = head.Standing(fill * (1 - 1e-13) - 1e-300);
@@ -136,7 +136,7 @@ TEST(Head, VolumesAreContinuousAcrossEverySeam)
         }
         // Lying: the axis, and the level where the wet edge leaves the crown.
         std::vector<double> levels { kDiameter / 2 };
-        for (double x : c.profile.breaks)
+        for (const long double x : c.profile.breaks)
             levels.push_back(kDiameter / 2 - static_cast<double>(c.profile.r(x)));
         for (double level : levels) {
             const double below = head.Lying(level * (1 - 1e-13));

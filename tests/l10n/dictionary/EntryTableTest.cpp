@@ -253,7 +253,8 @@ TEST(EntryTable, RadixSortOrdersKeysEndingAroundChunkBoundaries)
     std::vector<std::string> keys;
     const std::string tails[] = { "", std::string(1, '\0'), "a", "\xFF", std::string("\0\0", 2),
         std::string("a\0", 2), "\xFF\xFF", std::string("\0a", 2) };
-    for (std::size_t prefix : { 0, 6, 7, 8, 9, 15, 16, 17 })
+    for (const std::size_t prefix :
+        std::initializer_list<std::size_t> { 0, 6, 7, 8, 9, 15, 16, 17 })
         for (const std::string& tail : tails)
             keys.push_back(std::string(prefix, 'k') + tail);
     std::mt19937 random(5);

@@ -89,7 +89,8 @@ TEST(StoredDataMalformed, EveryCutAndEveryDamagedByteEndsInAReaderError)
     for (std::size_t length = 0; length < intact.size(); ++length)
         inputs.push_back(intact.substr(0, length));
     for (std::size_t at = 0; at < intact.size(); ++at) {
-        for (const unsigned char value : { 0x00, 0x01, 0x04, 0x0C, 0x0E, 0x7F, 0xFF }) {
+        for (const unsigned char value :
+            std::initializer_list<unsigned char> { 0x00, 0x01, 0x04, 0x0C, 0x0E, 0x7F, 0xFF }) {
             std::string damaged = intact;
             damaged[at] = static_cast<char>(value);
             inputs.push_back(damaged);

@@ -166,7 +166,8 @@ TEST_P(ChartRowsTest, RowsEqualTankoraCliTableForTheSameTankAndUnits)
         = QRegularExpression(QStringLiteral("Capacity: (\\S+) ")).match(volume);
     ASSERT_TRUE(capacity.hasMatch()) << volume.toStdString();
     EXPECT_EQ(chart->Model->RowTexts(0).at(3), capacity.captured(1));
-    EXPECT_EQ(chart->Model->RowTexts(lines.size() - 1).at(3), QStringLiteral("0.0000"));
+    EXPECT_EQ(
+        chart->Model->RowTexts(static_cast<int>(lines.size() - 1)).at(3), QStringLiteral("0.0000"));
     EXPECT_EQ(chart->Model->HeaderTexts(),
         (QStringList { QStringLiteral("Height [") + heightUnit + u']',
             QStringLiteral("Volume [") + volumeUnit + u']', QStringLiteral("Fill [%]"),
@@ -223,7 +224,7 @@ INSTANTIATE_TEST_SUITE_P(Tanks, ChartRowsTest,
                 .headShape = 9 },
             { "--vertical", "-L", "10 feet", "-D", "6 feet", "--head-shape", "conical:2 feet" }, 4,
             0, "50", 1 }),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 TEST_F(ChartFormTest, TheTitleNamesTheHeadDepthOnlyWhereTheShapeTakesOne)
 {

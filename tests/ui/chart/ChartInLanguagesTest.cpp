@@ -76,7 +76,7 @@ TEST_P(ChartInLanguage, SpeaksTheLanguageAndWritesItsNumbers)
 
 INSTANTIATE_TEST_SUITE_P(ShippedLanguages, ChartInLanguage,
     ::testing::ValuesIn(tankora::test::ShippedLanguages()),
-    [](const ::testing::TestParamInfo<ShippedLanguage>& info) { return info.param.iso; });
+    [](const ::testing::TestParamInfo<ShippedLanguage>& instance) { return instance.param.iso; });
 
 TEST(ChartInGerman, PrintsItsTitleAndRowsInGerman)
 {
