@@ -2,7 +2,7 @@
 // torispherical and conical heads beside the same tank with semi-ellipsoidal
 // heads, the baseline their ratios are printed against (CalcBench.cpp).
 
-#include "calc/ExactGeometry.h"
+#include "calc/ExactGeometry_p.h"
 #include "calc/TankHeads.h"
 #include "calc/heads/TorisphericalPresets.h"
 

@@ -1,6 +1,6 @@
 #include "calc/Calculation.h"
 
-#include "calc/ExactLevelSolver.h"
+#include "calc/ExactLevelSolver_p.h"
 #include "calc/LevelSolver.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "calc/ExactGeometry.h"
+#include "calc/ExactGeometry_p.h"
 
 #include "calc/TankHeads.h"
-#include "calc/heads/CircleSegment.h"
+#include "calc/heads/CircleSegment_p.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "calc/ExactLevelSolver.h"
+#include "calc/ExactLevelSolver_p.h"
 
-#include "calc/ExactGeometry.h"
+#include "calc/ExactGeometry_p.h"
 #include "calc/LevelSolver.h"
 
 namespace tankora {

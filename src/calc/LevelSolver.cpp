@@ -1,6 +1,6 @@
 #include "calc/LevelSolver.h"
 
-#include "calc/Coeficients.h"
+#include "calc/Coeficients_p.h"
 
 namespace tankora {
 namespace {

@@ -1,6 +1,6 @@
 #include "calc/Tank.h"
 
-#include "calc/Coeficients.h"
+#include "calc/Coeficients_p.h"
 #include "calc/TankHeads.h"
 #include "calc/Units.h"
 

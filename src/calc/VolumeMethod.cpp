@@ -1,6 +1,6 @@
 #include "calc/VolumeMethod.h"
 
-#include "calc/ExactGeometry.h"
+#include "calc/ExactGeometry_p.h"
 
 namespace tankora {
 

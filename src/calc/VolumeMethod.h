@@ -10,7 +10,7 @@ enum class VolumeMethod {
     // heights found by scanning them (Tank.h, LevelSolver.h).
     Table,
     // The closed-form geometry of the same tank, heights solved to full
-    // double precision (ExactGeometry.h, ExactLevelSolver.h).
+    // double precision (ExactGeometry_p.h, ExactLevelSolver_p.h).
     Exact,
 };
 

@@ -1,4 +1,4 @@
-#include "calc/Coeficients.h"
+#include "calc/Coeficients_p.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 //  - vertical: the bottom head filled to H <= b holds pi R^2 H^2 (3b - H)/(3b^2),
 //    the shell pi R^2 per metre, the top head filled to depth g above its seam
 //    pi R^2 (g - g^3/(3b^2)).
-#include "calc/ExactGeometry.h"
+#include "calc/ExactGeometry_p.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "RecordingSink.h"
 
 #include "calc/Calculation.h"
-#include "calc/ExactGeometry.h"
+#include "calc/ExactGeometry_p.h"
 #include "calc/GaugeTable.h"
 #include "calc/TankHeads.h"
 #include "calc/heads/TorisphericalPresets.h"

@@ -1,4 +1,4 @@
-#include "calc/heads/CircleSegment.h"
+#include "calc/heads/CircleSegment_p.h"
 
 #include <cmath>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "calc/heads/GaussLegendre.h"
+#include "calc/heads/GaussLegendre_p.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,7 +1,7 @@
 #include "calc/heads/TorisphericalHead.h"
 
-#include "calc/heads/CircleSegment.h"
-#include "calc/heads/GaussLegendre.h"
+#include "calc/heads/CircleSegment_p.h"
+#include "calc/heads/GaussLegendre_p.h"
 
 #include <algorithm>
 #include <cmath>

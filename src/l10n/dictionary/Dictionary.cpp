@@ -5,7 +5,7 @@
 #include "l10n/dictionary/DictionaryHooks_p.h"
 
 #include "framework/app/ExceptionHandler.h"
-#include "l10n/dictionary/NlsServices.h"
+#include "l10n/dictionary/NlsServices_p.h"
 
 #include "nls/FormatSettings.h"
 #include "nls/GuiText.h"

@@ -4,7 +4,7 @@
 // otherwise leave out together with its initialiser.
 
 #include "l10n/dictionary/DictionaryHooks_p.h"
-#include "l10n/dictionary/ResStringTranslation.h"
+#include "l10n/dictionary/ResStringTranslation_p.h"
 #include "l10n/dictionary/StringTranslation.h"
 
 extern "C" {

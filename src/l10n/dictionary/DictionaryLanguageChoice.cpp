@@ -2,7 +2,7 @@
 // the support checks and the lists offered to the user.
 
 #include "l10n/dictionary/Dictionary.h"
-#include "l10n/dictionary/NlsServices.h"
+#include "l10n/dictionary/NlsServices_p.h"
 
 #include "nls/Nls.h"
 

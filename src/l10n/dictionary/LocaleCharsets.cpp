@@ -1,7 +1,7 @@
 #include "l10n/dictionary/LocaleCharsets.h"
 
 #include "l10n/dictionary/LocaleIds.h"
-#include "l10n/dictionary/NlsServices.h"
+#include "l10n/dictionary/NlsServices_p.h"
 
 #include <array>
 #include <ctime>

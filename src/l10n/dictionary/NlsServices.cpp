@@ -1,4 +1,4 @@
-#include "l10n/dictionary/NlsServices.h"
+#include "l10n/dictionary/NlsServices_p.h"
 
 #include "framework/core/Exceptions.h"
 #include "nls/CodePages.h"

@@ -1,4 +1,4 @@
-#include "l10n/dictionary/PropInfoList.h"
+#include "l10n/dictionary/PropInfoList_p.h"
 
 #include "framework/core/Exceptions.h"
 #include "framework/core/Persistent.h"

@@ -1,4 +1,4 @@
-#include "l10n/dictionary/ResStringTranslation.h"
+#include "l10n/dictionary/ResStringTranslation_p.h"
 
 #include "l10n/dictionary/Dictionary.h"
 #include "l10n/dictionary/StringTranslation.h"

@@ -1,6 +1,6 @@
 #include "l10n/mld/MldFile.h"
 
-#include "l10n/dictionary/NlsServices.h"
+#include "l10n/dictionary/NlsServices_p.h"
 
 #include "framework/core/Exceptions.h"
 #include "framework/streams/FileStream.h"

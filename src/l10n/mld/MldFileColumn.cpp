@@ -9,7 +9,7 @@
 #include "l10n/mld/MldFile.h"
 
 #include "l10n/dictionary/EntryTable.h"
-#include "l10n/dictionary/NlsServices.h"
+#include "l10n/dictionary/NlsServices_p.h"
 #include "l10n/dictionary/RecycledBlocks.h"
 
 #include "framework/core/Exceptions.h"

@@ -5,7 +5,7 @@
 #include "framework/controls/WindowHandles.h"
 #include "l10n/dictionary/Dictionary.h"
 #include "l10n/dictionary/LocaleCharsets.h"
-#include "l10n/dictionary/PropInfoList.h"
+#include "l10n/dictionary/PropInfoList_p.h"
 #include "l10n/translator/TargetProperties.h"
 
 #include "framework/app/Forms.h"

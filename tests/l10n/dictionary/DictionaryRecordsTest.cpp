@@ -1,6 +1,6 @@
 #include "l10n/dictionary/Dictionary.h"
-#include "l10n/dictionary/NlsServices.h"
-#include "l10n/dictionary/PropInfoList.h"
+#include "l10n/dictionary/NlsServices_p.h"
+#include "l10n/dictionary/PropInfoList_p.h"
 
 #include "framework/controls/Label.h"
 #include "framework/core/Exceptions.h"

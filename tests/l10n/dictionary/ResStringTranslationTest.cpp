@@ -3,7 +3,7 @@
 
 #include "MemoryDictionary.h"
 
-#include "l10n/dictionary/ResStringTranslation.h"
+#include "l10n/dictionary/ResStringTranslation_p.h"
 
 #include "framework/app/ResStrings.h"
 #include "framework/app/ShortCuts.h"

@@ -1,5 +1,5 @@
 #pragma once
-// Height and New Height by the closed-form geometry (ExactGeometry.h), with
+// Height and New Height by the closed-form geometry (ExactGeometry_p.h), with
 // the same checks, messages and returned values as the table solvers of
 // LevelSolver.h: a volume above the full tank reports error
 // kOverCapacityText and gives the full height; New Height draining more than
