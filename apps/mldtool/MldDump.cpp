@@ -186,6 +186,7 @@ json ReadImage(const std::string& fileName, const DumpOptions& options, const En
         // One pass over the records, each column in its own code page: the
         // work grows with the image, not with languages times records.
         std::vector<int> codePages;
+        codePages.reserve(static_cast<std::size_t>(std::max(languageCount, 0)));
         for (int column = 0; column < languageCount; ++column)
             codePages.push_back(columnCodePage(column));
         reader.SeekTranslations();

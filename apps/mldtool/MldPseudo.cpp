@@ -141,22 +141,33 @@ std::string MakePseudo(const std::string& text, const Pseudo& pseudo)
     return out;
 }
 
-nlohmann::ordered_json PseudoLanguage(const nlohmann::ordered_json& model, int primary, int sub,
-    const char* iso, const char* country, int charset, int codePage, const char* english,
-    const std::string& native)
+// What tells a pseudo-language apart from the language record it copies.
+struct PseudoIds
+{
+    int primary;
+    int sub;
+    const char* iso;
+    const char* country;
+    int charset;
+    int codePage;
+    const char* english;
+    std::string native;
+};
+
+nlohmann::ordered_json PseudoLanguage(const nlohmann::ordered_json& model, const PseudoIds& ids)
 {
     nlohmann::ordered_json language = model;
-    language["primaryLanguage"] = primary;
-    language["defaultSubLanguage"] = sub;
-    language["subLanguages"] = nlohmann::ordered_json::array({ sub });
+    language["primaryLanguage"] = ids.primary;
+    language["defaultSubLanguage"] = ids.sub;
+    language["subLanguages"] = nlohmann::ordered_json::array({ ids.sub });
     language["subLanguageNames"] = nlohmann::ordered_json::array();
-    language["isoLanguageName"] = iso;
-    language["isoCountryName"] = country;
-    language["charset"] = charset;
-    language["codePage"] = codePage;
+    language["isoLanguageName"] = ids.iso;
+    language["isoCountryName"] = ids.country;
+    language["charset"] = ids.charset;
+    language["codePage"] = ids.codePage;
     language["flags"] = 0;
-    language["englishName"] = english;
-    language["nativeName"] = native;
+    language["englishName"] = ids.english;
+    language["nativeName"] = ids.native;
     language["fontName"] = "";
     language["fontSize"] = 0;
     return language;
@@ -183,9 +194,9 @@ void AddPseudoLanguages(nlohmann::ordered_json& image)
     // English (Ireland) rather than (United States): a user's own locale never
     // picks the pseudo language by itself in a dictionary that also has English.
     languages.push_back(PseudoLanguage(
-        model, 9, 6, "en", "IE", 0, 1252, "Pseudo accented", PseudoAccented("Pseudo")));
-    languages.push_back(PseudoLanguage(
-        model, 13, 1, "he", "IL", 177, 1255, "Pseudo right-to-left", PseudoRightToLeft("Pseudo")));
+        model, { 9, 6, "en", "IE", 0, 1252, "Pseudo accented", PseudoAccented("Pseudo") }));
+    languages.push_back(PseudoLanguage(model,
+        { 13, 1, "he", "IL", 177, 1255, "Pseudo right-to-left", PseudoRightToLeft("Pseudo") }));
     for (nlohmann::ordered_json& entry : image["entries"]) {
         const std::string native = entry["native"].get<std::string>();
         nlohmann::ordered_json& translations = entry["translations"];

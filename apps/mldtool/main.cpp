@@ -136,9 +136,7 @@ int Run(const CLI::App* dump, const CLI::App* build, const CLI::App* extract,
     return report.errors > 0 ? 1 : 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int Main(int argc, char** argv)
 {
     CLI::App app { "Shows, builds, translates and checks MLD dictionary images", "mldtool" };
     app.require_subcommand(1);
@@ -264,4 +262,19 @@ int main(int argc, char** argv)
         code = 1;
     }
     return tankora::io::FinishStandardOutput("mldtool", code);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Whatever escapes the commands' own handling (the option table's
+    // construction, the translate command) is still one line and exit 1,
+    // never an abort.
+    try {
+        return Main(argc, argv);
+    } catch (const std::exception& error) {
+        std::cerr << OneLine(FullMessage(error)) << "\n";
+        return tankora::io::FinishStandardOutput("mldtool", 1);
+    }
 }

@@ -36,7 +36,7 @@ std::string UnitOf(const std::string& quantity, std::string_view bare)
 std::string ResultUnit(const CalcRequest& request)
 {
     if (request.mode == CalcMode::Volume) {
-        const std::string unit = request.unitGiven ? request.unit : "m3";
+        std::string unit = request.unitGiven ? request.unit : "m3";
         RequireUnit("--unit", unit, QuantityKind::Volume);
         return unit;
     }

@@ -125,7 +125,7 @@ std::string NameTemporaryFile(int fd, const std::string& target)
 {
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = TemporaryName(target);
+        std::string name = TemporaryName(target);
         if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
             return name;
         if (errno != EEXIST)

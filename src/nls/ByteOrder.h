@@ -6,6 +6,7 @@
 #include <concepts>
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 
 namespace tankora {
 
@@ -28,7 +29,7 @@ T LoadInteger(const unsigned char* bytes, ByteOrder order = ByteOrder::LittleEnd
 template <std::integral T>
 void StoreInteger(T value, unsigned char* bytes, ByteOrder order = ByteOrder::LittleEndian)
 {
-    const auto bits = static_cast<std::uint64_t>(value);
+    const auto bits = static_cast<std::uint64_t>(static_cast<std::make_unsigned_t<T>>(value));
     for (std::size_t i = 0; i < sizeof(T); ++i) {
         const std::size_t at = order == ByteOrder::LittleEndian ? i : sizeof(T) - 1 - i;
         bytes[at] = static_cast<unsigned char>(bits >> (8 * i));

@@ -248,6 +248,8 @@ void TRzCustomRadioGroup::SetCaption(const QString& value)
 
 void TRzCustomRadioGroup::mouseReleaseEvent(QMouseEvent* event)
 {
+    // Past TPanel's, which would report the release as a click.
+    // NOLINTNEXTLINE(bugprone-parent-virtual-call)
     QFrame::mouseReleaseEvent(event);
 }
 

@@ -40,11 +40,13 @@ inline void Choose(TComboBox* list, const char* name)
     ASSERT_EQ(list->currentText(), wanted);
 }
 
-// Clicks the round mark of mode `mode`'s button.
+// Clicks the round mark of mode `mode`'s button (at its right end in a
+// mirrored window).
 inline void ChooseMode(TMainForm& form, int mode)
 {
     TRzGroupButton* button = form.CalcOptions->Buttons().at(static_cast<std::size_t>(mode));
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    const int x = button->isRightToLeft() ? button->width() - 6 : 6;
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(x, button->height() / 2));
     ASSERT_EQ(form.CalcOptions->ItemIndex(), mode);
 }
 

@@ -28,6 +28,7 @@ std::vector<QWidget*> TabChildren(QWidget* container)
     std::stable_sort(children.begin(), children.end(),
         [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<QWidget*> widgets;
+    widgets.reserve(children.size());
     for (const auto& child : children)
         widgets.push_back(child.second);
     return widgets;

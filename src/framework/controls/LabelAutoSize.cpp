@@ -89,7 +89,7 @@ QSize LabelAutoSize(const QLabel& label, TLabelMeasurements* remembered)
         : tryWidths              ? std::min(metrics.averageCharWidth() * 80, label.maximumWidth())
                                  : 2000;
     width -= horizontalExtra + contentsWidth;
-    const QFont font = label.font();
+    const QFont& font = label.font();
     const auto measure = [&](int layoutWidth) {
         return remembered ? remembered->BoundingRect(metrics, font, layoutWidth, flags, text)
                           : metrics.boundingRect(0, 0, layoutWidth, 2000, flags, text);

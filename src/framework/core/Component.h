@@ -33,7 +33,7 @@ public:
     TComponentBase& operator=(const TComponentBase&) = delete;
     // Tells the components that asked for free notification, frees the
     // owned components (last first) and leaves the owner's list.
-    virtual ~TComponentBase();
+    ~TComponentBase() override;
 
     // The QObject this component is. Not available inside constructors and
     // destructors of this base.

@@ -49,9 +49,9 @@ QHash<QString, TComponentFactory>& Registry()
 
 } // namespace
 
-void RegisterComponentClass(const QString& className, TComponentFactory factory)
+void RegisterComponentClass(const QString& className, const TComponentFactory& factory)
 {
-    Registry().insert(className, std::move(factory));
+    Registry().insert(className, factory);
 }
 
 bool IsClassRegistered(const QString& className)

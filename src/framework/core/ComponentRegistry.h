@@ -13,7 +13,7 @@
 using TComponentFactory = std::function<TComponentBase*(TComponentBase* owner)>;
 
 // Registers a factory under className (replacing an earlier one).
-void RegisterComponentClass(const QString& className, TComponentFactory factory);
+void RegisterComponentClass(const QString& className, const TComponentFactory& factory);
 
 template <typename T> void RegisterClass()
 {

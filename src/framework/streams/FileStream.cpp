@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 namespace {
-constexpr int64_t kBufferSize = 64 * 1024;
+constexpr int64_t kBufferSize = int64_t { 64 } * 1024;
 }
 
 TFileStream::TFileStream(const std::string& fileName, TMode mode)

@@ -29,7 +29,7 @@ int64_t TStream::CopyFrom(TStream& source, int64_t count)
         source.SetPosition(0);
         count = source.Size();
     }
-    std::array<char, 64 * 1024> chunk;
+    std::array<char, std::size_t { 64 } * 1024> chunk;
     int64_t left = count;
     while (left > 0) {
         const int64_t n = std::min<int64_t>(left, static_cast<int64_t>(chunk.size()));

@@ -8,6 +8,8 @@ TIvLanguage::TIvLanguage()
     : TIvLanguage(0, 0, 0, {}, {}, {}, {}, 0, 0)
 { }
 
+// The record's published constructor: one parameter per stored field.
+// NOLINTNEXTLINE(readability-function-size)
 TIvLanguage::TIvLanguage(int primaryLanguage, int defaultSubLanguage, int codePage,
     const std::string& subLanguagesText, const std::string& englishName,
     const std::string& nativeName, const std::string& fontName, int fontSize, std::uint8_t flags)
@@ -168,9 +170,8 @@ int TIvLanguage::QueryLocaleId() const
     if (sub == 0) {
         if (PrimaryLanguage == 4 && CodePage == 936)
             sub = 2;
-        else if (PrimaryLanguage == 4 && CodePage == 950)
-            sub = 1;
-        else if (PrimaryLanguage == 26 && CodePage == 1250)
+        else if ((PrimaryLanguage == 4 && CodePage == 950)
+            || (PrimaryLanguage == 26 && CodePage == 1250))
             sub = 1;
         else if (PrimaryLanguage == 26 && CodePage == 1251)
             sub = 3;

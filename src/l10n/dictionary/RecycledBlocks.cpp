@@ -14,7 +14,7 @@ namespace tankora::recycled {
 namespace {
 
 // Below this a request is the C allocator's: its own free lists reuse it.
-constexpr std::size_t kSmallest = 64 * 1024;
+constexpr std::size_t kSmallest = std::size_t { 64 } * 1024;
 // A spare block serves a request it exceeds by at most a quarter, so that a
 // small table does not hold a large image's block.
 constexpr std::size_t kSlackDivisor = 4;

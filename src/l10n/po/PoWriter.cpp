@@ -58,7 +58,7 @@ std::string Escaped(std::string_view text)
 // ISOLATE, as PO allows, so it stays one reference.
 std::string ReferenceText(const std::string& reference)
 {
-    const std::string printable = io::Printable(reference);
+    std::string printable = io::Printable(reference);
     if (printable.find_first_of(" \t") == std::string::npos)
         return printable;
     const std::size_t colon = printable.find_last_of(':');

@@ -64,6 +64,7 @@ namespace {
 // skips modules that are no longer listed.
 template <typename TAsk> bool AskModules(const std::vector<TIvModule*>& modules, TAsk ask)
 {
+    // NOLINTNEXTLINE(performance-unnecessary-copy-initialization): ask() may change `modules`.
     const std::vector<TIvModule*> snapshot = modules;
     return std::any_of(snapshot.begin(), snapshot.end(), [&](TIvModule* module) {
         return std::find(modules.begin(), modules.end(), module) != modules.end() && ask(module);
