@@ -30,7 +30,7 @@ std::string Key(const Entry& e, bool contextSensitive)
 }
 
 // Per native text: the translation of its entry of smallest key, the first
-// added among equal keys (what the specification leaves open, fixed so).
+// added among equal keys (the rule the table keeps for equal keys).
 std::map<std::string, std::string> ExpectedByText(const std::vector<Entry>& entries, bool cs)
 {
     std::map<std::string, std::pair<std::string, std::string>> best; // text -> key, translation
