@@ -151,7 +151,8 @@ int CreateNamedTemporaryFile(const std::string& target, mode_t mode, std::string
 void RefuseUnwritable(const std::string& path, const struct stat& status)
 {
     if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-        Fail(path, "the file is write-protected; it was left as it was");
+        throw WriteError(
+            FileMessage(path, "the file is write-protected; it was left as it was"), true);
     if (access(path.c_str(), W_OK) != 0)
         Fail(path, "the file may not be written; it was left as it was", errno);
 }

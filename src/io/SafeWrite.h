@@ -16,11 +16,22 @@
 
 namespace tankora::io {
 
-// Every refused or failed write; the message names the file.
+// Every refused or failed write; the message names the file. A caller that
+// words its own messages (the window, in the user's language) tells the
+// refusal of a write-protected file from the rest.
 class WriteError : public std::runtime_error
 {
 public:
-    using std::runtime_error::runtime_error;
+    explicit WriteError(const std::string& message, bool writeProtected = false)
+        : std::runtime_error(message)
+        , m_writeProtected(writeProtected)
+    { }
+
+    // The target has no write permission bit at all and was left as it was.
+    bool WriteProtected() const { return m_writeProtected; }
+
+private:
+    bool m_writeProtected;
 };
 
 // Writes bytes to path as described above. After the rename the target is

@@ -20,7 +20,6 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QHBoxLayout>
@@ -309,19 +308,14 @@ void TChartForm::ReportUnwritten(const QString& path, const QString& reason)
 
 bool TChartForm::WriteFile(const QString& path, const QByteArray& bytes)
 {
-    // The window says this in the user's language; the writer below would
-    // refuse the file as well, in the command-line tools' English.
-    constexpr QFile::Permissions kAnyWrite
-        = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-    const QFileInfo target(path);
-    if (target.exists() && !(target.permissions() & kAnyWrite)) {
-        ReportUnwritten(path, T("The file is read-only."));
-        return false;
-    }
     try {
         tankora::io::WriteFileSafely(QFile::encodeName(path).toStdString(),
             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     } catch (const tankora::io::WriteError& error) {
+        if (error.WriteProtected()) {
+            ReportUnwritten(path, T("The file is read-only."));
+            return false;
+        }
         // The message names the file first; the box names it on a line of its own.
         QString reason = QString::fromLocal8Bit(error.what());
         if (reason.startsWith(path + QStringLiteral(": ")))
