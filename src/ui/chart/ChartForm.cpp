@@ -30,10 +30,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <span>
 
@@ -110,7 +112,7 @@ TChartForm::TChartForm(QWidget* parent)
     TableView->setModel(Model);
     TableView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     TableView->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    TableView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    TableView->horizontalHeader()->setStretchLastSection(true);
     TableView->setSelectionBehavior(QAbstractItemView::SelectRows);
     TableView->setAlternatingRowColors(true);
     // The height column numbers the rows already.
@@ -253,6 +255,23 @@ bool TChartForm::Recompute()
 void TChartForm::ShowUnits()
 {
     Model->SetUnits(SelectedHeightUnit(), SelectedVolumeUnit());
+    // Each column as wide as its title and its widest number (the empty and
+    // the full tank's rows hold the longest: capacity, full height, 100 %), so
+    // no language's title is cut; the splitter gives the chart what is left.
+    QHeaderView* header = TableView->horizontalHeader();
+    const QFontMetrics metrics = TableView->fontMetrics();
+    int width = 2 * TableView->frameWidth() + TableView->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < Model->columnCount(); ++column) {
+        int size = header->sectionSizeHint(column);
+        for (const int row : { 0, Model->rowCount() - 1 }) {
+            if (row >= 0)
+                size = std::max(
+                    size, metrics.horizontalAdvance(Model->RowTexts(row).at(column)) + 12);
+        }
+        header->resizeSection(column, size);
+        width += size;
+    }
+    TableView->setMinimumWidth(width);
     Chart->Show(Model->Rows(), SelectedHeightUnit(), SelectedVolumeUnit(), m_tank.markedHeight);
     Chart->SetRateVisible(RateCheck->isChecked());
 }

@@ -19,7 +19,10 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QFile>
+#include <QHeaderView>
+#include <QLayout>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QValueAxis>
 
@@ -54,6 +57,13 @@ TEST_P(ChartInLanguage, SpeaksTheLanguageAndWritesItsNumbers)
     EXPECT_EQ(chart->TitleLines().at(0), translated("Gauge table"));
     // The worked example's row, in the language's numbers.
     EXPECT_EQ(chart->Model->RowTexts(50).at(1), Decimal("0.3927"));
+
+    // No column title is cut.
+    chart->layout()->activate();
+    const QHeaderView* header = chart->TableView->horizontalHeader();
+    for (int column = 0; column < chart->Model->columnCount(); ++column)
+        EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column))
+            << chart->Model->HeaderTexts().at(column).toStdString();
 
     const bool rightToLeft = iso == "he" || iso == "ar";
     EXPECT_EQ(chart->isRightToLeft(), rightToLeft);
