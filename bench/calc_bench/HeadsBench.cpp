@@ -4,6 +4,8 @@
 
 #include "calc/ExactGeometry_p.h"
 #include "calc/TankHeads.h"
+#include "calc/heads/TorisphericalHead.h"
+#include "calc/heads/TorisphericalLyingTable_p.h"
 #include "calc/heads/TorisphericalPresets.h"
 
 #include <benchmark/benchmark.h>
@@ -77,6 +79,21 @@ void ExactHeight(benchmark::State& state, Shape shape, int orientation)
         [](const Levels& l, std::size_t i) { return ExactHeightFor(l.tank, l.volumes[i]); });
 }
 
+// What the first lying volume of a torispherical shape costs on top of the
+// others: the fits every later volume of that shape is read from (built once
+// a program, and kept).
+void LyingTableBuild(benchmark::State& state)
+{
+    const HeadShape preset = *TorisphericalPresetShape("asme-fd");
+    const double f = preset.crown;
+    const double k = preset.knuckle;
+    const auto unit
+        = [f, k](double level) { return TorisphericalHead(0.5, f, k).LyingLowerIntegral(level); };
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TorisphericalLyingTable::Build(k * (f - 0.5) / (f - k), unit));
+}
+
+BENCHMARK(LyingTableBuild)->Name("LyingTableBuild/torispherical_horizontal");
 BENCHMARK_CAPTURE(ExactVolume, ellipsoidal_horizontal, Shape::Ellipsoidal, kHorizontal);
 BENCHMARK_CAPTURE(ExactVolume, torispherical_horizontal, Shape::Torispherical, kHorizontal);
 BENCHMARK_CAPTURE(ExactVolume, conical_horizontal, Shape::Conical, kHorizontal);

@@ -2,6 +2,7 @@
 
 #include "calc/heads/CircleSegment_p.h"
 #include "calc/heads/GaussLegendre_p.h"
+#include "calc/heads/TorisphericalLyingTable_p.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,7 +29,9 @@ struct ChordSlice
 } // namespace
 
 TorisphericalHead::TorisphericalHead(double radius, double crown, double knuckle)
-    : m_radius(radius)
+    : m_crownRatio(crown)
+    , m_knuckleRatio(knuckle)
+    , m_radius(radius)
     , m_crown(crown * 2 * radius)
     , m_knuckle(knuckle * 2 * radius)
 {
@@ -150,7 +153,31 @@ double TorisphericalHead::LyingIntegral(double h, const Slice& slice) const
     return sum;
 }
 
+const TorisphericalLyingTable* TorisphericalHead::LyingTable() const
+{
+    if (!m_lyingTableSought) {
+        const double f = m_crownRatio;
+        const double k = m_knuckleRatio;
+        m_lyingTable = TorisphericalLyingTable::For(f, k, [f, k](double level) {
+            return TorisphericalHead(0.5, f, k).LyingLowerIntegral(level);
+        });
+        m_lyingTableSought = true;
+    }
+    return m_lyingTable;
+}
+
 double TorisphericalHead::LyingLower(double h) const
+{
+    if (!(h > 0))
+        return 0.0;
+    if (const TorisphericalLyingTable* table = LyingTable()) {
+        const double d = 2 * m_radius;
+        return d * d * d * (*table)(h / d);
+    }
+    return LyingIntegral(h, SegmentSlice {});
+}
+
+double TorisphericalHead::LyingLowerIntegral(double h) const
 {
     return LyingIntegral(h, SegmentSlice {});
 }

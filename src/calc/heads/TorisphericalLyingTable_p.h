@@ -1,0 +1,45 @@
+#pragma once
+// The lying volume of a torispherical head of diameter 1, kept as fits of
+// its quadrature (TorisphericalHead.cpp) so that a volume costs a short
+// polynomial instead of two 20-point rules. Heads of every diameter share
+// it: a head of diameter D holds D^3 times the unit head's volume at h / D.
+//
+// The volume is smooth in the level except where the wet edge reaches the
+// crown's rim, at the level `rim` = k (f - 1/2) / (f - k), and at the empty
+// end; both singularities are powers of the square root of the distance
+// to them. So V / h^2 is fitted (V grows as h^2 from empty, so every digit
+// of a small volume is kept) in s = sqrt(h) below the rim and in
+// s = sqrt(h - rim) above it, where each is smooth.
+
+#include "calc/heads/PiecewiseChebyshev_p.h"
+
+#include <functional>
+#include <optional>
+
+namespace tankora {
+
+class TorisphericalLyingTable
+{
+public:
+    // Builds the fits of `unitLyingLower` (the unit head's volume below a
+    // level in (0, 1/2]); empty where a fit cannot reach its tolerance
+    // (f a hair above 1/2 squeezes the knuckle into a near-corner).
+    static std::optional<TorisphericalLyingTable> Build(
+        double rim, const std::function<double(double)>& unitLyingLower);
+
+    // The table of the head with these ratios, built on its first use and
+    // kept for the life of the program; null where it could not be built,
+    // or once many shapes are kept (the caller then integrates directly).
+    static const TorisphericalLyingTable* For(
+        double crown, double knuckle, const std::function<double(double)>& unitLyingLower);
+
+    // The unit head's volume below `level`, 0 < level <= 1/2.
+    double operator()(double level) const;
+
+private:
+    double m_rim = 0;
+    std::optional<PiecewiseChebyshev> m_belowRim; // empty when the rim is at 0
+    std::optional<PiecewiseChebyshev> m_aboveRim;
+};
+
+} // namespace tankora
