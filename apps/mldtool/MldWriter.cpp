@@ -7,7 +7,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdint>
+#include <numeric>
 #include <vector>
 
 namespace tankora::mld {
@@ -137,7 +139,8 @@ const json& Array(const json& value, const std::string& path)
 class ImageWriter
 {
 public:
-    explicit ImageWriter(const json& description)
+    ImageWriter(const json& description, EntryOrder order)
+        : m_order(order)
     {
         const json& header = Member(description, "header", "image");
         m_version = static_cast<int>(
@@ -169,7 +172,7 @@ public:
             columnCodePages.push_back(CompletedCodePage((*m_languages)[i], path));
         }
         const std::uint32_t translationOffset = Offset();
-        for (std::size_t i = 0; i < m_entries->size(); ++i)
+        for (const std::size_t i : EntryWriteOrder())
             WriteEntry((*m_entries)[i], columnCodePages, "entries[" + std::to_string(i) + "]");
         const std::uint32_t localeOffset = m_locales->empty() ? 0 : Offset();
         for (std::size_t i = 0; i < m_locales->size(); ++i)
@@ -338,6 +341,41 @@ private:
         }
     }
 
+    std::vector<std::size_t> EntryWriteOrder() const
+    {
+        std::vector<std::size_t> order(m_entries->size());
+        std::iota(order.begin(), order.end(), std::size_t { 0 });
+        if (m_order == EntryOrder::AsGiven)
+            return order;
+        std::vector<std::string> keys;
+        keys.reserve(order.size());
+        for (std::size_t i = 0; i < order.size(); ++i)
+            keys.push_back(LookupKey((*m_entries)[i], "entries[" + std::to_string(i) + "]"));
+        std::stable_sort(order.begin(), order.end(),
+            [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+        return order;
+    }
+
+    // The key the dictionary orders an entry by: its native text as the
+    // reader hands it on (in the ANSI code page), and with contexts the
+    // separator 127, the context and the sub-context.
+    std::string LookupKey(const json& entry, const std::string& path) const
+    {
+        const auto text = [&](const char* member) {
+            return CodePageFromUtf8(Text(Member(entry, member, path), path + "." + member), 0);
+        };
+        std::string key = text("native");
+        const int flags = TIvContext::FlagsOfKind(m_contextKind);
+        if (flags == 0)
+            return key;
+        key += '\x7F';
+        if (flags & kContextFlag)
+            key += text("context");
+        if (flags & kSubContextFlag)
+            key += text("subContext");
+        return key;
+    }
+
     void WriteEntry(
         const json& entry, const std::vector<int>& columnCodePages, const std::string& path)
     {
@@ -360,6 +398,7 @@ private:
         }
     }
 
+    EntryOrder m_order;
     int m_version = 0;
     int m_recordVersion = 1;
     bool m_littleEndian = true;
@@ -392,9 +431,9 @@ int CompletedCodePage(const json& record, const std::string& path)
     return language.CodePage;
 }
 
-std::string BuildMldImage(const json& description)
+std::string BuildMldImage(const json& description, EntryOrder order)
 {
-    return ImageWriter(description).Build();
+    return ImageWriter(description, order).Build();
 }
 
 } // namespace tankora::mld

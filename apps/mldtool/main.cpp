@@ -44,6 +44,7 @@ struct Arguments
     ExtractOptions extractOptions;
     std::vector<std::string> keywords;
     int language = 0;
+    bool keyOrder = false;
     std::vector<std::string> poFiles;
     ImportOptions importOptions;
     CheckOptions checkOptions;
@@ -70,7 +71,7 @@ void Print(const nlohmann::ordered_json& report, bool asJson,
         printText(report, std::cout);
 }
 
-int Build(const std::string& input, const std::string& output)
+int Build(const std::string& input, const std::string& output, EntryOrder order)
 {
     tankora::io::RefuseSameFile(input, output);
     nlohmann::json description;
@@ -82,7 +83,7 @@ int Build(const std::string& input, const std::string& output)
     }
     std::string image;
     try {
-        image = BuildMldImage(description);
+        image = BuildMldImage(description, order);
     } catch (const MldBuildError& error) {
         throw MldBuildError(tankora::io::Printable(input) + ": " + error.what());
     }
@@ -104,7 +105,7 @@ int Run(const CLI::App* dump, const CLI::App* build, const CLI::App* extract,
         return 0;
     }
     if (build->parsed())
-        return Build(a.input, a.output);
+        return Build(a.input, a.output, a.keyOrder ? EntryOrder::ByKey : EntryOrder::AsGiven);
     if (extract->parsed()) {
         ExtractOptions options = a.extractOptions;
         if (options.paths.empty())
@@ -153,6 +154,9 @@ int Main(int argc, char** argv)
     auto* build = app.add_subcommand("build", "Write an MLD image from JSON");
     build->add_option("INPUT", a.input, "JSON description")->required()->type_name("FILE");
     build->add_option("-o", a.output, "Output image")->required()->type_name("FILE");
+    build->add_flag("--key-order", a.keyOrder,
+        "Write the entries in the order the dictionary looks them up in, so that it "
+        "never sorts them when it opens the image");
 
     auto* extract
         = app.add_subcommand("extract", "Write the program's translatable texts as a PO template");

@@ -37,7 +37,8 @@ int main(int argc, char** argv)
                 { "subContext", "" }, { "translations", translations } });
         }
         std::ofstream out(argv[2], std::ios::binary);
-        out << tankora::mld::BuildMldImage(description);
+        // In key order, as the build writes the shipped dictionary.
+        out << tankora::mld::BuildMldImage(description, tankora::mld::EntryOrder::ByKey);
         out.close();
         if (!out) {
             std::fprintf(stderr, "cannot write %s\n", argv[2]);

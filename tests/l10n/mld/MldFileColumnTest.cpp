@@ -4,6 +4,8 @@
 #include "l10n/dictionary/EntryTable.h"
 #include "l10n/mld/MldFile.h"
 
+#include "../../../apps/mldtool/MldText.h"
+#include "../../../apps/mldtool/MldWriter.h"
 #include "MldTestImages.h"
 
 #include "framework/core/Exceptions.h"
@@ -134,6 +136,52 @@ TEST(MldColumn, FileLargerThanTheReadBufferIsReadWhole)
     EXPECT_EQ(ReadInOnePass(reader, 2, 1251, error), expected);
     EXPECT_EQ(error, "");
     std::filesystem::remove(path);
+}
+
+// An image written in key order is found in order by the reading table's
+// one pass, which then never sorts; it answers every lookup as the same
+// entries in the description's order do, equal keys included.
+TEST(MldColumn, KeyOrderedImageNeedsNoSortAndAnswersTheSame)
+{
+    for (const auto& [ansi, contextKind] : std::vector<std::pair<bool, int>> {
+             { true, 0 }, { true, 1 }, { false, 1 }, { false, 2 }, { true, 3 } }) {
+        SCOPED_TRACE(testing::Message() << ansi << contextKind);
+        json description = Description(3, true, ansi, contextKind, 300);
+        // One key twice with different translations: the first given answers.
+        json twin = description["entries"][7];
+        twin["translations"][0] = "Zwilling";
+        description["entries"].push_back(twin);
+        const bool contexts = contextKind != 0;
+
+        TIvEntryTable given, keyed;
+        OpenImage(tankora::mld::BuildMldImage(description))->ReadColumn(given, 1, 1252);
+        OpenImage(tankora::mld::BuildMldImage(description, tankora::mld::EntryOrder::ByKey))
+            ->ReadColumn(keyed, 1, 1252);
+        given.SortEntries(contexts);
+        keyed.SortEntries(contexts);
+        EXPECT_FALSE(given.Sorted());
+        EXPECT_TRUE(keyed.Sorted());
+
+        ASSERT_EQ(keyed.Count(), given.Count());
+        for (const json& entry : description["entries"]) {
+            // As the reader hands them on: in the ANSI code page.
+            const auto stored = [&entry](const char* member) {
+                return tankora::mld::CodePageFromUtf8(entry[member].get<std::string>(), 0);
+            };
+            const std::string native = stored("native");
+            const std::string context
+                = contextKind == 1 || contextKind == 3 ? stored("context") : "";
+            const std::string subContext
+                = contextKind == 1 || contextKind == 2 ? stored("subContext") : "";
+            std::string_view byGiven, byKeyed;
+            ASSERT_EQ(keyed.FindTranslationWithContext(native, context, subContext, byKeyed),
+                given.FindTranslationWithContext(native, context, subContext, byGiven));
+            EXPECT_EQ(byKeyed, byGiven) << native;
+            ASSERT_TRUE(keyed.FindTranslation(native, byKeyed));
+            ASSERT_TRUE(given.FindTranslation(native, byGiven));
+            EXPECT_EQ(byKeyed, byGiven) << native;
+        }
+    }
 }
 
 TEST(MldColumn, ColumnOutsideTheTableIsARangeErrorOnlyWhenThereAreRecords)
