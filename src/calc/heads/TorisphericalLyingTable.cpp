@@ -25,6 +25,12 @@ struct Kept
     std::optional<TorisphericalLyingTable> table;
 };
 
+struct Store
+{
+    std::mutex mutex;
+    std::vector<std::unique_ptr<const Kept>> kept;
+};
+
 } // namespace
 
 std::optional<TorisphericalLyingTable> TorisphericalLyingTable::Build(
@@ -62,9 +68,11 @@ const TorisphericalLyingTable* TorisphericalLyingTable::For(
     if (last && last->crown == crown && last->knuckle == knuckle)
         return last->table ? &*last->table : nullptr;
 
-    static std::mutex mutex;
-    static std::vector<std::unique_ptr<const Kept>> kept;
-    const std::lock_guard lock(mutex);
+    // Never destroyed, like the tables in it: a head may still ask while
+    // the program's statics are being torn down.
+    static auto* const store = new Store;
+    const std::lock_guard lock(store->mutex);
+    auto& kept = store->kept;
     for (const auto& shape : kept) {
         if (shape->crown == crown && shape->knuckle == knuckle) {
             last = shape.get();
