@@ -49,6 +49,17 @@ std::optional<std::array<double, kN>> Interpolate(
     return c;
 }
 
+// The coefficients of the series' derivative with respect to t.
+std::array<double, kN> DerivativeCoefficients(const std::array<double, kN>& c)
+{
+    std::array<double, kN> d {};
+    // d[k-1] = d[k+1] + 2 k c[k], from the top down.
+    for (std::size_t k = kN - 1; k >= 1; --k)
+        d[k - 1] = (k + 1 < kN ? d[k + 1] : 0.0) + 2 * static_cast<double>(k) * c[k];
+    d[0] /= 2;
+    return d;
+}
+
 bool MeetsTolerance(const std::function<double(double)>& f, const std::array<double, kN>& c,
     double centre, double halfWidth, double tolerance)
 {
@@ -84,7 +95,7 @@ std::optional<PiecewiseChebyshev> PiecewiseChebyshev::Fit(
         if (c && MeetsTolerance(f, *c, centre, halfWidth, tolerance)) {
             if (!fit.m_pieces.empty())
                 fit.m_joins.push_back(a);
-            fit.m_pieces.push_back({ centre, 1 / halfWidth, *c });
+            fit.m_pieces.push_back({ centre, 1 / halfWidth, *c, DerivativeCoefficients(*c) });
             continue;
         }
         const auto needed = fit.m_pieces.size() + pending.size() + 2;
@@ -96,13 +107,25 @@ std::optional<PiecewiseChebyshev> PiecewiseChebyshev::Fit(
     return fit;
 }
 
-double PiecewiseChebyshev::operator()(double x) const
+const PiecewiseChebyshev::Piece& PiecewiseChebyshev::PieceAt(double x) const
 {
     const auto index = static_cast<std::size_t>(
         std::upper_bound(m_joins.begin(), m_joins.end(), x) - m_joins.begin());
-    const Piece& piece = m_pieces[index];
+    return m_pieces[index];
+}
+
+double PiecewiseChebyshev::operator()(double x) const
+{
+    const Piece& piece = PieceAt(x);
     const double t = std::clamp((x - piece.centre) * piece.halfWidthInverse, -1.0, 1.0);
     return Clenshaw(piece.coefficients, t);
+}
+
+double PiecewiseChebyshev::Derivative(double x) const
+{
+    const Piece& piece = PieceAt(x);
+    const double t = std::clamp((x - piece.centre) * piece.halfWidthInverse, -1.0, 1.0);
+    return Clenshaw(piece.derivative, t) * piece.halfWidthInverse;
 }
 
 } // namespace tankora

@@ -26,6 +26,9 @@ public:
 
     // The fit at x, clamped into [lo, hi].
     double operator()(double x) const;
+    // The fit's derivative at x, clamped likewise: a few digits less
+    // accurate than the fit itself.
+    double Derivative(double x) const;
 
     std::size_t Pieces() const { return m_pieces.size(); }
 
@@ -35,7 +38,10 @@ private:
         double centre;
         double halfWidthInverse;
         std::array<double, kNodes> coefficients;
+        std::array<double, kNodes> derivative;
     };
+
+    const Piece& PieceAt(double x) const;
 
     std::vector<double> m_joins; // where one piece ends and the next begins, ascending
     std::vector<Piece> m_pieces;

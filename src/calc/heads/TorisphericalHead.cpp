@@ -184,6 +184,18 @@ double TorisphericalHead::LyingLowerIntegral(double h) const
 
 double TorisphericalHead::LyingLowerSlope(double h) const
 {
+    if (h > 0) {
+        if (const TorisphericalLyingTable* table = LyingTable()) {
+            const double d = 2 * m_radius;
+            if (const auto slope = table->Slope(h / d))
+                return d * d * *slope;
+        }
+    }
+    return LyingLowerSlopeIntegral(h);
+}
+
+double TorisphericalHead::LyingLowerSlopeIntegral(double h) const
+{
     return LyingIntegral(h, ChordSlice {});
 }
 

@@ -26,8 +26,10 @@ public:
     double Volume() const;
     double LyingLower(double h) const;
     double LyingLowerSlope(double h) const;
-    // LyingLower by the quadrature itself, which the kept fits reproduce.
+    // LyingLower and its slope by the quadrature itself, which the kept
+    // fits reproduce.
     double LyingLowerIntegral(double h) const;
+    double LyingLowerSlopeIntegral(double h) const;
     double Standing(double u) const;
     double StandingSlope(double u) const;
 

@@ -97,4 +97,19 @@ double TorisphericalLyingTable::operator()(double level) const
     return level * level * (*m_aboveRim)(std::sqrt(level - m_rim));
 }
 
+// V = h^2 G(s): dV/dh = 2 h G + h^2 G'(s) / (2 s). Below the rim h = s^2,
+// so the second term is s^3 G' / 2; above it s = sqrt(h - rim) vanishes at
+// the rim, where the quotient is left to the caller.
+std::optional<double> TorisphericalLyingTable::Slope(double level) const
+{
+    if (level < m_rim) {
+        const double s = std::sqrt(level);
+        return 2 * level * (*m_belowRim)(s) + s * s * s * m_belowRim->Derivative(s) / 2;
+    }
+    const double s = std::sqrt(level - m_rim);
+    if (!(s > 1e-6))
+        return std::nullopt;
+    return 2 * level * (*m_aboveRim)(s) + level * level * m_aboveRim->Derivative(s) / (2 * s);
+}
+
 } // namespace tankora

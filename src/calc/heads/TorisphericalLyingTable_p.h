@@ -35,6 +35,11 @@ public:
 
     // The unit head's volume below `level`, 0 < level <= 1/2.
     double operator()(double level) const;
+    // Its derivative, the area of the liquid surface inside the unit head,
+    // from the fits' derivatives: good to 1e-13 or so, 1e-7 near the rim,
+    // enough to aim a solver's steps. Empty just above the rim, where it
+    // is 0 / 0 in s.
+    std::optional<double> Slope(double level) const;
 
 private:
     double m_rim = 0;

@@ -60,6 +60,9 @@ TEST(TorisphericalLyingTable, AgreesWithTheQuadratureAtEveryLevel)
                 continue;
             EXPECT_NEAR(head.LyingLower(level) / head.LyingLowerIntegral(level), 1, 5e-14)
                 << shape.crown << '/' << shape.knuckle << " at " << level;
+            // The slope aims the height solver's steps: close is enough.
+            EXPECT_NEAR(head.LyingLowerSlope(level) / head.LyingLowerSlopeIntegral(level), 1, 1e-7)
+                << shape.crown << '/' << shape.knuckle << " slope at " << level;
         }
     }
 }
