@@ -32,6 +32,11 @@ TEST(PiecewiseChebyshev, HoldsItsToleranceBetweenTheNodes)
     ASSERT_TRUE(one);
     EXPECT_EQ(one->Pieces(), 1u);
     EXPECT_LE(WorstError(*one, smooth, 0, 1), 2e-14);
+    // Its derivative, a few digits less exact, is still the function's.
+    for (int i = 0; i <= 100; ++i) {
+        const double x = i / 100.0;
+        EXPECT_NEAR(one->Derivative(x), std::exp(x) - 3 * std::sin(3 * x), 1e-11) << x;
+    }
 
     // Runge's function has poles at +-i/5: no one polynomial of this degree
     // comes near, halving until each piece does.
