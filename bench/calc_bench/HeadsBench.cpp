@@ -90,7 +90,7 @@ void LyingTableBuild(benchmark::State& state)
     const auto unit
         = [f, k](double level) { return TorisphericalHead(0.5, f, k).LyingLowerIntegral(level); };
     for (auto _ : state)
-        benchmark::DoNotOptimize(TorisphericalLyingTable::Build(k * (f - 0.5) / (f - k), unit));
+        benchmark::DoNotOptimize(TorisphericalLyingTable::Build(f, k, unit));
 }
 
 BENCHMARK(LyingTableBuild)->Name("LyingTableBuild/torispherical_horizontal");

@@ -34,8 +34,9 @@ struct Store
 } // namespace
 
 std::optional<TorisphericalLyingTable> TorisphericalLyingTable::Build(
-    double rim, const std::function<double(double)>& unitLyingLower)
+    double crown, double knuckle, const std::function<double(double)>& unitLyingLower)
 {
+    const double rim = knuckle * (crown - 0.5) / (crown - knuckle);
     TorisphericalLyingTable table;
     table.m_rim = rim;
     if (rim > 0) {
@@ -81,9 +82,8 @@ const TorisphericalLyingTable* TorisphericalLyingTable::For(
     }
     if (kept.size() >= kMaxShapes)
         return nullptr;
-    const double rim = knuckle * (crown - 0.5) / (crown - knuckle);
-    kept.push_back(
-        std::make_unique<const Kept>(Kept { crown, knuckle, Build(rim, unitLyingLower) }));
+    kept.push_back(std::make_unique<const Kept>(
+        Kept { crown, knuckle, Build(crown, knuckle, unitLyingLower) }));
     last = kept.back().get();
     return last->table ? &*last->table : nullptr;
 }

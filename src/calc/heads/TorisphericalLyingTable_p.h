@@ -21,11 +21,12 @@ namespace tankora {
 class TorisphericalLyingTable
 {
 public:
-    // Builds the fits of `unitLyingLower` (the unit head's volume below a
-    // level in (0, 1/2]); empty where a fit cannot reach its tolerance
-    // (f a hair above 1/2 squeezes the knuckle into a near-corner).
+    // Builds the fits of `unitLyingLower`, the volume below a level in
+    // (0, 1/2] of the unit head with these ratios; empty where a fit cannot
+    // reach its tolerance (a rim within about 0.0011 of the bottom: f near
+    // 1/2 or a tiny knuckle, where the quadrature's last digits wander).
     static std::optional<TorisphericalLyingTable> Build(
-        double rim, const std::function<double(double)>& unitLyingLower);
+        double crown, double knuckle, const std::function<double(double)>& unitLyingLower);
 
     // The table of the head with these ratios, built on its first use and
     // kept for the life of the program; null where it could not be built,

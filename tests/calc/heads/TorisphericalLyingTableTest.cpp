@@ -92,7 +92,7 @@ TEST(TorisphericalLyingTable, ANearCornerIsIntegratedDirectly)
     const double k = 0.2;
     const auto unit
         = [f, k](double level) { return TorisphericalHead(0.5, f, k).LyingLowerIntegral(level); };
-    EXPECT_FALSE(TorisphericalLyingTable::Build(k * (f - 0.5) / (f - k), unit));
+    EXPECT_FALSE(TorisphericalLyingTable::Build(f, k, unit));
 
     const double d = 2;
     const Head head(TorisphericalHeadShape(f, k), d);
