@@ -401,8 +401,7 @@ void TMainForm::BitBtn2Click(QObject*)
     tankora::WindowMessages messages;
     const CalcMode mode = Mode();
     const tankora::VolumeMethod method = Method();
-    for (TDoubleEdit* field : { dL, dD, db, eH, eV, eQ, eT })
-        field->SetMarked(false);
+    UnmarkInputs();
     if (!tankora::Calculate(m_tank, mode, messages, method)) {
         ClearResults();
         MarkFailingInputs(m_tank);
@@ -504,6 +503,12 @@ TDoubleEdit* TMainForm::Field(tankora::TankInput input) const
         return eT;
     }
     return dL;
+}
+
+void TMainForm::UnmarkInputs()
+{
+    for (TDoubleEdit* field : { dL, dD, db, eH, eV, eQ, eT })
+        field->SetMarked(false);
 }
 
 void TMainForm::MarkFailingInputs(const tankora::TankState& tank)

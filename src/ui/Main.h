@@ -228,7 +228,8 @@ private:
     void SetResultsStale(bool stale);
     void MarkResultsStale();
     void ShowResultHint();
-    // Marks the entries to blame for a failed check; focus in the first.
+    // Takes the frames of a failed check off every entry.
+    void UnmarkInputs();
     // Frames the fields to blame when `tank` fails the check and focuses the first.
     void MarkFailingInputs(const tankora::TankState& tank);
     TDoubleEdit* Field(tankora::TankInput input) const;

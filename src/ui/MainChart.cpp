@@ -52,8 +52,7 @@ void TMainForm::BitBtn3Click(QObject*)
     tankora::TankState checked = chart.tank;
     if (!tankora::CheckInputs(checked, Mode())) {
         // As Calculate does, but the shown results stay: they still match.
-        for (TDoubleEdit* field : { dL, dD, db, eH, eV, eQ, eT })
-            field->SetMarked(false);
+        UnmarkInputs();
         MarkFailingInputs(chart.tank);
         tankora::WindowMessages messages;
         messages.Show(tankora::MessageKind::Warning, tankora::kCheckInputsText);
